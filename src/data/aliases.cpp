@@ -1,0 +1,152 @@
+// Alias table loading and the parsing of typed places.
+#include <climits>
+#include <string_view>
+
+#include "data/archive.h"
+#include "data/codepage.h"
+#include "data/verse_index.h"
+
+namespace skrybon {
+namespace {
+
+constexpr std::string_view kWhiteSpace = " \t\r\n";
+constexpr std::string_view kNumberChars = "0123456789 ";
+// Separators of names inside an alias list.
+constexpr std::string_view kAliasSeparators = ",.?\":!";
+
+// Blank, full stop and the 32 lower-case letters of the Polish alphabet.
+const std::string& NameChars() {
+  static const std::string chars = Cp(" .aąbcćdeęfghijklłmnńoóprsśtuwyzźż");
+  return chars;
+}
+
+std::string_view Trim(std::string_view s, std::string_view what = kWhiteSpace) {
+  const auto first = s.find_first_not_of(what);
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(what);
+  return s.substr(first, last - first + 1);
+}
+
+std::string_view TrimLeft(std::string_view s) {
+  const auto first = s.find_first_not_of(kWhiteSpace);
+  return first == std::string_view::npos ? std::string_view{} : s.substr(first);
+}
+
+std::string RemoveAll(std::string_view s, char what) {
+  std::string out;
+  out.reserve(s.size());
+  for (const char c : s) {
+    if (c != what) out += c;
+  }
+  return out;
+}
+
+// atoi without its undefined behaviour: white space, a sign, digits;
+// saturates instead of overflowing; no digits gives 0.
+int LeadingNumber(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  long long value = 0;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+    value = value * 10 + (s[i] - '0');
+    if (value > INT_MAX) value = INT_MAX;
+  }
+  return static_cast<int>(negative ? -value : value);
+}
+
+bool AliasMatches(std::string_view entry, std::string_view key) {
+  auto p = entry.find(key);
+  if (p == 0) return true;
+  while (p != std::string_view::npos && p >= 1) {
+    if (kAliasSeparators.find(entry[p - 1]) != std::string_view::npos) return true;
+    entry = entry.substr(p + key.size());
+    p = entry.find(key);
+  }
+  return false;
+}
+
+}  // namespace
+
+void CTranslationIndex::SetAliasesFromText(std::string_view fileText) {
+  aliases_.clear();
+  while (!fileText.empty()) {
+    const auto end = fileText.find('\n');
+    std::string_view line = fileText.substr(0, end);
+    fileText = end == std::string_view::npos ? std::string_view{} : fileText.substr(end + 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.find(';') != std::string_view::npos) continue;
+    const auto comma = line.find(',');
+    if (comma == std::string_view::npos) continue;
+    std::string list = RemoveAll(line.substr(comma + 1), ' ');
+    Cp1250LowerInPlace(list);
+    aliases_.push_back(std::move(list));
+  }
+}
+
+std::optional<std::string> CTranslationIndex::LoadAliases(const std::string& folder) {
+  aliases_.clear();
+  const std::string fileName = AliasFileName(id_);
+  std::vector<std::uint8_t> bytes;
+  if (!ReadWholeFile(folder + "/" + fileName, bytes)) {
+    return Cp("Nie mogę odnaleźć pliku: '") + fileName +
+           Cp("'!\nJest to plik z nazwami ksiąg w ") + TranslationGenitive(id_) +
+           Cp(" i musi się znajdować w głównym folderze programu!\nProgram") +
+           std::string(AliasMessageGap(id_)) + Cp("nie będzie rozwiązywał nazw ksiąg.");
+  }
+  SetAliasesFromText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  return std::nullopt;
+}
+
+int CTranslationIndex::ParseReference(std::string& text, int& chapter, int& verse) const {
+  if (aliases_.empty()) return -1;
+  text = std::string(Trim(text));
+  Cp1250LowerInPlace(text);
+  chapter = -1;
+  verse = -1;
+
+  const std::string_view all(text);
+  const auto numberEnd = std::min(all.find_first_not_of(kNumberChars), all.size());
+  const std::string_view numberPart = all.substr(0, numberEnd);
+  const std::string_view rest = all.substr(numberEnd);
+  const auto nameEnd = std::min(rest.find_first_not_of(NameChars()), rest.size());
+  const std::string_view name = Trim(rest.substr(0, nameEnd));
+  if (name.empty()) return -1;
+
+  const std::string key = std::string(Trim(numberPart)) + RemoveAll(name, '.');
+  const std::string_view tail = TrimLeft(rest.substr(name.size()));
+  const auto chapterEnd = std::min(tail.find_first_of(" :"), tail.size());
+  const std::string_view chapterText = Trim(tail.substr(0, chapterEnd));
+  const std::string verseText = std::string(Trim(RemoveAll(tail.substr(chapterEnd), ':')));
+
+  const int typedChapter = LeadingNumber(chapterText);
+  const int typedVerse = LeadingNumber(verseText);
+  if (typedChapter >= 0) chapter = typedChapter - 1;
+  if (typedVerse >= 0) verse = typedVerse - 1;
+  text = key;
+
+  // A key made only of full stops names nothing (it would begin every alias).
+  if (key.empty()) return -1;
+  // Lines beyond the translation's last book name no book.
+  const int books = std::min(static_cast<int>(aliases_.size()), BookCount(id_));
+  for (int k = 0; k < books; ++k) {
+    if (key == FullNameKey(k)) return k;
+    if (AliasMatches(aliases_[static_cast<std::size_t>(k)], key)) return k;
+  }
+  return -1;
+}
+
+CTranslationIndex::CTranslationIndex(TranslationId id) : id_(id) {
+  for (int b = 0; b < BookCount(id_); ++b) {
+    std::string key = RemoveAll(BookFullName(id_, b), ' ');
+    Cp1250LowerInPlace(key);
+    fullNameKeys_.push_back(std::move(key));
+  }
+}
+
+const std::string& CTranslationIndex::FullNameKey(int book) const {
+  return fullNameKeys_[static_cast<std::size_t>(book)];
+}
+
+}  // namespace skrybon

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "data/codepage.h"
+#include "data/verse_index.h"
+
+namespace skrybon {
+namespace {
+
+// An alias file for BG: comment and comma-less lines are skipped; book 18
+// (Psalms) and book 42 (John) get usual abbreviations, book 45 "1 Kor".
+std::string BgAliasText() {
+  std::string text = "; aliasy\r\nnagłówek bez przecinka\r\n";
+  for (int book = 0; book < 66; ++book) {
+    std::string line = "Księga " + std::to_string(book) + ",q" + std::to_string(book);
+    if (book == 18) line += ", Ps, Psalm";
+    if (book == 42) line += ",J, Jan";
+    if (book == 45) line += ",1 Kor, 1Kor";
+    text += line + (book % 2 ? "\r\n" : "\n");
+  }
+  return Cp(text);
+}
+
+struct Parsed {
+  int book;
+  int chapter;
+  int verse;
+  std::string key;
+};
+
+Parsed Parse(const CTranslationIndex& index, std::string_view utf8) {
+  std::string text = Cp(utf8);
+  int chapter = -9, verse = -9;
+  const int book = index.ParseReference(text, chapter, verse);
+  return {book, chapter, verse, Cp1250ToUtf8(text)};
+}
+
+class ParseReferenceTest : public ::testing::Test {
+ protected:
+  ParseReferenceTest() { bg.SetAliasesFromText(BgAliasText()); }
+  CTranslationIndex bg{TranslationId::BG};
+};
+
+TEST_F(ParseReferenceTest, TypicalPlaces) {
+  Parsed p = Parse(bg, "  1 Kor 13:4 ");
+  EXPECT_EQ(p.book, 45);
+  EXPECT_EQ(p.chapter, 12);
+  EXPECT_EQ(p.verse, 3);
+  EXPECT_EQ(p.key, "1kor");
+  p = Parse(bg, "1 kor. 13 4");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(45, 12, 3));
+  p = Parse(bg, "1 Koryntów");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(45, -1, -1));
+  EXPECT_EQ(p.key, "1koryntów");
+  p = Parse(bg, "1 Kor 13,4");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(45, 12, -1));
+  p = Parse(bg, "2  KOR");
+  EXPECT_EQ(p.key, "2kor");
+  p = Parse(bg, "ps 23");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(18, 22, -1));
+  p = Parse(bg, "PSALM 0:0");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(18, -1, -1));
+  for (const char* text : {"j 3:16", "j 3 16", "j 3::16", "J\t3 : 16"}) {
+    p = Parse(bg, text);
+    EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(42, 2, 15)) << text;
+  }
+}
+
+TEST_F(ParseReferenceTest, FullNamesMatchOnlyWithoutInnerBlanks) {
+  EXPECT_EQ(Parse(bg, "dzieje apostolskie 2:1").book, -1);
+  const Parsed p = Parse(bg, "DziejeApostolskie 2:1");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(43, 1, 0));
+  EXPECT_EQ(Parse(bg, "Łukasza 1").book, 41);
+  EXPECT_EQ(Parse(bg, "łukasz").book, -1);  // neither the full name nor the beginning of an alias
+}
+
+TEST_F(ParseReferenceTest, UnrecognisedTexts) {
+  Parsed p = Parse(bg, " 23 ");
+  EXPECT_EQ(p.book, -1);
+  EXPECT_EQ(p.chapter, -1);  // outputs reset even when no name is found
+  EXPECT_EQ(p.key, "23");
+  EXPECT_EQ(Parse(bg, "x 1").book, -1);
+  EXPECT_EQ(Parse(bg, "...").book, -1);
+  EXPECT_EQ(Parse(bg, "").book, -1);
+  p = Parse(bg, "ps 99999999999999999999:-3");
+  EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::make_tuple(18, 2147483646, -1));
+}
+
+TEST(ParseReferenceAliases, BeginningsOfAliasesAndBookOrder) {
+  CTranslationIndex bg(TranslationId::BG);
+  bg.SetAliasesFromText("a,zzz\nx,abc\ny,q.abd\nz,pabe?abf\n");
+  EXPECT_EQ(Parse(bg, "ab").book, 1);  // begins "abc" of book 1 before "abd" of book 2
+  EXPECT_EQ(Parse(bg, "abd").book, 2);  // after a separator
+  EXPECT_EQ(Parse(bg, "abe").book, -1);  // inside a word only
+  EXPECT_EQ(Parse(bg, "abf").book, 3);
+  EXPECT_EQ(Parse(bg, "1 moj").book, -1);  // full name 1mojżeszowa is not a prefix match
+  EXPECT_EQ(Parse(bg, "1 Mojżeszowa").book, 0);
+  EXPECT_EQ(Parse(bg, "judasa").book, -1);  // book 64 has no alias line, so not even its full name
+}
+
+TEST(ParseReferenceAliases, ExtraAliasLinesNeverNameABookBeyondTheLast) {
+  std::string text;
+  for (int i = 0; i < 80; ++i) text += std::string("b,k") + char('a' + i / 26) + char('a' + i % 26) + "\n";
+  CTranslationIndex bg(TranslationId::BG);
+  bg.SetAliasesFromText(text);
+  EXPECT_EQ(Parse(bg, "kcn").book, 65);
+  EXPECT_EQ(Parse(bg, "kcs").book, -1);
+}
+
+TEST(ParseReferenceAliases, EmptyTableLeavesTheTextUntouched) {
+  CTranslationIndex bt(TranslationId::BT);
+  const Parsed p = Parse(bt, "  Rdz 1:1 ");
+  EXPECT_EQ(p.book, -1);
+  EXPECT_EQ(p.chapter, -9);
+  EXPECT_EQ(p.key, "  Rdz 1:1 ");
+  const auto message = bt.LoadAliases("/nonexistent-folder");
+  ASSERT_TRUE(message);
+  EXPECT_EQ(Cp1250ToUtf8(*message).rfind("Nie mogę odnaleźć pliku: 'bt_alias.txt'!\n", 0), 0u);
+  CTranslationIndex bw(TranslationId::BW);
+  EXPECT_NE(bw.LoadAliases("/nonexistent-folder")->find("Program\tnie"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace skrybon

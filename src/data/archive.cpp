@@ -1,0 +1,110 @@
+#include "data/archive.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "data/codepage.h"
+
+namespace skrybon {
+
+void ArchiveReader::Need(std::size_t n) const {
+  if (n > Remaining()) throw DataFormatError(Cp("plik kończy się przedwcześnie"));
+}
+
+std::uint8_t ArchiveReader::ReadByte() {
+  Need(1);
+  return bytes_[pos_++];
+}
+
+std::uint16_t ArchiveReader::ReadWord() {
+  Need(2);
+  const std::uint16_t v = static_cast<std::uint16_t>(bytes_[pos_] | (bytes_[pos_ + 1] << 8));
+  pos_ += 2;
+  return v;
+}
+
+std::uint32_t ArchiveReader::ReadDword() {
+  Need(4);
+  const std::uint32_t v = static_cast<std::uint32_t>(bytes_[pos_]) |
+                          (static_cast<std::uint32_t>(bytes_[pos_ + 1]) << 8) |
+                          (static_cast<std::uint32_t>(bytes_[pos_ + 2]) << 16) |
+                          (static_cast<std::uint32_t>(bytes_[pos_ + 3]) << 24);
+  pos_ += 4;
+  return v;
+}
+
+std::uint32_t ArchiveReader::ReadCount() {
+  const std::uint16_t shortCount = ReadWord();
+  return shortCount == 0xFFFF ? ReadDword() : shortCount;
+}
+
+std::span<const std::uint8_t> ArchiveReader::ReadBytes(std::size_t n) {
+  Need(n);
+  const auto out = bytes_.subspan(pos_, n);
+  pos_ += n;
+  return out;
+}
+
+void ArchiveWriter::WriteWord(std::uint16_t v) {
+  bytes_.push_back(static_cast<std::uint8_t>(v & 0xFF));
+  bytes_.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void ArchiveWriter::WriteDword(std::uint32_t v) {
+  WriteWord(static_cast<std::uint16_t>(v & 0xFFFF));
+  WriteWord(static_cast<std::uint16_t>(v >> 16));
+}
+
+void ArchiveWriter::WriteCount(std::uint32_t count) {
+  if (count < 0xFFFF) {
+    WriteWord(static_cast<std::uint16_t>(count));
+  } else {
+    WriteWord(0xFFFF);
+    WriteDword(count);
+  }
+}
+
+void ArchiveWriter::WriteBytes(std::span<const std::uint8_t> data) {
+  bytes_.insert(bytes_.end(), data.begin(), data.end());
+}
+
+void ArchiveWriter::WriteText(const std::string& text) {
+  bytes_.insert(bytes_.end(), text.begin(), text.end());
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0) return false;
+  in.seekg(0, std::ios::beg);
+  out.resize(static_cast<std::size_t>(size));
+  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) return false;
+  return true;
+}
+
+bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
+  const std::string temporary = path + ".tmp~";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temporary, path, ec);
+  if (ec) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace skrybon

@@ -1,0 +1,37 @@
+// Windows-1250 text, the encoding of every data file, clipboard text and saved
+// file. Inside the core library every std::string holding program text is
+// Windows-1250; these functions convert at the edges and fold case exactly,
+// whatever the machine's locale.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace skrybon {
+
+// Converts Windows-1250 bytes to UTF-8. The five bytes the code page leaves
+// undefined (0x81 0x83 0x88 0x90 0x98) become U+FFFD.
+std::string Cp1250ToUtf8(std::string_view cp1250);
+
+// Converts UTF-8 to Windows-1250. A character the code page cannot hold, or a
+// malformed UTF-8 sequence, becomes '?' and is counted in *unmappable when given.
+std::string Utf8ToCp1250(std::string_view utf8, std::size_t* unmappable = nullptr);
+
+// Converts one UTF-16 code unit to Windows-1250 ('?' when it has no byte).
+char Utf16ToCp1250(char16_t unit);
+
+// Lower-cases one Windows-1250 byte: A-Z and every capital of the code page that
+// has a lower-case pair (Ą Ć Ę Ł Ń Ó Ś Ź Ż among them); other bytes are unchanged.
+char Cp1250ToLower(char c);
+
+// Lower-cases Windows-1250 text in place.
+void Cp1250LowerInPlace(std::string& text);
+
+// The same for a whole string, returning a copy.
+std::string Cp1250Lower(std::string_view text);
+
+// Shorthand for program texts written in the sources as UTF-8 literals.
+inline std::string Cp(std::string_view utf8) { return Utf8ToCp1250(utf8); }
+
+}  // namespace skrybon
