@@ -1,0 +1,33 @@
+// Command routing between the windows. A command (menu item, accelerator or
+// tool-bar button, identified by its number) is offered in turn to the
+// navigation bar, the active reading window, the frame's other targets, the
+// frame and the application; the first target that answers true handles it.
+// The same chain answers update requests, which set the command's enabled and
+// checked state; a command no target handles is disabled.
+#pragma once
+
+namespace skrybon {
+
+// The state an update request collects for one command.
+class CCmdUI {
+ public:
+  void Enable(bool enabled = true) { enabled_ = enabled; }
+  void SetCheck(bool checked = true) { checked_ = checked; }
+  bool IsEnabled() const { return enabled_; }
+  bool IsChecked() const { return checked_; }
+
+ private:
+  bool enabled_ = true;
+  bool checked_ = false;
+};
+
+class ICommandTarget {
+ public:
+  virtual ~ICommandTarget() = default;
+  // Answers true when this target handles the command, after setting its state in ui.
+  virtual bool OnUpdateCommand(int id, CCmdUI& ui) = 0;
+  // Carries the command out; answers true when this target handles it.
+  virtual bool OnCommand(int id) = 0;
+};
+
+}  // namespace skrybon
