@@ -94,7 +94,9 @@ std::optional<std::string> LoadChapterText(const CTranslationIndex& index, const
   const std::string message = MissingBookFileMessage(path, bookFolder, index.Id(), book);
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(mainFolder + "/" + path, bytes)) return message;
-  const auto [first, last] = index.GetChapterEntryRange(book, chapter);
+  const auto range = index.GetChapterEntryRange(book, chapter);
+  const int first = range.first;
+  const int last = range.second;
   if (first > last) return message;
   std::vector<std::string> chapterLines;
   chapterLines.reserve(static_cast<std::size_t>(last - first + 1));
