@@ -1,0 +1,66 @@
+#include "reading/book_mapping.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+namespace skrybon {
+namespace {
+
+using T = TranslationId;
+
+// The correspondence written out book by book, 66-book canon → 73-book canon.
+std::map<int, int> ExpectedShortToLong() {
+  std::map<int, int> m;
+  for (int b = 0; b <= 15; ++b) m[b] = b;
+  m[16] = 18; m[17] = 21; m[18] = 22; m[19] = 23; m[20] = 24;
+  m[21] = 25; m[22] = 28; m[23] = 29; m[24] = 30; m[25] = 32;
+  for (int b = 26; b <= 65; ++b) m[b] = b + 7;
+  return m;
+}
+
+TEST(BookMapping, ShortCanonToBtForEveryBook) {
+  const auto expected = ExpectedShortToLong();
+  for (T from : {T::BG, T::BW}) {
+    for (int b = 0; b < 66; ++b) EXPECT_EQ(MapBook(from, T::BT, b), expected.at(b)) << b;
+  }
+  EXPECT_EQ(MapBook(T::BG, T::BT, 16), 18);  // Estery
+  EXPECT_EQ(MapBook(T::BW, T::BT, 65), 72);
+}
+
+TEST(BookMapping, BtToShortCanonForEveryBook) {
+  std::map<int, int> expected;
+  for (int b = 0; b <= 15; ++b) expected[b] = b;
+  expected[18] = 16; expected[21] = 17; expected[22] = 18; expected[23] = 19; expected[24] = 20;
+  expected[25] = 21; expected[28] = 22; expected[29] = 23; expected[30] = 24;
+  for (int b = 32; b <= 72; ++b) expected[b] = b - 7;
+  const std::set<int> onlyInBt = {16, 17, 19, 20, 26, 27, 31};
+  for (T to : {T::BG, T::BW}) {
+    for (int b = 0; b < 73; ++b) {
+      if (onlyInBt.contains(b)) {
+        EXPECT_EQ(MapBook(T::BT, to, b), std::nullopt) << b;
+        EXPECT_FALSE(CanCompareBook(T::BT, to, b)) << b;
+      } else {
+        EXPECT_EQ(MapBook(T::BT, to, b), expected.at(b)) << b;
+      }
+    }
+  }
+  EXPECT_EQ(expected.size() + onlyInBt.size(), 73u);
+}
+
+TEST(BookMapping, SameCanonKeepsTheNumberAndForeignBooksHaveNone) {
+  for (int b = 0; b < 66; ++b) {
+    EXPECT_EQ(MapBook(T::BG, T::BW, b), b);
+    EXPECT_EQ(MapBook(T::BW, T::BG, b), b);
+    EXPECT_EQ(MapBook(T::BG, T::BG, b), b);
+  }
+  for (int b = 0; b < 73; ++b) EXPECT_EQ(MapBook(T::BT, T::BT, b), b);
+  EXPECT_TRUE(CanCompareBook(T::BT, T::BT, 27));  // Syracha with BT itself
+  EXPECT_EQ(MapBook(T::BG, T::BT, 66), std::nullopt);
+  EXPECT_EQ(MapBook(T::BT, T::BT, 73), std::nullopt);
+  EXPECT_EQ(MapBook(T::BG, T::BW, -1), std::nullopt);
+}
+
+}  // namespace
+}  // namespace skrybon

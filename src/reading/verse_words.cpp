@@ -1,0 +1,27 @@
+#include "reading/verse_words.h"
+
+namespace skrybon {
+
+std::vector<std::string> SplitVerseWords(std::string_view text) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == ' ') {
+      words.emplace_back(text.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  if (start < text.size()) words.emplace_back(text.substr(start));
+  return words;
+}
+
+std::string JoinVerseWords(std::span<const std::string> words) {
+  std::string text;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0) text += ' ';
+    text += words[i];
+  }
+  return text;
+}
+
+}  // namespace skrybon

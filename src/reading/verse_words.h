@@ -1,0 +1,20 @@
+// The words of a verse as the verse list keeps them: the text split at every
+// blank, so that a run of blanks leaves empty words and joining the words with
+// single blanks gives the text back without its leading and trailing blanks.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skrybon {
+
+// Each blank ends a word: "a  b" gives "a", "", "b"; " a" gives "", "a"; a
+// trailing blank adds nothing; the rest after the last blank is a word if not empty.
+std::vector<std::string> SplitVerseWords(std::string_view text);
+
+// The words joined with single blanks; no words give the empty string.
+std::string JoinVerseWords(std::span<const std::string> words);
+
+}  // namespace skrybon
