@@ -1,0 +1,88 @@
+#include "reading/place_history.h"
+
+#include <gtest/gtest.h>
+
+namespace skrybon {
+namespace {
+
+std::vector<VerseRef> Places(const CPlaceHistory& history) {
+  std::vector<VerseRef> places;
+  for (const auto& e : history.Entries()) places.push_back(e.GetPlace());
+  return places;
+}
+
+TEST(PlaceHistory, KeepsTheSixNewestNewestFirst) {
+  CPlaceHistory history;
+  for (int chapter = 0; chapter < 7; ++chapter) history.AddPlace("c" + std::to_string(chapter), 3, chapter, 0);
+  ASSERT_EQ(history.Size(), 6u);
+  EXPECT_EQ(history.Entries().front().GetText(), "c6");
+  EXPECT_EQ(history.Entries().back().GetText(), "c1");
+  EXPECT_EQ(Places(history).back(), (VerseRef{3, 1, 0}));
+}
+
+TEST(PlaceHistory, AnEqualPlaceMovesToTheHeadWithItsNewText) {
+  CPlaceHistory history;
+  history.AddPlace("A", 0, 0, 0);
+  history.AddPlace("B", 0, 1, 0);
+  history.AddPlace("A again", 0, 0, 0);
+  EXPECT_EQ(Places(history), (std::vector<VerseRef>{{0, 0, 0}, {0, 1, 0}}));
+  EXPECT_EQ(history.Entries().front().GetText(), "A again");
+
+  // Same chapter, another verse: a separate place.
+  history.AddPlace("A5", 0, 0, 4);
+  EXPECT_EQ(history.Size(), 3u);
+
+  // Re-adding a listed place to a full history drops nothing else.
+  for (int book = 1; book <= 3; ++book) history.AddPlace("x", book, 0, 0);
+  ASSERT_EQ(history.Size(), 6u);
+  history.AddPlace("B", 0, 1, 0);
+  EXPECT_EQ(history.Size(), 6u);
+  EXPECT_EQ(Places(history).front(), (VerseRef{0, 1, 0}));
+  EXPECT_EQ(Places(history).back(), (VerseRef{0, 0, 0}));
+}
+
+TEST(PlaceHistory, NeverHoldsTwoEqualPlaces) {
+  CPlaceHistory history;
+  const VerseRef cycle[] = {{0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 0},
+                            {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {0, 1, 0}, {2, 2, 2}};
+  for (const VerseRef& p : cycle) {
+    history.AddPlace("t", p.book, p.chapter, p.verse);
+    auto places = Places(history);
+    EXPECT_EQ(places.front(), p);
+    for (std::size_t i = 0; i < places.size(); ++i)
+      for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_FALSE(places[i] == places[j]);
+    EXPECT_LE(places.size(), CPlaceHistory::kMaxEntries);
+  }
+}
+
+TEST(PlaceHistory, EntryTextGetsATabBeforeTheParenthesis) {
+  EXPECT_EQ(HistoryEntryText("1 Moj. 1:1  (BG)"), "1 Moj. 1:1  \t(BG)");
+  EXPECT_EQ(HistoryEntryText("Rdz 1:1  (BT) (x)"), "Rdz 1:1  \t(BT) (x)");
+  EXPECT_EQ(HistoryEntryText("(BG) first"), "(BG) first");
+  EXPECT_EQ(HistoryEntryText("no code"), "no code");
+  EXPECT_EQ(HistoryEntryText(""), "");
+}
+
+TEST(HistoryMenuTest, ListsEarlierPlacesWithTheirPositionsAsIds) {
+  CPlaceHistory history;
+  EXPECT_TRUE(BuildHistoryMenu(history).items.empty());
+  EXPECT_FALSE(BuildHistoryMenu(history).PlaceOf(1));
+
+  for (int chapter = 0; chapter < 7; ++chapter)
+    history.AddPlace("c" + std::to_string(chapter), 1, chapter, chapter + 10);
+  const HistoryMenu menu = BuildHistoryMenu(history);
+  ASSERT_EQ(menu.items.size(), 5u);  // the newest is the current place
+  EXPECT_EQ(menu.items.front().id, 2);
+  EXPECT_EQ(menu.items.front().text, "c5");
+  EXPECT_EQ(menu.items.back().id, 6);
+  EXPECT_EQ(menu.items.back().text, "c1");
+  EXPECT_EQ(menu.PlaceOf(2), (VerseRef{1, 5, 15}));
+  EXPECT_EQ(menu.PlaceOf(6), (VerseRef{1, 1, 11}));
+  EXPECT_EQ(menu.PlaceOf(1), (VerseRef{1, 6, 16}));
+  EXPECT_FALSE(menu.PlaceOf(0));
+  EXPECT_FALSE(menu.PlaceOf(7));
+  EXPECT_FALSE(menu.PlaceOf(-3));
+}
+
+}  // namespace
+}  // namespace skrybon
