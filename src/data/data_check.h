@@ -1,0 +1,28 @@
+// Verifies a data folder the way the program will use it: each translation's
+// index file decodes, its alias file is there, and every book file exists,
+// decodes and holds every entry the index names for it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "data/translation.h"
+#include "data/verse_index.h"
+
+namespace skrybon {
+
+struct TranslationCheck {
+  TranslationId id = TranslationId::BG;
+  VerseIndex index;                   // empty when the index could not be read
+  std::vector<std::string> problems;  // UTF-8, each naming its file
+};
+
+// Checks one translation in mainFolder (book files under mainFolder/ksiegi).
+TranslationCheck CheckTranslationFolder(const std::string& mainFolder, TranslationId id);
+
+// The problem of one book file's bytes against the index, or "" when it is
+// sound: the file must decode, and every chapter's entries must be
+// consecutive and present in it.
+std::string CheckBookBytes(const VerseIndex& index, int book, std::span<const std::uint8_t> bytes);
+
+}  // namespace skrybon

@@ -1,0 +1,15 @@
+// The alias files the data tool writes when a data folder has none: one line
+// per book, "Full name,alias, alias…", listing the names and abbreviations
+// readers of each translation commonly type.
+#pragma once
+
+#include <string>
+
+#include "data/translation.h"
+
+namespace skrybon {
+
+// The whole file, Windows-1250, CR LF line ends, a comment line first.
+std::string DefaultAliasFileText(TranslationId id);
+
+}  // namespace skrybon
