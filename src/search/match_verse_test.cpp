@@ -1,0 +1,112 @@
+#include "search/match_verse.h"
+
+#include <gtest/gtest.h>
+
+namespace skrybon {
+namespace {
+
+constexpr auto Or = SearchOperator::Or;
+constexpr auto And = SearchOperator::And;
+constexpr auto Not = SearchOperator::AndNot;
+
+bool Match(std::string_view verse, SearchWords words, SearchOperators ops = {Or, Or, Or},
+           SearchMethod method = SearchMethod::Anywhere) {
+  return MatchVerse(verse, words, ops, method);
+}
+
+// The combination written out as the nested expression it stands for.
+bool Apply(SearchOperator op, bool x, bool y) {
+  return op == Or ? (x || y) : op == And ? (x && y) : (x && !y);
+}
+
+TEST(MatchVerse, EveryOperatorCombinationFoldsFromTheRight) {
+  const SearchOperator all[] = {Or, And, Not};
+  for (SearchOperator a : all) {
+    for (SearchOperator b : all) {
+      for (SearchOperator c : all) {
+        for (int bits = 0; bits < 16; ++bits) {
+          const bool t1 = bits & 1, t2 = bits & 2, t3 = bits & 4, t4 = bits & 8;
+          // Each word either occurs in the verse or not.
+          const SearchWords words = {"alfa", "beta", "gamma", "delta"};
+          std::string verse = "x";
+          if (t1) verse += " alfa";
+          if (t2) verse += " beta";
+          if (t3) verse += " gamma";
+          if (t4) verse += " delta";
+          const bool expected = Apply(a, t1, Apply(b, t2, Apply(c, t3, t4)));
+          EXPECT_EQ(Match(verse, words, {a, b, c}), expected)
+              << static_cast<int>(a) << static_cast<int>(b) << static_cast<int>(c) << " bits " << bits;
+        }
+      }
+    }
+  }
+}
+
+TEST(MatchVerse, OperatorsWithEmptyWords) {
+  const std::string_view verse = "i rzekł pan do mojżesza";
+  // "  I  " with an empty second word finds nothing, "NIE" finds what word 1 alone finds.
+  EXPECT_FALSE(Match(verse, {"pan", "", "", ""}, {And, Or, Or}));
+  EXPECT_TRUE(Match(verse, {"pan", "", "", ""}, {Not, Or, Or}));
+  // An empty first word: only "LUB" lets the rest through.
+  EXPECT_TRUE(Match(verse, {"", "pan", "", ""}, {Or, Or, Or}));
+  EXPECT_FALSE(Match(verse, {"", "pan", "", ""}, {And, Or, Or}));
+  EXPECT_FALSE(Match(verse, {"", "pan", "", ""}, {Not, Or, Or}));
+  EXPECT_FALSE(Match(verse, {"", "", "", ""}));
+  // w1 I w2 LUB w3: w1 and w3 without w2 is found; w1 LUB w2 I w3: w1 alone is found.
+  EXPECT_TRUE(Match(verse, {"pan", "faraon", "mojżesz", ""}, {And, Or, Or}));
+  EXPECT_FALSE(Match("faraon i mojżesz", {"pan", "faraon", "mojżesz", ""}, {And, Or, Or}));
+  EXPECT_TRUE(Match(verse, {"pan", "faraon", "aaron", ""}, {Or, And, Or}));
+  // w1 NIE w2 NIE w3 = w1 and not (w2 and not w3).
+  EXPECT_TRUE(Match(verse, {"pan", "rzekł", "mojżesz", ""}, {Not, Not, Or}));
+  EXPECT_FALSE(Match(verse, {"pan", "rzekł", "aaron", ""}, {Not, Not, Or}));
+}
+
+TEST(MatchVerse, WordTestsLookOnlyAtTheFirstOccurrence) {
+  const SearchWords pan = {"pan", "", "", ""};
+  const std::string_view verse = "panowie, słuchajcie: pan mówi";
+  EXPECT_TRUE(Match(verse, pan, {Or, Or, Or}, SearchMethod::Anywhere));
+  EXPECT_TRUE(Match(verse, pan, {Or, Or, Or}, SearchMethod::WordStart));
+  // The first "pan" lies inside "panowie"; the later whole word does not count.
+  EXPECT_FALSE(Match(verse, pan, {Or, Or, Or}, SearchMethod::WholeWord));
+  // "(pan" and "-pan" as first occurrence fail the word start even if a good one follows.
+  EXPECT_FALSE(Match("(pan) i pan", pan, {Or, Or, Or}, SearchMethod::WordStart));
+  EXPECT_FALSE(Match("-pan i pan", pan, {Or, Or, Or}, SearchMethod::WordStart));
+  EXPECT_TRUE(Match("panowie", pan, {Or, Or, Or}, SearchMethod::WordStart));
+}
+
+TEST(MatchVerse, WholeWordAtTheEndsOfTheVerse) {
+  const SearchWords word = {"słowo", "", "", ""};
+  const auto whole = [&](std::string_view verse) { return Match(verse, word, {Or, Or, Or}, SearchMethod::WholeWord); };
+  EXPECT_TRUE(whole("słowo"));
+  EXPECT_TRUE(whole("na początku było słowo"));
+  EXPECT_TRUE(whole("na początku było słowo."));
+  EXPECT_FALSE(whole("na początku było słowoX"));
+  EXPECT_FALSE(whole("Xsłowo jest"));
+  // A phrase is one substring; its inner blank is not a boundary.
+  EXPECT_TRUE(Match("i rzekł pan bóg: niech", {"pan bóg", "", "", ""}, {Or, Or, Or}, SearchMethod::WholeWord));
+  EXPECT_FALSE(Match("i rzekł pan boga", {"pan bóg", "", "", ""}, {Or, Or, Or}, SearchMethod::WholeWord));
+}
+
+TEST(MatchVerse, OnlyTheEightSeparatorsBoundWords) {
+  for (char c : std::string(" ,.?\";:!")) {
+    EXPECT_TRUE(IsSearchSeparator(c)) << c;
+    const std::string verse = std::string("x") + c + "bóg" + c;
+    EXPECT_TRUE(Match(verse, {"bóg", "", "", ""}, {Or, Or, Or}, SearchMethod::WholeWord)) << verse;
+  }
+  for (char c : std::string("()-'0\t\n\r/")) {
+    EXPECT_FALSE(IsSearchSeparator(c)) << int(c);
+    const std::string before = std::string("x") + c + "bóg";
+    const std::string after = std::string("bóg") + c;
+    EXPECT_FALSE(Match(before, {"bóg", "", "", ""}, {Or, Or, Or}, SearchMethod::WordStart)) << before;
+    EXPECT_FALSE(Match(after, {"bóg", "", "", ""}, {Or, Or, Or}, SearchMethod::WholeWord)) << after;
+  }
+}
+
+TEST(MatchVerse, ComparesBytesAsGiven) {
+  // The caller applies the letter case rule; MatchVerse itself compares bytes.
+  EXPECT_FALSE(Match("Bóg", {"bóg", "", "", ""}));
+  EXPECT_TRUE(Match("Bóg", {"Bóg", "", "", ""}));
+}
+
+}  // namespace
+}  // namespace skrybon

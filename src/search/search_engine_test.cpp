@@ -1,0 +1,227 @@
+#include "search/search_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "data/archive.h"
+#include "data/book_file.h"
+#include "data/codepage.h"
+#include "search/match_verse.h"
+
+namespace skrybon {
+namespace {
+
+constexpr auto Or = SearchOperator::Or;
+constexpr auto And = SearchOperator::And;
+
+SearchRequest Words(std::initializer_list<std::string_view> utf8, SearchOperators ops = {Or, Or, Or}) {
+  SearchRequest request;
+  std::size_t i = 0;
+  for (std::string_view w : utf8) request.words[i++] = Cp(w);
+  request.operators = ops;
+  return request;
+}
+
+void WriteBook(const std::string& folder, TranslationId id, int book, const std::vector<std::string>& utf8) {
+  std::vector<std::string> verses;
+  for (const std::string& v : utf8) verses.push_back(Cp(v));
+  ASSERT_TRUE(WriteWholeFile(folder + "/" + BookFilePath("ksiegi", id, book), WriteStringArray(verses)));
+}
+
+// A small BG translation: every book one verse "nic", except book 0 with two
+// chapters (entries 0-2 and 3-4, plus an entry 5 no chapter lists), book 1
+// whose file is missing and book 2 whose file is cut short.
+class SmallTranslation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = ::testing::TempDir() + "/search_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder + "/ksiegi");
+    VerseIndex books(66, {{0}});
+    books[0] = {{0, 1, 2}, {3, 4}};
+    books[65] = {{0, 1}};
+    index.SetIndex(books);
+    for (int b = 3; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {"nic"});
+    WriteBook(folder, TranslationId::BG, 0,
+              {"Na początku stworzył Bóg niebo", "a ziemia była próżna", "I rzekł BÓG: niech",
+               "ŁASKA i pokój", "łaska wam", "Bóg poza indeksem"});
+    const auto good = WriteStringArray({"Bóg", "Bóg"});
+    ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/2.bg", std::span(good).first(good.size() - 1)));
+    WriteBook(folder, TranslationId::BG, 65, {"nic", "łaska Pana naszego"});
+  }
+
+  struct Run {
+    SearchOutcome outcome;
+    std::vector<std::string> messages;
+    std::vector<int> booksDone;
+  };
+
+  Run Search(const SearchRequest& request, int cancelAfter = -1) {
+    CTranslationSearch search(request, index, folder, "ksiegi");
+    Run run;
+    run.outcome = RunSearch(
+        search, list, [&](const std::string& m) { run.messages.push_back(m); },
+        [&](int book) {
+          run.booksDone.push_back(book);
+          return book != cancelAfter;
+        },
+        &texts);
+    return run;
+  }
+
+  std::vector<std::string> Labels() const {
+    std::vector<std::string> labels;
+    for (int i = 0; i < list.GetCount(); ++i) labels.push_back(Cp1250ToUtf8(list.GetLabel(i)));
+    return labels;
+  }
+
+  std::string folder;
+  CTranslationIndex index{TranslationId::BG};
+  CFoundVerseList list;
+  std::vector<std::string> texts;
+};
+
+TEST_F(SmallTranslation, UnreadableBooksAreReportedAndSkipped) {
+  const Run run = Search(Words({"bóg"}));
+  EXPECT_EQ(run.outcome, SearchOutcome::Completed);
+  ASSERT_EQ(run.messages.size(), 2u);
+  EXPECT_EQ(Cp1250ToUtf8(run.messages[0]),
+            "Nie mogę odnaleźć pliku: '/ksiegi/1.bg'!\nJest to plik z księgą: '2 Mojżeszowa' i musi się znajdować "
+            "folderze './ksiegi' względem głównego foldera programu!\nKsięga ta zostanie pominięta w procesie "
+            "szukania!");
+  EXPECT_NE(run.messages[1].find("/ksiegi/2.bg"), std::string::npos);
+  // Progress is reported for the 64 books that were searched, in order.
+  ASSERT_EQ(run.booksDone.size(), 64u);
+  EXPECT_EQ(run.booksDone.front(), 0);
+  EXPECT_EQ(run.booksDone[1], 3);
+  // Not case-sensitive: "Bóg" and "BÓG" are found; the damaged book adds nothing,
+  // and the entry that no chapter lists is left out.
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 1:1", "1 Mojżeszowa 1:3"}));
+  EXPECT_EQ(list.GetEntry(1), 2u);
+  EXPECT_EQ(list.GetBook(1), 0);
+  EXPECT_EQ(Cp1250ToUtf8(list.GetWord(0)), "bóg");
+  EXPECT_EQ(texts, (std::vector<std::string>{Cp("Na początku stworzył Bóg niebo"), Cp("I rzekł BÓG: niech")}));
+}
+
+TEST_F(SmallTranslation, LetterCaseRule) {
+  Search(Words({"łaska"}));
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 2:1", "1 Mojżeszowa 2:2", "Objawienie Jana 1:2"}));
+  SearchRequest sensitive = Words({"Bóg"});
+  sensitive.caseSensitive = true;
+  Search(sensitive);
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 1:1"}));
+  EXPECT_EQ(texts, (std::vector<std::string>{Cp("Na początku stworzył Bóg niebo")}));
+  // The words are kept as typed, whatever the case rule.
+  Search(Words({"ŁASKA", "", "Pokój"}, {And, Or, Or}));
+  EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 2:1"}));
+  EXPECT_EQ(Cp1250ToUtf8(list.GetWord(0)), "ŁASKA");
+  EXPECT_EQ(list.GetWord(1), "");
+  EXPECT_EQ(Cp1250ToUtf8(list.GetWord(2)), "Pokój");
+}
+
+TEST_F(SmallTranslation, CancelDiscardsWhatWasFound) {
+  Search(Words({"nic"}));
+  ASSERT_GT(list.GetCount(), 0);
+  list.SetCurrent(7);
+  const Run run = Search(Words({"bóg"}), 4);
+  EXPECT_EQ(run.outcome, SearchOutcome::Cancelled);
+  EXPECT_EQ(run.booksDone, (std::vector<int>{0, 3, 4}));
+  EXPECT_EQ(list.GetCount(), 0);
+  EXPECT_TRUE(texts.empty());
+  EXPECT_EQ(list.GetWord(0), "");
+  EXPECT_EQ(list.GetCurrent(), 7);
+}
+
+TEST(SearchLabels, UseTheTranslationsOwnBookNames) {
+  const std::string folder = ::testing::TempDir() + "/search_bt";
+  std::filesystem::create_directories(folder + "/ksiegi");
+  CTranslationIndex index(TranslationId::BT);
+  VerseIndex books(73, {{0}});
+  books[72] = {{0}, {1, 2}};
+  index.SetIndex(books);
+  for (int b = 0; b < 72; ++b) WriteBook(folder, TranslationId::BT, b, {"Na początku"});
+  WriteBook(folder, TranslationId::BT, 72, {"x", "y", "Na początku było"});
+  CTranslationSearch search(Words({"początku"}), index, folder, "ksiegi");
+  CFoundVerseList list;
+  int steps = 0;
+  RunSearch(search, list, [](const std::string&) { FAIL(); }, [&](int) { return ++steps > 0; });
+  EXPECT_EQ(steps, 73);
+  ASSERT_EQ(list.GetCount(), 73);
+  EXPECT_EQ(Cp1250ToUtf8(list.GetLabel(0)), "Rodzaju 1:1");
+  EXPECT_EQ(list.GetEntry(72), 2u);
+  EXPECT_EQ(list.GetLabel(72), BookFullName(TranslationId::BT, 72) + " 2:2");
+  EXPECT_EQ(Cp1250ToUtf8(FoundVerseLabel(TranslationId::BG, 0, 0, 0)), "1 Mojżeszowa 1:1");
+  EXPECT_EQ(Cp1250ToUtf8(FoundVerseLabel(TranslationId::BT, 0, 9, 19)), "Rodzaju 10:20");
+}
+
+// The book-at-once scan must find exactly the verses that MatchVerse accepts
+// one by one, for every method and case rule, whatever lies at verse edges.
+TEST(SearchScan, AgreesWithMatchVerseVerseByVerse) {
+  const std::string folder = ::testing::TempDir() + "/search_random";
+  std::filesystem::create_directories(folder + "/ksiegi");
+  std::mt19937 random(12345);
+  const std::string alphabet = Cp("abAB ,.-\"(Ąą\n");
+  std::vector<std::string> verses;
+  for (int v = 0; v < 3000; ++v) {
+    std::string verse;
+    const int length = static_cast<int>(random() % 12);
+    for (int c = 0; c < length; ++c) verse += alphabet[random() % alphabet.size()];
+    verses.push_back(verse);
+  }
+  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", WriteStringArray(verses)));
+  for (int b = 1; b < 66; ++b) ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/" + std::to_string(b) + ".bg", WriteStringArray({})));
+  CTranslationIndex index(TranslationId::BG);
+  VerseIndex books(66, {{0}});
+  books[0] = {{}};
+  for (int v = 0; v < 3000; ++v) books[0][0].push_back(static_cast<std::uint16_t>(v));
+  index.SetIndex(books);
+
+  const std::vector<std::string> candidates = {"a", "ab", "b a", Cp("ą"), "a\na", "\"a", "A,", "ba."};
+  for (int trial = 0; trial < 60; ++trial) {
+    SearchRequest request;
+    for (std::string& w : request.words) w = random() % 3 == 0 ? "" : candidates[random() % candidates.size()];
+    for (SearchOperator& op : request.operators) op = static_cast<SearchOperator>(random() % 3);
+    request.method = static_cast<SearchMethod>(trial % 3);
+    request.caseSensitive = trial % 2 == 0;
+    CTranslationSearch search(request, index, folder, "ksiegi");
+    CFoundVerseList list;
+    RunSearch(search, list, [](const std::string&) {}, [](int) { return true; });
+    std::vector<std::uint32_t> expected;
+    SearchWords words = request.words;
+    if (!request.caseSensitive) {
+      for (std::string& w : words) Cp1250LowerInPlace(w);
+    }
+    for (std::size_t v = 0; v < verses.size(); ++v) {
+      const std::string verse = request.caseSensitive ? verses[v] : Cp1250Lower(verses[v]);
+      if (MatchVerse(verse, words, request.operators, request.method)) expected.push_back(static_cast<std::uint32_t>(v));
+    }
+    std::vector<std::uint32_t> found;
+    for (int i = 0; i < list.GetCount(); ++i) found.push_back(list.GetEntry(i));
+    EXPECT_EQ(found, expected) << "trial " << trial;
+  }
+}
+
+TEST(SearchScan, FindsVersesStoredAsUtf16) {
+  const std::string folder = ::testing::TempDir() + "/search_utf16";
+  std::filesystem::create_directories(folder + "/ksiegi");
+  // Two strings: "x" plainly, then "Łk" as UTF-16LE.
+  const std::vector<std::uint8_t> bytes = {0x02, 0x00, 0x01, 'x', 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x01, 0x6B, 0x00};
+  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", bytes));
+  for (int b = 1; b < 66; ++b) ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/" + std::to_string(b) + ".bg", WriteStringArray({})));
+  CTranslationIndex index(TranslationId::BG);
+  VerseIndex books(66, {{0}});
+  books[0] = {{0, 1}};
+  index.SetIndex(books);
+  CTranslationSearch search(Words({"łk"}), index, folder, "ksiegi");
+  CFoundVerseList list;
+  std::vector<std::string> texts;
+  RunSearch(search, list, [](const std::string&) {}, [](int) { return true; }, &texts);
+  ASSERT_EQ(list.GetCount(), 1);
+  EXPECT_EQ(list.GetEntry(0), 1u);
+  EXPECT_EQ(texts, (std::vector<std::string>{Cp("Łk")}));
+}
+
+}  // namespace
+}  // namespace skrybon
