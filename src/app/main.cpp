@@ -1,13 +1,18 @@
 // The program: loads the three translations from the current folder, then
-// shows the main window. A missing or damaged index file ends it with code 1.
+// shows the main window placed as the profile says. A missing or damaged
+// index file ends it with code 1.
 #include <QApplication>
-#include <QMainWindow>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <clocale>
 
+#include "app/main_frame.h"
 #include "data/scripture_data.h"
+#include "ui/profile.h"
 #include "ui/qt_text.h"
 
 int main(int argc, char* argv[]) {
+  std::setlocale(LC_ALL, "");
   QApplication app(argc, argv);
   QApplication::setApplicationName("skrybon");
 
@@ -17,9 +22,13 @@ int main(int argc, char* argv[]) {
   });
   if (!loaded) return 1;
 
-  QMainWindow frame;
-  frame.setWindowTitle("Skrybon v1.4");
-  frame.resize(900, 650);
-  frame.show();
+  // The profile is named after the executable.
+  const QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName()
+                                   : QStringLiteral("skrybon");
+  skrybon::CProfile profile(skrybon::CProfile::DefaultPath(skrybon::FromQString(program)));
+
+  skrybon::CMainFrame frame(data, profile);
+  frame.ApplyStoredPlacement();
+  frame.ShowAsStored();
   return QApplication::exec();
 }

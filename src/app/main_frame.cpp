@@ -1,0 +1,602 @@
+#include "app/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QDockWidget>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "app/command_table.h"
+#include "app/window_placement.h"
+#include "ui/about_dialog.h"
+#include "ui/colors_dialog.h"
+#include "ui/command_ids.h"
+#include "ui/display_qt.h"
+#include "ui/icons.h"
+#include "ui/status_panes.h"
+
+namespace skrybon {
+namespace {
+
+constexpr int kRefreshPeriodMs = 200;
+
+QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+bool IsBarCommand(int id) {
+  return id == ID_VIEW_TOOLBAR || id == ID_VIEW_NAVIGATION_BAR || id == ID_VIEW_FOUND_VERSES_BAR ||
+         id == ID_VIEW_STATUS_BAR;
+}
+
+// An empty stand-in for a bar whose contents come later.
+QWidget* NewPlaceholder(QWidget* parent, int height) {
+  auto* w = new QWidget(parent);
+  w->setMinimumHeight(height);
+  return w;
+}
+
+QDockWidget* NewDialogBar(QMainWindow* frame, int id, const QString& title, int placeholderHeight) {
+  auto* dock = new QDockWidget(title, frame);
+  dock->setObjectName(QStringLiteral("bar%1").arg(id));
+  dock->setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+  dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
+                    QDockWidget::DockWidgetVerticalTitleBar);
+  dock->setWidget(NewPlaceholder(dock, placeholderHeight));
+  return dock;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
+    : QMainWindow(parent), data_(data), profile_(profile) {
+  setWindowTitle(Q(kProgramTitle));
+  setWindowIcon(ProgramIcon());
+  setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+
+  mdi_ = new QMdiArea(this);
+  mdi_->setObjectName("mdiArea");
+  mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setBackground(palette().brush(QPalette::Dark));
+  mdi_->viewport()->installEventFilter(this);
+  setCentralWidget(mdi_);
+
+  CreateActions();
+  CreateToolBar();
+  CreateStatusBar();
+  CreateDockBars();
+  CreateMenus();
+
+  settings_ = CDisplaySettings::Load(profile_, SystemColors(QApplication::palette()));
+
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { OnSubWindowActivated(); });
+  connect(qApp, &QApplication::focusChanged, this, [this] { RefreshCommandStates(); });
+  qApp->installEventFilter(this);
+  refreshTimer_ = new QTimer(this);
+  refreshTimer_->setInterval(kRefreshPeriodMs);
+  connect(refreshTimer_, &QTimer::timeout, this, &CMainFrame::RefreshCommandStates);
+  refreshTimer_->start();
+
+  normalRect_ = QRect(pos(), size());
+  RefreshCommandStates();
+}
+
+CMainFrame::~CMainFrame() {
+  qApp->removeEventFilter(this);
+}
+
+// --- Commands --------------------------------------------------------------
+
+void CMainFrame::CreateActions() {
+  for (const CCommandInfo& info : AllCommands()) {
+    auto* action = new QAction(this);
+    action->setObjectName(QStringLiteral("command%1").arg(info.id));
+    action->setData(info.id);
+    action->setText(Q(info.menuText));
+    action->setStatusTip(Q(info.prompt));
+    action->setToolTip(info.toolTip.empty() ? Q(info.menuText).section('\t', 0, 0).remove('&') : Q(info.toolTip));
+    if (!info.accelerator.empty()) {
+      action->setShortcut(QKeySequence(Q(info.accelerator)));
+      action->setShortcutContext(Qt::WindowShortcut);
+    }
+    action->setIconVisibleInMenu(true);
+    if (HasCommandIcon(info.id)) action->setIcon(CommandIcon(info.id));
+    if (IsBarCommand(info.id)) action->setCheckable(true);
+    action->setEnabled(false);
+    const int id = info.id;
+    connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+    addAction(action);  // accelerators work whichever menu bar is shown
+    mainActions_[id] = action;
+    actions_.emplace(id, action);
+  }
+}
+
+QMenu* CMainFrame::NewMenu(const QString& title) {
+  auto* menu = new QMenu(title, this);
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    RefreshCommandStates();
+    statusPanes_->SetPanesVisible(false);  // long prompts get the whole bar
+  });
+  connect(menu, &QMenu::aboutToHide, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (QApplication::activePopupWidget() != nullptr) return;
+      statusPanes_->SetPanesVisible(true);
+      statusBar()->clearMessage();
+    });
+  });
+  return menu;
+}
+
+void CMainFrame::CreateMenus() {
+  const auto build = [this](int menuId, std::vector<QMenu*>& topLevel) {
+    std::vector<QMenu*> stack;
+    for (const CMenuEntry& entry : MenuLayout(menuId)) {
+      if (entry.id == kSubmenuBegin) {
+        QMenu* menu = NewMenu(Q(entry.title));
+        menu->setObjectName(QStringLiteral("menu%1_%2").arg(menuId).arg(Q(entry.title).remove('&')));
+        if (stack.empty()) topLevel.push_back(menu);
+        else stack.back()->addMenu(menu);
+        stack.push_back(menu);
+      } else if (entry.id == kSubmenuEnd) {
+        if (!stack.empty()) stack.pop_back();
+      } else if (entry.id == kMenuSeparator) {
+        if (!stack.empty()) stack.back()->addSeparator();
+      } else if (!stack.empty()) {
+        QAction* action = mainActions_.at(entry.id);
+        if (!entry.title.empty()) {
+          // An item with its own text (the context menu): a second action
+          // that carries out the same command.
+          auto* own = new QAction(Q(entry.title), this);
+          own->setData(entry.id);
+          own->setStatusTip(action->statusTip());
+          own->setIcon(action->icon());
+          own->setEnabled(action->isEnabled());
+          const int id = entry.id;
+          connect(own, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+          actions_.emplace(entry.id, own);
+          action = own;
+        }
+        stack.back()->addAction(action);
+      }
+    }
+  };
+  build(IDR_MENU_NO_WINDOW, menus140_);
+  build(IDR_MENU_WITH_WINDOW, menus141_);
+  std::vector<QMenu*> context;
+  build(IDR_CONTEXT_MENU, context);
+  contextMenu_ = context.empty() ? nullptr : context.front();
+
+  for (QMenu* menu : menus141_)
+    if (menu->title() == QStringLiteral("O&kna")) windowMenu_ = menu;
+  if (windowMenu_ != nullptr) {
+    connect(windowMenu_, &QMenu::aboutToShow, this, [this] {
+      for (QAction* a : windowListActions_) {
+        windowMenu_->removeAction(a);
+        a->deleteLater();
+      }
+      windowListActions_.clear();
+      const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::CreationOrder);
+      if (windows.isEmpty()) return;
+      windowListActions_.push_back(windowMenu_->addSeparator());
+      int n = 0;
+      for (QMdiSubWindow* sub : windows) {
+        ++n;
+        const QString title = sub->windowTitle();
+        const QString text = n <= 9 ? QStringLiteral("&%1 %2").arg(n).arg(title)
+                                    : QStringLiteral("%1 %2").arg(n).arg(title);
+        QAction* a = windowMenu_->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(sub == mdi_->currentSubWindow());
+        QPointer<QMdiSubWindow> target(sub);
+        connect(a, &QAction::triggered, this, [this, target] {
+          if (target) {
+            if (target->isMinimized()) target->showNormal();
+            mdi_->setActiveSubWindow(target);
+          }
+        });
+        windowListActions_.push_back(a);
+      }
+    });
+  }
+  UpdateMenuBar();
+}
+
+void CMainFrame::UpdateMenuBar() {
+  const int wanted = mdi_->subWindowList().isEmpty() ? IDR_MENU_NO_WINDOW : IDR_MENU_WITH_WINDOW;
+  if (wanted == menuBarId_) return;
+  menuBarId_ = wanted;
+  QMenuBar* bar = menuBar();
+  bar->clear();
+  for (QMenu* menu : wanted == IDR_MENU_NO_WINDOW ? menus140_ : menus141_) bar->addMenu(menu);
+}
+
+void CMainFrame::CreateToolBar() {
+  toolBar_ = new QToolBar(QStringLiteral("Narzędzia"), this);
+  toolBar_->setObjectName(QStringLiteral("bar%1").arg(ID_VIEW_TOOLBAR));
+  toolBar_->setIconSize(QSize(16, 15));
+  toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+  toolBar_->setFloatable(true);
+  for (const int id : ToolBarLayout()) {
+    if (id == 0) toolBar_->addSeparator();
+    else toolBar_->addAction(mainActions_.at(id));
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  bar->setObjectName(QStringLiteral("bar%1").arg(ID_VIEW_STATUS_BAR));
+  auto* prompt = new QLabel(Q(kIdlePrompt), bar);
+  prompt->setObjectName("promptPane");
+  bar->addWidget(prompt, 1);
+  statusPanes_ = new CStatusPanes(bar, [this] {
+    QMdiSubWindow* sub = mdi_->currentSubWindow();
+    return sub != nullptr ? sub->windowTitle() : QString();
+  });
+}
+
+void CMainFrame::CreateDockBars() {
+  navigationDock_ = NewDialogBar(this, ID_VIEW_NAVIGATION_BAR, QStringLiteral("Pasek nawigacyjny"), 30);
+  addDockWidget(Qt::TopDockWidgetArea, navigationDock_);
+  foundVersesDock_ = NewDialogBar(this, ID_VIEW_FOUND_VERSES_BAR, QStringLiteral("Lista wersetów"), 30);
+  addDockWidget(Qt::BottomDockWidgetArea, foundVersesDock_);
+}
+
+void CMainFrame::SetNavigationBar(QWidget* bar, ICommandTarget* router) {
+  if (bar != nullptr) {
+    QWidget* old = navigationDock_->widget();
+    navigationDock_->setWidget(bar);
+    if (old != nullptr && old != bar) old->deleteLater();
+  }
+  navigationRouter_ = router;
+  RefreshCommandStates();
+}
+
+void CMainFrame::SetFoundVersesBar(QWidget* bar, ICommandTarget* router) {
+  if (bar != nullptr) {
+    QWidget* old = foundVersesDock_->widget();
+    foundVersesDock_->setWidget(bar);
+    if (old != nullptr && old != bar) old->deleteLater();
+  }
+  foundVersesRouter_ = router;
+  RefreshCommandStates();
+}
+
+QMdiSubWindow* CMainFrame::ActiveReadingWindow() const { return mdi_->currentSubWindow(); }
+
+ICommandTarget* CMainFrame::ActiveTarget() const {
+  return dynamic_cast<ICommandTarget*>(mdi_->currentSubWindow());
+}
+
+void CMainFrame::AddCommandTarget(ICommandTarget* target) {
+  if (target != nullptr && std::find(targets_.begin(), targets_.end(), target) == targets_.end())
+    targets_.push_back(target);
+  RefreshCommandStates();
+}
+
+void CMainFrame::RemoveCommandTarget(ICommandTarget* target) {
+  targets_.erase(std::remove(targets_.begin(), targets_.end(), target), targets_.end());
+  if (navigationRouter_ == target) navigationRouter_ = nullptr;
+  if (foundVersesRouter_ == target) foundVersesRouter_ = nullptr;
+  RefreshCommandStates();
+}
+
+std::vector<ICommandTarget*> CMainFrame::Chain() {
+  std::vector<ICommandTarget*> chain;
+  const auto add = [&chain](ICommandTarget* t) {
+    if (t != nullptr && std::find(chain.begin(), chain.end(), t) == chain.end()) chain.push_back(t);
+  };
+  add(navigationRouter_);
+  add(foundVersesRouter_);
+  add(ActiveTarget());
+  for (ICommandTarget* t : targets_) add(t);
+  add(this);
+  return chain;
+}
+
+bool CMainFrame::UpdateCommand(int id, CCmdUI& ui) {
+  for (ICommandTarget* target : Chain())
+    if (target->OnUpdateCommand(id, ui)) return true;
+  ui.Enable(false);
+  return false;
+}
+
+bool CMainFrame::ExecuteCommand(int id) {
+  CCmdUI ui;
+  bool handled = false;
+  if (UpdateCommand(id, ui) && ui.IsEnabled()) {
+    for (ICommandTarget* target : Chain()) {
+      if (target->OnCommand(id)) {
+        handled = true;
+        break;
+      }
+    }
+  }
+  RefreshCommandStates();
+  return handled;
+}
+
+QAction* CMainFrame::CommandAction(int id) const {
+  const auto it = mainActions_.find(id);
+  return it == mainActions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::RefreshCommandStates() {
+  if (refreshing_) return;
+  refreshing_ = true;
+  UpdateMenuBar();
+  for (const auto& [id, main] : mainActions_) {
+    CCmdUI ui;
+    const bool enabled = UpdateCommand(id, ui) && ui.IsEnabled();
+    const auto [first, last] = actions_.equal_range(id);
+    for (auto it = first; it != last; ++it) {
+      QAction* a = it->second;
+      if (a->isEnabled() != enabled) a->setEnabled(enabled);
+      if (ui.IsChecked() && !a->isCheckable()) a->setCheckable(true);
+      if (a->isCheckable() && a->isChecked() != ui.IsChecked()) a->setChecked(ui.IsChecked());
+    }
+  }
+  if (statusPanes_ != nullptr) statusPanes_->Update();
+  refreshing_ = false;
+}
+
+void CMainFrame::ShowStatusMessage(const QString& text) {
+  if (text.isEmpty()) statusBar()->clearMessage();
+  else statusBar()->showMessage(text);
+}
+
+bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui) {
+  switch (id) {
+    case ID_VIEW_TOOLBAR: ui.SetCheck(toolBar_->isVisible()); return true;
+    case ID_VIEW_NAVIGATION_BAR: ui.SetCheck(navigationDock_->isVisible()); return true;
+    case ID_VIEW_FOUND_VERSES_BAR: ui.SetCheck(foundVersesDock_->isVisible()); return true;
+    case ID_VIEW_STATUS_BAR: ui.SetCheck(statusBar()->isVisible()); return true;
+    case ID_WINDOW_CASCADE:
+    case ID_WINDOW_TILE_VERT:
+    case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_ARRANGE:
+    case ID_WINDOW_CLOSE: ui.Enable(mdi_->currentSubWindow() != nullptr); return true;
+    case ID_WINDOW_CLOSE_ALL:
+    case ID_VIEW_COLORS:
+    case ID_VIEW_FONT:
+    case ID_APP_ABOUT:
+    case ID_APP_EXIT: ui.Enable(true); return true;
+    default: return false;
+  }
+}
+
+bool CMainFrame::OnCommand(int id) {
+  switch (id) {
+    case ID_VIEW_TOOLBAR: toolBar_->setVisible(!toolBar_->isVisible()); return true;
+    case ID_VIEW_NAVIGATION_BAR: navigationDock_->setVisible(!navigationDock_->isVisible()); return true;
+    case ID_VIEW_FOUND_VERSES_BAR: foundVersesDock_->setVisible(!foundVersesDock_->isVisible()); return true;
+    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); return true;
+    case ID_WINDOW_CASCADE: mdi_->cascadeSubWindows(); return true;
+    case ID_WINDOW_TILE_VERT: TileWindows(true); return true;
+    case ID_WINDOW_TILE_HORZ: TileWindows(false); return true;
+    case ID_WINDOW_ARRANGE: ArrangeIcons(); return true;
+    case ID_WINDOW_CLOSE: CloseActiveWindow(); return true;
+    case ID_WINDOW_CLOSE_ALL: {
+      // Each close activates the next window; stop when none is left.
+      for (int guard = static_cast<int>(mdi_->subWindowList().size()) + 1;
+           guard > 0 && mdi_->currentSubWindow() != nullptr; --guard)
+        CloseActiveWindow();
+      return true;
+    }
+    case ID_VIEW_COLORS: ColorsCommand(); return true;
+    case ID_VIEW_FONT: FontCommand(); return true;
+    case ID_APP_ABOUT: {
+      CAboutDlg about(this);
+      about.exec();
+      return true;
+    }
+    case ID_APP_EXIT: close(); return true;
+    default: return false;
+  }
+}
+
+// --- Windows -----------------------------------------------------------------
+
+void CMainFrame::CloseActiveWindow() {
+  QMdiSubWindow* sub = mdi_->currentSubWindow();
+  if (sub == nullptr) return;
+  // The next window in activation history takes over, as when a window closes.
+  const QList<QMdiSubWindow*> history = mdi_->subWindowList(QMdiArea::ActivationHistoryOrder);
+  QMdiSubWindow* next = nullptr;
+  for (auto it = history.rbegin(); it != history.rend(); ++it) {
+    if (*it != sub) {
+      next = *it;
+      break;
+    }
+  }
+  // Destroyed without a close request; deleted once control returns to the
+  // event loop, since the command may come from inside the window itself.
+  sub->hide();
+  mdi_->removeSubWindow(sub);
+  sub->deleteLater();
+  if (next != nullptr) mdi_->setActiveSubWindow(next);
+  OnSubWindowActivated();
+}
+
+void CMainFrame::TileWindows(bool sideBySide) {
+  QList<QMdiSubWindow*> windows;
+  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::ActivationHistoryOrder))
+    if (!sub->isMinimized() && sub->isVisible()) windows.prepend(sub);  // active first
+  const int n = static_cast<int>(windows.size());
+  if (n == 0) return;
+  const QRect area = mdi_->viewport()->rect();
+  const int big = n <= 3 ? n : static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
+  const int small = (n + big - 1) / big;
+  const int cols = sideBySide ? big : small;
+  const int rows = sideBySide ? small : big;
+  for (int i = 0; i < n; ++i) {
+    const int col = sideBySide ? i % cols : i / rows;
+    const int row = sideBySide ? i / cols : i % rows;
+    const int x0 = area.left() + area.width() * col / cols;
+    const int x1 = area.left() + area.width() * (col + 1) / cols;
+    const int y0 = area.top() + area.height() * row / rows;
+    const int y1 = area.top() + area.height() * (row + 1) / rows;
+    QMdiSubWindow* sub = windows[i];
+    if (sub->isMaximized()) sub->showNormal();
+    sub->setGeometry(x0, y0, x1 - x0, y1 - y0);
+  }
+}
+
+void CMainFrame::ArrangeIcons() {
+  const QRect area = mdi_->viewport()->rect();
+  int x = area.left();
+  int y = area.bottom() + 1;
+  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
+    if (!sub->isMinimized()) continue;
+    const QSize size = sub->size();
+    if (x > area.left() && x + size.width() > area.right()) {
+      x = area.left();
+      y -= size.height();
+    }
+    sub->move(x, y - size.height());
+    x += size.width();
+  }
+}
+
+void CMainFrame::OnSubWindowActivated() {
+  UpdateMenuBar();
+  QMdiSubWindow* current = mdi_->currentSubWindow();
+  if (current != lastActive_.data() || (current == nullptr && !lastActive_.isNull())) {
+    lastActive_ = current;
+    emit activeReadingWindowChanged();
+  }
+  RefreshCommandStates();
+}
+
+void CMainFrame::ShowContextMenu(const QPoint& globalPos) {
+  if (contextMenu_ == nullptr) return;
+  RefreshCommandStates();
+  contextMenu_->exec(globalPos);
+}
+
+// --- Display settings ----------------------------------------------------------
+
+QFont CMainFrame::DisplayFont() const { return ToQFont(settings_.font); }
+
+CQtDisplayColors CMainFrame::DisplayColors() const {
+  const CDisplayColors& c = settings_.colors;
+  return {ToQColor(c.background), ToQColor(c.text), ToQColor(c.numbers), ToQColor(c.highlightText),
+          ToQColor(c.highlightBackground)};
+}
+
+void CMainFrame::SetDisplaySettings(const CDisplaySettings& settings) {
+  settings_ = settings;
+  emit displaySettingsChanged();
+}
+
+void CMainFrame::ColorsCommand() {
+  CColorsDialog dialog(settings_.colors, SystemColors(QApplication::palette()), this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  CDisplaySettings changed = settings_;
+  changed.colors = dialog.Colors();
+  SetDisplaySettings(changed);
+}
+
+void CMainFrame::FontCommand() {
+  const int dpi = logicalDpiY();
+  QFontDialog dialog(ChooserFont(settings_.font, dpi), this);
+  dialog.setWindowTitle(QStringLiteral("Czcionka"));
+  dialog.setOption(QFontDialog::DontUseNativeDialog);
+  // The choice is of face, style and size: no effects.
+  for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
+    if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
+  if (dialog.exec() != QDialog::Accepted) return;
+  CDisplaySettings changed = settings_;
+  changed.font = FromChosenFont(dialog.selectedFont(), settings_.font, dpi);
+  SetDisplaySettings(changed);
+}
+
+// --- Placement -------------------------------------------------------------------
+
+void CMainFrame::ApplyStoredPlacement() {
+  QSize screen(1024, 768);
+  if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry().size();
+  const CPlacementRect r = LoadPlacement(profile_, screen.width(), screen.height());
+  move(r.left, r.top);
+  resize(r.width, r.height);
+  normalRect_ = QRect(r.left, r.top, r.width, r.height);
+}
+
+void CMainFrame::ShowAsStored() {
+  switch (LoadShowCommand(profile_)) {
+    case CShowCommand::AsStarted: show(); break;
+    case CShowCommand::Restore: showNormal(); break;
+    case CShowCommand::Maximized: showMaximized(); break;
+    case CShowCommand::Minimized: showMinimized(); break;
+  }
+}
+
+void CMainFrame::RememberNormalRect() {
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)) return;
+  if (!isVisible()) return;
+  normalRect_ = QRect(frameGeometry().topLeft(), size());
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  RememberNormalRect();
+}
+
+void CMainFrame::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  RememberNormalRect();
+}
+
+void CMainFrame::SaveOnClose() {
+  settings_.Save(profile_);
+  CStoredShow show = CStoredShow::Normal;
+  if (isMaximized()) show = CStoredShow::Maximized;
+  else if (isMinimized()) show = CStoredShow::Minimized;
+  SavePlacement(profile_, CPlacementRect{normalRect_.left(), normalRect_.top(), normalRect_.width(),
+                                         normalRect_.height()},
+                show);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  SaveOnClose();
+  event->accept();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+      // Commands must show their current state before an accelerator or a
+      // button can reach them.
+      RefreshCommandStates();
+      break;
+    case QEvent::ContextMenu:
+      if (watched == mdi_->viewport()) {
+        auto* e = static_cast<QContextMenuEvent*>(event);
+        QPoint at = e->globalPos();
+        if (e->reason() == QContextMenuEvent::Keyboard) at = mdi_->viewport()->mapToGlobal(QPoint(5, 5));
+        ShowContextMenu(at);
+        return true;
+      }
+      break;
+    default: break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace skrybon

@@ -1,0 +1,59 @@
+#include "app/window_placement.h"
+
+#include <array>
+
+namespace skrybon {
+
+CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeight) {
+  const CPlacementRect defaults;
+  CPlacementRect r;
+  const std::array<std::pair<std::string_view, int*>, 4> keys = {{
+      {"Left", &r.left}, {"Top", &r.top}, {"Width", &r.width}, {"Height", &r.height}}};
+  const std::array<int, 4> fallback = {defaults.left, defaults.top, defaults.width, defaults.height};
+  bool usedDefaults = false;
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    const auto stored = GetProfileSetting(profile, kPlacementSection, keys[i].first);
+    if (stored) {
+      *keys[i].second = *stored;
+    } else {
+      *keys[i].second = fallback[i];
+      profile.WriteProfileInt(kPlacementSection, keys[i].first, fallback[i]);
+      usedDefaults = true;
+    }
+  }
+  if (!usedDefaults) {
+    // Overlap test in 64 bits: stored numbers may be anything.
+    const long long right = static_cast<long long>(r.left) + r.width;
+    const long long bottom = static_cast<long long>(r.top) + r.height;
+    const bool overlaps = r.left < screenWidth - 10 && right > 0 && r.top < screenHeight - 10 &&
+                          bottom > 0 && r.width > 0 && r.height > 0;
+    if (!overlaps) r = defaults;
+  }
+  return r;
+}
+
+CShowCommand LoadShowCommand(const CProfile& profile) {
+  const int style = profile.GetProfileInt(kPlacementSection, "Style", kProfileMissing);
+  switch (style) {
+    case kProfileMissing: return CShowCommand::AsStarted;
+    case 0: return CShowCommand::Restore;
+    case static_cast<int>(CStoredShow::Maximized): return CShowCommand::Maximized;
+    case static_cast<int>(CStoredShow::Minimized): return CShowCommand::Minimized;
+    default: break;
+  }
+  // Any other number is a Windows show command: 3 shows maximised, 2, 6 and 7
+  // minimised, everything else normally.
+  if (style == 3) return CShowCommand::Maximized;
+  if (style == 2 || style == 6 || style == 7) return CShowCommand::Minimized;
+  return CShowCommand::Restore;
+}
+
+void SavePlacement(CProfile& profile, const CPlacementRect& rect, CStoredShow show) {
+  profile.WriteProfileInt(kPlacementSection, "Left", rect.left);
+  profile.WriteProfileInt(kPlacementSection, "Top", rect.top);
+  profile.WriteProfileInt(kPlacementSection, "Width", rect.width);
+  profile.WriteProfileInt(kPlacementSection, "Height", rect.height);
+  profile.WriteProfileInt(kPlacementSection, "Style", static_cast<int>(show));
+}
+
+}  // namespace skrybon

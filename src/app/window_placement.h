@@ -1,0 +1,38 @@
+// The main window's placement as the profile section "Main Window State"
+// keeps it: the normal-position rectangle and how the window was shown when
+// it closed. Missing keys take their defaults and are written at once; a
+// stored rectangle that lies wholly off the screen falls back to the defaults.
+#pragma once
+
+#include "ui/profile.h"
+
+namespace skrybon {
+
+inline constexpr std::string_view kPlacementSection = "Main Window State";
+
+struct CPlacementRect {
+  int left = 50;
+  int top = 50;
+  int width = 631;
+  int height = 462;
+  friend bool operator==(const CPlacementRect&, const CPlacementRect&) = default;
+};
+
+// The values of "Style".
+enum class CStoredShow { Normal = 0, Maximized = 0x01000000, Minimized = 0x20000000 };
+
+// How the window is shown at start-up, chosen from "Style".
+enum class CShowCommand { AsStarted, Restore, Maximized, Minimized };
+
+// Reads "Left", "Top", "Width", "Height" in that order, writing the default of
+// each missing key. With all four stored, a rectangle that does not overlap
+// (0, 0, screenWidth - 10, screenHeight - 10) becomes the defaults.
+CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeight);
+
+// Reads "Style" (65535 = never saved).
+CShowCommand LoadShowCommand(const CProfile& profile);
+
+// Writes the four numbers and "Style".
+void SavePlacement(CProfile& profile, const CPlacementRect& rect, CStoredShow show);
+
+}  // namespace skrybon

@@ -1,0 +1,22 @@
+// The "O programie" box: the program's picture, name and version, the
+// scrolling credits and two links.
+#pragma once
+
+#include <QDialog>
+
+namespace skrybon {
+
+class CCreditsScroller;
+
+class CAboutDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAboutDlg(QWidget* parent = nullptr);
+  CCreditsScroller* Scroller() const { return scroller_; }
+
+ private:
+  CCreditsScroller* scroller_ = nullptr;
+};
+
+}  // namespace skrybon

@@ -1,0 +1,53 @@
+#include "ui/color_button.h"
+
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+
+namespace skrybon {
+
+CColorButton::CColorButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
+  setMinimumHeight(24);
+}
+
+void CColorButton::SetFillColor(const QColor& color) {
+  if (fill_ == color) return;
+  fill_ = color;
+  update();
+}
+
+void CColorButton::SetTextColor(const QColor& color) {
+  if (text_ == color) return;
+  text_ = color;
+  update();
+}
+
+void CColorButton::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QRect r = rect();
+  p.fillRect(r, fill_);
+
+  const bool sunken = isDown() && hasFocus();
+  const QColor light(255, 255, 255);
+  const QColor dark(128, 128, 128);
+  const QColor topLeft = sunken ? dark : light;
+  const QColor bottomRight = sunken ? light : dark;
+  p.setPen(topLeft);
+  p.drawLine(r.topLeft(), r.topRight());
+  p.drawLine(r.topLeft(), r.bottomLeft());
+  p.setPen(bottomRight);
+  p.drawLine(r.bottomLeft(), r.bottomRight());
+  p.drawLine(r.topRight(), r.bottomRight());
+
+  p.setPen(text_);
+  p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text());
+
+  if (hasFocus()) {
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = r.adjusted(4, 4, -4, -4);
+    option.backgroundColor = fill_;
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+  }
+}
+
+}  // namespace skrybon

@@ -1,0 +1,69 @@
+// The application profile: one INI file of sections and "key=value" lines in
+// Windows-1250, readable and editable by a person. Reads and writes follow the
+// Windows profile calls: names match without regard to case, integers are
+// decimal text, a write goes to the file at once (the whole file, through a
+// temporary and a rename). Unknown sections, keys, comments and their order
+// are kept. A damaged file never fails a read; a file that cannot be written
+// only makes the write answer false.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace skrybon {
+
+class CProfile {
+ public:
+  // Reads path when it exists; a missing or unreadable file is an empty profile.
+  explicit CProfile(std::string path);
+
+  // "<config folder>/<programName>.ini": $XDG_CONFIG_HOME, else ~/.config.
+  // Creates the folder when it is missing.
+  static std::string DefaultPath(std::string_view programName);
+
+  const std::string& Path() const { return path_; }
+
+  // The value of key, or defaultValue when the section or key is missing.
+  std::string GetProfileString(std::string_view section, std::string_view key,
+                               std::string_view defaultValue = {}) const;
+  // The leading decimal integer of the value (optional sign); a value that is
+  // not a number reads as 0, a missing or empty one as defaultValue.
+  int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
+
+  // Sets key (adding section and key at the end when new) and writes the file.
+  bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value);
+  bool WriteProfileInt(std::string_view section, std::string_view key, int value);
+
+  // Reads the file again, dropping what is held.
+  void Reload();
+
+  // The file's text as it is written.
+  std::string Text() const;
+
+ private:
+  struct Line {
+    std::string text;   // the line as read, for lines that are not "key=value"
+    std::string key;    // empty for other lines
+    std::string value;
+  };
+  struct Section {
+    std::string name;   // empty for lines before the first section
+    std::vector<Line> lines;
+  };
+  void Parse(std::string_view text);
+  const Line* Find(std::string_view section, std::string_view key) const;
+  bool Save() const;
+
+  std::string path_;
+  std::vector<Section> sections_;
+};
+
+// The profile rule for settings: an integer read with 65535 as the fallback,
+// where a stored 65535 counts as missing too.
+inline constexpr int kProfileMissing = 65535;
+std::optional<int> GetProfileSetting(const CProfile& profile, std::string_view section,
+                                     std::string_view key);
+
+}  // namespace skrybon

@@ -1,0 +1,82 @@
+#include "ui/status_panes.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTimer>
+#include <array>
+#include <ctime>
+
+namespace skrybon {
+namespace {
+
+constexpr int kClockPeriodMs = 10000;
+
+QString Strftime(const char* pattern, const std::tm& time) {
+  std::array<char, 256> buffer{};
+  const std::size_t n = std::strftime(buffer.data(), buffer.size(), pattern, &time);
+  return QString::fromLocal8Bit(buffer.data(), static_cast<qsizetype>(n));
+}
+
+QLabel* NewPane(QStatusBar* bar) {
+  auto* pane = new QLabel(bar);
+  pane->setFrameShape(QFrame::Panel);
+  pane->setFrameShadow(QFrame::Sunken);
+  pane->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  pane->setContentsMargins(0, 0, 0, 0);
+  pane->setIndent(0);
+  pane->setMargin(0);
+  bar->addPermanentWidget(pane);
+  return pane;
+}
+
+}  // namespace
+
+CStatusPanes::CStatusPanes(QStatusBar* bar, std::function<QString()> title)
+    : QObject(bar),
+      bar_(bar),
+      titleSource_(std::move(title)),
+      title_(NewPane(bar)),
+      date_(NewPane(bar)),
+      time_(NewPane(bar)),
+      timer_(new QTimer(this)) {
+  title_->setObjectName("titlePane");
+  date_->setObjectName("datePane");
+  time_->setObjectName("timePane");
+  timer_->setInterval(kClockPeriodMs);
+  connect(timer_, &QTimer::timeout, this, &CStatusPanes::Update);
+  timer_->start();
+  Update();
+}
+
+QString CStatusPanes::FormatDate(const std::tm& time) { return Strftime("%d %B %Yr.", time); }
+QString CStatusPanes::FormatTime(const std::tm& time) { return Strftime("%H:%M  ", time); }
+
+int CStatusPanes::PaneWidth(const QString& text) const {
+  const QFontMetrics metrics(bar_->font());
+  return metrics.horizontalAdvance(text);
+}
+
+void CStatusPanes::SetPane(QLabel* pane, const QString& text, bool borderlessWhenEmpty) {
+  if (borderlessWhenEmpty) pane->setFrameShape(text.isEmpty() ? QFrame::NoFrame : QFrame::Panel);
+  const int width = PaneWidth(text) + 2 * pane->frameWidth();
+  if (pane->text() != text) pane->setText(text);
+  if (pane->minimumWidth() != width || pane->maximumWidth() != width) pane->setFixedWidth(width);
+}
+
+void CStatusPanes::Update() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  SetPane(title_, titleSource_ ? titleSource_() : QString(), true);
+  SetPane(date_, FormatDate(local), false);
+  SetPane(time_, FormatTime(local), false);
+}
+
+void CStatusPanes::SetPanesVisible(bool visible) {
+  title_->setVisible(visible);
+  date_->setVisible(visible);
+  time_->setVisible(visible);
+}
+
+}  // namespace skrybon
