@@ -1,9 +1,5 @@
-// "skrybon-tool search": searches one translation of a data folder with the
-// program's search engine and prints the found-verses file text (header with
-// the four words, each found verse with its label and text, the count).
-// Unreadable book files are reported on stderr and skipped (exit code 0);
-// bad arguments print the usage (exit code 2); an unreadable verse index
-// ends with exit code 1.
+// skrybon-tool search: searches one translation of a data folder with the
+// program's search engine and prints the found-verses file text.
 #include <cstdio>
 #include <span>
 #include <string>
@@ -14,42 +10,61 @@
 #include "search/found_verses_text.h"
 #include "search/search_command_line.h"
 #include "search/search_engine.h"
+#include "tool_args.h"
+#include "tool_output.h"
 
-namespace skrybon {
+namespace skrybon::tool {
 namespace {
 
-void Write(std::FILE* stream, const std::string& cp1250, TextEncoding encoding) {
+constexpr std::string_view kDetails =
+    "  Finds the verses of the translation that hold the words or phrases, joined\n"
+    "  from the right: W1 op (W2 op (W3 op W4)); LUB = or, I = and, NIE = and not.\n"
+    "  Words are trimmed; \"\" is an empty word. Not case-sensitive unless asked.\n"
+    "  Prints the found-verses file text (header with the four words, label and\n"
+    "  text of each found verse, the count), UTF-8 unless --encoding cp1250, which\n"
+    "  also takes the words as Windows-1250 bytes. A missing book file is reported\n"
+    "  on stderr and skipped. DIR defaults to the current folder.\n";
+
+void WriteOut(const std::string& cp1250, TextEncoding encoding) {
   const std::string text = encoding == TextEncoding::Utf8 ? Cp1250ToUtf8(cp1250) : cp1250;
-  std::fwrite(text.data(), 1, text.size(), stream);
+  std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
 }  // namespace
 
-int RunSearchCommand(std::span<const std::string> args) {
+int SearchMain(std::span<const std::string> args) {
+  const std::string usage = SearchCommandUsage() + std::string(kDetails);
+  for (const std::string& arg : args) {
+    if (arg == "--") break;
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(usage.c_str(), stdout);
+      return kExitOk;
+    }
+  }
   std::string error;
   const auto line = ParseSearchCommandLine(args, error);
-  if (!line) {
-    std::fprintf(stderr, "skrybon-tool search: %s\n%s", error.c_str(), SearchCommandUsage().c_str());
-    return 2;
-  }
+  if (!line) return UsageError(error, usage);
   const SearchRequest& request = line->request;
   CTranslationIndex index(request.GetTranslationId());
   if (auto message = index.LoadIndex(line->dataFolder)) {
-    Write(stderr, *message + "\n", line->encoding);
-    return 1;
+    PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(*message));
+    return kExitFailure;
   }
   CTranslationSearch search(request, index, line->dataFolder, "ksiegi");
   CFoundVerseList list;
   std::vector<std::string> texts;
   RunSearch(
-      search, list, [&](const std::string& message) { Write(stderr, message + "\n", line->encoding); },
+      search, list,
+      [](const std::string& message) { PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(message)); },
       [](int) { return true; }, &texts);
-  // The found list is in book order, so writing it in list order is writing it book by book.
+  // The list is in book order, so writing it in list order writes it book by book.
   std::string out = FoundVersesFileHeader(list);
-  for (int i = 0; i < list.GetCount(); ++i) AppendFoundVerse(out, list.GetLabel(i), texts[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < list.GetCount(); ++i) {
+    AppendFoundVerse(out, list.GetLabel(i), texts[static_cast<std::size_t>(i)]);
+  }
   out += FoundVersesFileFooter(list);
-  Write(stdout, out, line->encoding);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  WriteOut(out, line->encoding);
+  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
 }
 
-}  // namespace skrybon
+}  // namespace skrybon::tool

@@ -14,6 +14,7 @@ int ImportMain(std::span<const std::string> args);
 int CheckMain(std::span<const std::string> args);
 int ShowMain(std::span<const std::string> args);
 int DemoMain(std::span<const std::string> args);
+int SearchMain(std::span<const std::string> args);
 
 namespace {
 
@@ -28,6 +29,7 @@ constexpr std::array kSubcommands = {
     Subcommand{"check", "verify the index and book files of all three translations", CheckMain},
     Subcommand{"show", "print the citation text of a typed place", ShowMain},
     Subcommand{"demo", "write a demo data folder with synthetic text", DemoMain},
+    Subcommand{"search", "print the verses of a translation that hold the given words", SearchMain},
 };
 
 void PrintHelp(std::FILE* out) {

@@ -31,12 +31,22 @@ std::optional<SearchCommandLine> ParseSearchCommandLine(std::span<const std::str
   bool optionsEnded = false;
   std::vector<std::string> positional;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
+    std::string arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
       positional.push_back(arg);
       continue;
     }
+    // "--name=value" is the same as "--name value".
+    std::optional<std::string> inlineValue;
+    if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
+      inlineValue = arg.substr(eq + 1);
+      arg.resize(eq);
+    }
     const auto value = [&](std::string& out) {
+      if (inlineValue) {
+        out = *inlineValue;
+        return true;
+      }
       if (i + 1 >= args.size()) {
         error = arg + " needs a value";
         return false;
@@ -45,6 +55,11 @@ std::optional<SearchCommandLine> ParseSearchCommandLine(std::span<const std::str
       return true;
     };
     std::string text;
+    const bool takesValue = arg == "--data" || arg == "--translation" || arg == "--encoding";
+    if (inlineValue && !takesValue) {
+      error = arg + " takes no value";
+      return std::nullopt;
+    }
     if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--data") {

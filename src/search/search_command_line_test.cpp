@@ -34,7 +34,7 @@ TEST(SearchCommandLine, WordsAndOperators) {
   EXPECT_TRUE(line->request.caseSensitive);
   EXPECT_EQ(line->encoding, TextEncoding::Cp1250);
   // In cp1250 the words are taken as bytes.
-  line = Parse({"--translation", "bw", "--encoding", "cp1250", "--whole-words", "--", "\xB3\x61sk", "I", "--x"});
+  line = Parse({"--translation=bw", "--encoding", "cp1250", "--whole-words", "--", "\xB3\x61sk", "I", "--x"});
   ASSERT_TRUE(line);
   EXPECT_EQ(line->request.words[0], "\xB3\x61sk");
   EXPECT_EQ(line->request.words[1], "--x");
@@ -53,6 +53,7 @@ TEST(SearchCommandLine, BadArgumentsAreRefused) {
       {"--translation", "bg", "--bogus", "a"},
       {"--translation", "bg", std::string(201, 'a')},
       {"--translation"},
+      {"--translation", "bg", "--case-sensitive=yes", "a"},
   };
   for (const auto& args : bad) {
     std::string why;
