@@ -47,7 +47,7 @@ constexpr std::array<std::string_view, 73> kAliases = {
     "Jr, Jer, Jerem, Jeremiasz, Jeremiasza, Jeremijasz",
     "Lm, Lam, Lament, Lamentacje, LamentacjeJeremiasza, Tren, Treny, TrenyJeremijaszowe",
     "Ba, Bar, Baruch, Barucha",
-    "Ez, Ezech, Ezechiel, Ezechiela, Ezechyjel, Ezek",
+    "Ezech, Ezechiel, Ezechiela, Ezechyjel, Ezek",
     "Dn, Dan, Daniel, Daniela, Danijel",
     "Oz, Ozeasz, Ozeasza",
     "Jl, Joel, Joela",
@@ -87,7 +87,7 @@ constexpr std::array<std::string_view, 73> kAliases = {
     "2J, 2Jn, 2Jan, 2Jana",
     "3J, 3Jn, 3Jan, 3Jana",
     "Jud, Judy, Juda, Judasa",
-    "Ap, Apok, Apokalipsa, Obj, Objawienie, ObjawienieJana",
+    "Ap, Apok, Apokalipsa, ApokalipsaśwJana, Obj, Objawienie, ObjawienieJana",
 };
 
 // The translation's own abbreviation as an alias: full stops would split it
