@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# End-to-end checks of skrybon-tool: demo, check, show, import and the exit
+# codes of bad input. Usage: tool_test.sh path/to/skrybon-tool
+set -u
+tool=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_rc() {  # expected-code description command...
+  local want=$1 what=$2; shift 2
+  "$@" >"$work/out" 2>"$work/err"
+  local rc=$?
+  [[ $rc == "$want" ]] || fail "$what: exit code $rc, expected $want ($(head -c 300 "$work/err"))"
+}
+
+expect_rc 0 "demo" "$tool" demo --out "$work/demo"
+expect_rc 0 "check of the demo" "$tool" check --data "$work/demo"
+[[ $(wc -l <"$work/out") == 3 ]] || fail "check prints one line per translation"
+grep -q '^BT: 73 books' "$work/out" || fail "check names BT's 73 books"
+
+# One verse: reference, the verse, the code, CR LF after each line.
+expect_rc 0 "show one verse" "$tool" show --data "$work/demo" --translation bt "Ps 119:176"
+printf 'Ps 119:176\r\n176. ' | cmp -s -n 17 - "$work/out" || fail "show of one verse starts with the reference"
+tail -c 6 "$work/out" | od -c | grep -q '(   B   T   )  \\r  \\n' || fail "show ends with the code and CR LF"
+# A chapter beyond the last is the last, a book alone is its chapter 1.
+expect_rc 0 "show clamped" "$tool" show --data "$work/demo" --translation bg "Obj 99:999"
+head -c 10 "$work/out" | grep -q '^Obj. 22:' || fail "chapter 99 of Obj. is shown as 22"
+expect_rc 0 "show book" "$tool" show --data "$work/demo" --translation bw Rdz
+head -c 14 "$work/out" | grep -q '^1 Moj. 1:1-' || fail "a book alone shows chapter 1 whole"
+expect_rc 0 "show cp1250" "$tool" show --data "$work/demo" --translation bg --encoding cp1250 "Łuk 1:1"
+head -c 4 "$work/out" | od -An -tx1 | grep -q 'a3 75 6b 2e' || fail "cp1250 output writes Ł as one byte"
+expect_rc 2 "unknown place" "$tool" show --data "$work/demo" --translation bg "xyz 1"
+expect_rc 2 "missing translation" "$tool" show --data "$work/demo" "Rdz 1"
+expect_rc 2 "bad encoding" "$tool" show --data "$work/demo" --translation bg --encoding latin2 "Rdz 1"
+
+# A damaged and a missing book file are each named; the exit code is 1.
+printf '\x05\x00' >"$work/demo/ksiegi/3.bw"
+rm "$work/demo/ksiegi/7.bt"
+expect_rc 1 "check of damaged data" "$tool" check --data "$work/demo"
+grep -q 'ksiegi/3.bw: damaged' "$work/out" || fail "check names the damaged file"
+grep -q 'ksiegi/7.bt: missing' "$work/out" || fail "check names the missing file"
+grep -q '^BG: 66 books' "$work/out" || fail "check still reports the sound translation"
+
+# Import: holes are filled and reported, the result passes the check.
+printf '0\t1\t1\tpierwszy\n0\t1\t3\ttrzeci\n65\t2\t1\tostatni ☃\nzła linia\n' >"$work/in.tsv"
+for code in bg bw bt; do
+  expect_rc 0 "import $code" "$tool" import --translation $code --format tsv --out "$work/imp" "$work/in.tsv"
+done
+grep -q 'Windows-1250 cannot hold' "$work/err" || fail "import reports unmappable text"
+grep -q 'book(s) missing' "$work/err" || fail "import reports missing books"
+[[ -f "$work/imp/bt_alias.txt" ]] || fail "import writes the default alias file"
+expect_rc 0 "check of imported data" "$tool" check --data "$work/imp"
+expect_rc 0 "show imported" "$tool" show --data "$work/imp" --translation bg "1 Moj 1"
+printf '1 Moj. 1:1-3\r\n1. pierwszy\r\n2. \r\n3. trzeci\r\n(BG)\r\n' | cmp -s - "$work/out" || fail "a verse gap is an empty verse"
+expect_rc 1 "import of nothing" "$tool" import --translation bg --format tsv --out "$work/none" /dev/null
+[[ ! -e "$work/none/bg.idx" ]] || fail "an empty import writes nothing"
+expect_rc 1 "import of a missing file" "$tool" import --translation bg --format tsv --out "$work/x" "$work/nope.tsv"
+
+# XML input when this build reads XML.
+cat >"$work/in.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<osis><osisText><div type="book" osisID="John">
+<verse osisID="John.3.16">Albowiem tak Bóg <note>przypis</note>umiłował &amp; dał</verse>
+</div></osisText></osis>
+XML
+if "$tool" import --translation bg --format osis --out "$work/xml" "$work/in.xml" >/dev/null 2>"$work/err"; then
+  "$tool" show --data "$work/xml" --translation bg "Jan 3:16" >"$work/out"
+  grep -q '^16\. Albowiem tak Bóg umiłował & dał' "$work/out" || fail "OSIS verse text"
+elif ! grep -q 'without Qt Core' "$work/err"; then
+  fail "OSIS import: $(cat "$work/err")"
+fi
+
+# Usage errors.
+expect_rc 2 "no command" "$tool"
+expect_rc 2 "unknown command" "$tool" frobnicate
+expect_rc 2 "unknown option" "$tool" check --bogus
+expect_rc 2 "import without --out" "$tool" import --translation bg --format tsv "$work/in.tsv"
+expect_rc 2 "import with a bad format" "$tool" import --translation bg --format csv --out x "$work/in.tsv"
+expect_rc 2 "demo without --out" "$tool" demo
+for sub in import check show demo; do expect_rc 0 "$sub --help" "$tool" $sub --help; done
+
+((failures == 0)) && echo "all skrybon-tool checks passed"
+exit $((failures > 0))
