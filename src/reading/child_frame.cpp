@@ -1,0 +1,218 @@
+#include "reading/child_frame.h"
+
+#include <QFocusEvent>
+#include <QKeySequence>
+#include <QMenu>
+
+#include "data/codepage.h"
+#include "reading/book_mapping.h"
+#include "reading/place_title.h"
+#include "reading/translation_windows.h"
+#include "reading/verse_list_box.h"
+#include "ui/command_ids.h"
+#include "ui/qt_text.h"
+
+namespace skrybon {
+namespace {
+
+// The system menu closes a sub-window with Ctrl+F4 only: the platform's other
+// close key, Ctrl+W, opens a new BW window in this program.
+void KeepCtrlWForTheProgram(QMdiSubWindow& window) {
+  QMenu* menu = window.systemMenu();
+  if (menu == nullptr) return;
+  const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+  for (QAction* action : menu->actions()) {
+    QList<QKeySequence> keys = action->shortcuts();
+    if (keys.removeAll(ctrlW) > 0) action->setShortcuts(keys);
+  }
+}
+
+std::optional<TranslationId> CompareTarget(int id) {
+  switch (id) {
+    case ID_COMPARE_BG: return TranslationId::BG;
+    case ID_COMPARE_BW: return TranslationId::BW;
+    case ID_COMPARE_BT: return TranslationId::BT;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
+CChildFrame::CChildFrame(CReadingWindows& windows, TranslationId translation, QWidget* parent)
+    : QMdiSubWindow(parent), windows_(windows), translation_(translation), list_(new CVerseListBox(this)) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWidget(list_);
+  setMinimumWidth(kMinimumWidth);
+  setWindowIcon(windows_.Icon(translation_));
+  SetTitle(GetTranslationTitle());
+  KeepCtrlWForTheProgram(*this);
+
+  list_->SetLookSource([this] { return windows_.Look(); });
+  list_->SetToolTipText(ToQString(GetTranslationTitle()));
+  connect(list_, &CVerseListBox::verseSelectionChanged, this, &CChildFrame::UpdateSelectionTitle);
+  connect(list_, &CVerseListBox::contextMenuWanted, this, &CChildFrame::ShowContextMenu);
+  connect(list_, &CVerseListBox::bookBoxRequested, this, &CChildFrame::bookBoxRequested);
+  connect(list_, &CVerseListBox::bookBoxTyping, this, &CChildFrame::bookBoxTyping);
+}
+
+CChildFrame::~CChildFrame() = default;
+
+const std::string& CChildFrame::GetTranslationTitle() const { return TranslationTitle(translation_); }
+
+void CChildFrame::SetTitle(const std::string& cp1250) { setWindowTitle(ToQString(cp1250)); }
+
+void CChildFrame::ShowPlace(int book, int chapter, int verse) {
+  if (book == book_ && chapter == chapter_) {
+    verse_ = verse;
+    list_->SetTopIndex(verse);
+    list_->SelectOnly(verse);
+    SetTitle(FormatPlaceTitle(translation_, book, chapter, verse));
+    emit placeShown();
+    return;
+  }
+
+  std::vector<std::string> lines;
+  if (const auto message = windows_.Data().LoadChapterText(translation_, book, chapter, lines)) {
+    windows_.ShowMessage(*message);
+    emit placeShown();
+    return;
+  }
+
+  book_ = book;
+  chapter_ = chapter;
+  verse_ = verse;
+  const std::string title = FormatPlaceTitle(translation_, book, chapter, verse);
+  SetTitle(title);
+  list_->setUpdatesEnabled(false);
+  list_->SetVerses(lines);
+  list_->setUpdatesEnabled(true);
+  list_->SetTopIndex(verse);
+  list_->SelectOnly(verse);
+  // The selection may have retitled the window; the place is what it shows.
+  verse_ = verse;
+  SetTitle(title);
+  history_.AddPlace(HistoryEntryText(title), book, chapter, verse);
+  emit placeShown();
+}
+
+void CChildFrame::ShowFoundVerse(int i) {
+  if (i < 0 || i >= found_.GetCount()) return;
+  found_.SetCurrent(i);
+  const int book = found_.GetBook(i);
+  int chapter = 0;
+  int verse = 0;
+  windows_.Data().Get(translation_).FindVerseOfEntry(book, static_cast<int>(found_.GetEntry(i)), chapter, verse);
+  ShowPlace(book, chapter, verse);
+}
+
+std::vector<int> CChildFrame::GetSelectedVerses() const { return list_->GetSelectedItems(kMaxSelectedVerses); }
+
+CSelectedVerses CChildFrame::GetSelection() const {
+  CSelectedVerses selection;
+  selection.translation = translation_;
+  selection.book = book_;
+  selection.chapter = chapter_;
+  selection.verses = GetSelectedVerses();
+  selection.texts = list_->GetVerseTexts();
+  return selection;
+}
+
+bool CChildFrame::HasSelection() const { return !GetSelectedVerses().empty(); }
+
+void CChildFrame::UpdateSelectionTitle() {
+  const std::vector<int> verses = GetSelectedVerses();
+  if (verses.empty()) return;
+  verse_ = verses.front();
+  const CitationInput input{translation_, book_, chapter_, verses, {}};
+  SetTitle(FormatSelectionTitle(input));
+  emit currentVerseChanged(verse_);
+}
+
+void CChildFrame::OpenComparisonWindow(TranslationId target) { windows_.OpenComparisonWindow(*this, target); }
+
+bool CChildFrame::OnUpdateCommand(int id, CCmdUI& ui) {
+  if (id == ID_EDIT_SELECT_ALL) {
+    ui.Enable(true);
+    return true;
+  }
+  if (const auto target = CompareTarget(id)) {
+    ui.Enable(CanCompareBook(translation_, *target, book_));
+    return true;
+  }
+  // Commands carried out elsewhere: this window only says when they have
+  // nothing to act on, and otherwise lets the next target decide.
+  switch (id) {
+    case ID_EDIT_COPY:
+    case ID_SAVE_SELECTED_VERSES:
+    case ID_FILE_PRINT:
+      if (HasSelection()) return false;
+      ui.Enable(false);
+      return true;
+    case ID_GOTO_FOUND_LIST:
+    case ID_SAVE_FOUND_VERSES:
+      if (found_.GetCount() > 0) return false;
+      ui.Enable(false);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CChildFrame::OnCommand(int id) {
+  CCmdUI ui;
+  if (!OnUpdateCommand(id, ui)) return false;
+  if (!ui.IsEnabled()) return true;  // disabled here: not carried out by anyone
+  if (id == ID_EDIT_SELECT_ALL) {
+    list_->selectAll();
+    UpdateSelectionTitle();
+    return true;
+  }
+  if (const auto target = CompareTarget(id)) {
+    OpenComparisonWindow(*target);
+    return true;
+  }
+  return false;
+}
+
+void CChildFrame::focusInEvent(QFocusEvent* event) {
+  QMdiSubWindow::focusInEvent(event);
+  list_->setFocus(event->reason());
+}
+
+void CChildFrame::ShowContextMenu(const QPoint& globalPos) {
+  QMenu menu(window());
+  auto add = [this](QMenu& to, const char* text, int id) {
+    QAction* action = to.addAction(QString::fromUtf8(text));
+    CCmdUI ui;
+    action->setEnabled(windows_.UpdateCommand(id, ui) && ui.IsEnabled());
+    connect(action, &QAction::triggered, this, [this, id] { windows_.ExecuteCommand(id); });
+  };
+  add(menu, "&Kopiuj/Dołącz", ID_EDIT_COPY);
+  add(menu, "&Wyczyść", ID_CLIPBOARD_CLEAR);
+  menu.addSeparator();
+  add(menu, "&Zaznacz wszystko", ID_EDIT_SELECT_ALL);
+  add(menu, "Z&apisz wersety...", ID_SAVE_SELECTED_VERSES);
+  add(menu, "Drukuj...", ID_FILE_PRINT);
+  menu.addSeparator();
+  QMenu* newWindow = menu.addMenu(QString::fromUtf8("&Nowe okno"));
+  add(*newWindow, "Biblia &Gdańska", ID_FILE_NEW_BG);
+  add(*newWindow, "Biblia &Warszawska", ID_FILE_NEW_BW);
+  add(*newWindow, "Biblia &Tysiąclecia", ID_FILE_NEW_BT);
+  QMenu* goTo = menu.addMenu(QString::fromUtf8("&Idź do"));
+  add(*goTo, "&Księga", ID_GOTO_BOOK);
+  add(*goTo, "&Rozdział", ID_GOTO_CHAPTER);
+  add(*goTo, "&Werset", ID_GOTO_VERSE);
+  menu.addSeparator();
+  add(menu, "&Otwórz", ID_OPEN_PLACE);
+  menu.addSeparator();
+  add(menu, "&Lista wersetów", ID_GOTO_FOUND_LIST);
+  QMenu* compare = menu.addMenu(QString::fromUtf8("&Porównaj z ..."));
+  add(*compare, "Biblia &Gdańska", ID_COMPARE_BG);
+  add(*compare, "Biblia &Warszawska", ID_COMPARE_BW);
+  add(*compare, "Biblia &Tysiąclecia", ID_COMPARE_BT);
+  menu.addSeparator();
+  add(menu, "Znaj&dź...", ID_SEARCH);
+  menu.exec(globalPos);
+}
+
+}  // namespace skrybon

@@ -1,0 +1,336 @@
+// Reading windows against a fixture data folder: opening, ShowPlace in and
+// across chapters, a missing book file, selection titles, command enabling,
+// comparison windows, the minimum width, keys and the verse list's layout.
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QSignalSpy>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "data/codepage.h"
+#include "reading/child_frame.h"
+#include "reading/reading_test_data.h"
+#include "reading/translation_windows.h"
+#include "reading/verse_list_box.h"
+#include "ui/command_ids.h"
+#include "ui/qt_text.h"
+
+using namespace skrybon;
+
+namespace {
+
+QString Title(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+void SelectRows(CVerseListBox& list, std::initializer_list<int> rows) {
+  list.clearSelection();
+  for (int row : rows) list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
+}
+
+}  // namespace
+
+class ReadingWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<testing::CReadingTestData> data_;
+  std::unique_ptr<QMainWindow> main_;
+  QMdiArea* area_ = nullptr;
+  std::unique_ptr<CReadingWindows> windows_;
+  QStringList messages_;
+
+ private slots:
+  void init() {
+    data_ = std::make_unique<testing::CReadingTestData>();
+    main_ = std::make_unique<QMainWindow>();
+    area_ = new QMdiArea(main_.get());
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    main_->setCentralWidget(area_);
+    main_->resize(900, 700);
+    windows_ = std::make_unique<CReadingWindows>(*area_, data_->Data());
+    messages_.clear();
+    windows_->SetMessageSink([this](const QString& text) { messages_ << text; });
+    CVerseListLook look;
+    look.font = QFont(QStringLiteral("DejaVu Sans"));
+    look.font.setPixelSize(12);
+    windows_->SetLookSource([look] { return look; });
+    main_->show();
+  }
+
+  void cleanup() {
+    windows_.reset();
+    main_.reset();
+    data_.reset();
+  }
+
+  void newWindowsOpenAtTheFirstVerseOfEveryTranslation() {
+    const std::vector<std::pair<int, QString>> cases = {
+        {ID_FILE_NEW_BG, Title("1 Moj. 1:1  (BG)")},
+        {ID_FILE_NEW_BW, ToQString(BookAbbreviation(TranslationId::BW, 0)) + Title(" 1:1  (BW)")},
+        {ID_FILE_NEW_BT, Title("Rdz 1:1  (BT)")}};
+    QSignalSpy opened(windows_.get(), &CReadingWindows::windowOpened);
+    for (const auto& [command, title] : cases) {
+      CCmdUI ui;
+      QVERIFY(windows_->OnUpdateCommand(command, ui));
+      QVERIFY(ui.IsEnabled());
+      QVERIFY(windows_->OnCommand(command));
+      auto* window = qobject_cast<CChildFrame*>(area_->activeSubWindow());
+      QVERIFY(window != nullptr);
+      QCOMPARE(window->windowTitle(), title);
+      QCOMPARE(window->GetVerseList().GetCount(), 5);
+      QCOMPARE(window->GetSelectedVerses(), std::vector<int>{0});
+      QVERIFY(window->GetCurrentPlace() == (VerseRef{0, 0, 0}));
+      QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
+    }
+    QCOMPARE(opened.count(), 3);
+    const auto all = windows_->Windows();
+    QCOMPARE(all.size(), std::size_t{3});
+    QCOMPARE(all[0]->GetTranslation(), TranslationId::BG);
+    QCOMPARE(all[2]->GetTranslation(), TranslationId::BT);
+    QCOMPARE(ToQString(all[1]->GetTranslationTitle()), Title("Biblia Warszawska"));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void showPlaceInTheShownChapterOnlyReselects() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    QSignalSpy shown(window, &CChildFrame::placeShown);
+    // Without the book file a reload would fail: a reselection does not read it.
+    std::filesystem::remove(data_->BookFile(TranslationId::BG, 0));
+    window->ShowPlace(0, 0, 3);
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(window->GetSelectedVerses(), std::vector<int>{3});
+    QCOMPARE(window->GetCurrentVerse(), 3);
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:4  (BG)"));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
+    // Beyond the last verse: nothing selected, the title names the verse asked for.
+    window->ShowPlace(0, 0, 10);
+    QVERIFY(window->GetSelectedVerses().empty());
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:11  (BG)"));
+    QCOMPARE(window->GetCurrentVerse(), 10);
+  }
+
+  void showPlaceInAnotherChapterLoadsItAndRemembersThePlace() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    QSignalSpy shown(window, &CChildFrame::placeShown);
+    window->ShowPlace(0, 2, 100);
+    QCOMPARE(shown.count(), 1);
+    CVerseListBox& list = window->GetVerseList();
+    QCOMPARE(list.GetCount(), testing::kLongChapterVerses);
+    QCOMPARE(window->GetSelectedVerses(), std::vector<int>{100});
+    QCOMPARE(list.GetTopIndex(), 100);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{0, 2, 100}));
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 3:101  (BG)"));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{2});
+    QCOMPARE(window->GetPlaceHistory().Entries().front().GetText(), Cp("1 Moj. 3:101  \t(BG)"));
+    QCOMPARE(list.GetVerseText(100), testing::FixtureVerse(0, 2, 100));
+    // Another book.
+    window->ShowPlace(1, 1, 2);
+    QCOMPARE(list.GetCount(), 3);
+    QCOMPARE(list.GetVerseText(0), testing::FixtureVerse(1, 1, 0));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{3});
+  }
+
+  void aMissingBookFileIsReportedAndChangesNothing() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    window->ShowPlace(0, 0, 2);
+    QSignalSpy shown(window, &CChildFrame::placeShown);
+    window->ShowPlace(testing::kMissingBook, 0, 0);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY2(messages_[0].startsWith(Title("Nie mogę odnaleźć pliku:")), qPrintable(messages_[0]));
+    QCOMPARE(shown.count(), 1);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{0, 0, 2}));
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:3  (BG)"));
+    QCOMPARE(window->GetVerseList().GetCount(), 5);
+    QCOMPARE(window->GetVerseList().GetVerseText(0), testing::FixtureVerse(0, 0, 0));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
+    // A new window whose first chapter fails keeps the translation title and stays empty.
+    CChildFrame* empty = windows_->OpenWindowAt(TranslationId::BT, {testing::kMissingBook, 0, 0});
+    QCOMPARE(messages_.size(), 2);
+    QCOMPARE(empty->windowTitle(), Title("Biblia Tysiąclecia"));
+    QCOMPARE(empty->GetVerseList().GetCount(), 0);
+    QVERIFY(empty->GetPlaceHistory().Empty());
+  }
+
+  void theTitleFollowsTheSelection() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    CVerseListBox& list = window->GetVerseList();
+    SelectRows(list, {0, 1, 2, 4});
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:1-3,5 (BG)"));
+    QCOMPARE(window->GetCurrentVerse(), 0);
+    SelectRows(list, {3});
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:4  (BG)"));
+    QCOMPARE(window->GetCurrentVerse(), 3);
+    // Nothing selected: the title stays.
+    list.clearSelection();
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:4  (BG)"));
+    QVERIFY(window->OnCommand(ID_EDIT_SELECT_ALL));
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:1-5 (BG)"));
+    const CSelectedVerses selection = window->GetSelection();
+    QCOMPARE(selection.verses, (std::vector<int>{0, 1, 2, 3, 4}));
+    QCOMPARE(selection.texts.size(), std::size_t{5});
+    // The double blank of verse 3 comes back as it was.
+    QCOMPARE(selection.texts[2], testing::FixtureVerse(0, 0, 2));
+    QVERIFY(selection.texts[2].find("z  p") != std::string::npos);
+  }
+
+  void selectionCommandsNeedASelectionAndFoundCommandsFoundVerses() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    window->GetVerseList().clearSelection();
+    for (int id : {ID_EDIT_COPY, ID_SAVE_SELECTED_VERSES, ID_FILE_PRINT, ID_GOTO_FOUND_LIST, ID_SAVE_FOUND_VERSES}) {
+      CCmdUI ui;
+      QVERIFY(window->OnUpdateCommand(id, ui));
+      QVERIFY2(!ui.IsEnabled(), qPrintable(QString::number(id)));
+      QVERIFY(window->OnCommand(id));  // swallowed, not passed on
+    }
+    // With something to act on, these are left to the targets that carry them out.
+    SelectRows(window->GetVerseList(), {1});
+    window->GetFoundVerseList().Add(0, 3, "x");
+    for (int id : {ID_EDIT_COPY, ID_SAVE_SELECTED_VERSES, ID_FILE_PRINT, ID_GOTO_FOUND_LIST, ID_SAVE_FOUND_VERSES,
+                   ID_CLIPBOARD_CLEAR, ID_GOTO_BOOK}) {
+      CCmdUI ui;
+      QVERIFY(!window->OnUpdateCommand(id, ui));
+      QVERIFY(!window->OnCommand(id));
+    }
+  }
+
+  void comparisonFollowsTheBookTablesAndSkipsBooksOnlyBtHas() {
+    CChildFrame* bt = windows_->OpenWindowAt(TranslationId::BT, {27, 1, 2});  // Syracha
+    for (auto [id, enabled] : {std::pair{ID_COMPARE_BG, false}, {ID_COMPARE_BW, false}, {ID_COMPARE_BT, true}}) {
+      CCmdUI ui;
+      QVERIFY(bt->OnUpdateCommand(id, ui));
+      QCOMPARE(ui.IsEnabled(), enabled);
+    }
+    QVERIFY(bt->OnCommand(ID_COMPARE_BG));
+    QCOMPARE(windows_->Windows().size(), std::size_t{1});
+
+    CChildFrame* bg = windows_->OpenWindowAt(TranslationId::BG, {16, 1, 4});  // Estery 2:5
+    for (int id : {ID_COMPARE_BG, ID_COMPARE_BW, ID_COMPARE_BT}) {
+      CCmdUI ui;
+      QVERIFY(bg->OnUpdateCommand(id, ui));
+      QVERIFY(ui.IsEnabled());
+    }
+    QVERIFY(bg->OnCommand(ID_COMPARE_BT));
+    auto* toBt = qobject_cast<CChildFrame*>(area_->activeSubWindow());
+    QVERIFY(toBt != bg);
+    QCOMPARE(toBt->GetTranslation(), TranslationId::BT);
+    QVERIFY(toBt->GetCurrentPlace() == (VerseRef{18, 1, 4}));
+    QVERIFY(toBt->windowTitle().endsWith(Title(" 2:5  (BT)")));
+
+    CChildFrame* last = windows_->OpenWindowAt(TranslationId::BT, {72, 0, 1});
+    last->OpenComparisonWindow(TranslationId::BW);
+    auto* toBw = qobject_cast<CChildFrame*>(area_->activeSubWindow());
+    QCOMPARE(toBw->GetTranslation(), TranslationId::BW);
+    QVERIFY(toBw->GetCurrentPlace() == (VerseRef{65, 0, 1}));
+
+    const std::size_t before = windows_->Windows().size();
+    bg->OpenComparisonWindow(TranslationId::BG);
+    QCOMPARE(windows_->Windows().size(), before + 1);
+    auto* same = qobject_cast<CChildFrame*>(area_->activeSubWindow());
+    QVERIFY(same != bg);
+    QVERIFY(same->GetCurrentPlace() == bg->GetCurrentPlace());
+  }
+
+  void foundVersesAreShownByTheirEntry() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    window->GetFoundVerseList().Add(1, 6, "x");  // book 1: entries 0-4 chapter 1, 5-7 chapter 2
+    window->ShowFoundVerse(0);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{1, 1, 1}));
+    window->ShowFoundVerse(7);  // no such found verse
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{1, 1, 1}));
+  }
+
+  void narrowingStopsAtTheMinimumWidth() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    window->setGeometry(30, 40, 400, 300);
+    window->resize(150, 300);
+    QCOMPARE(window->width(), CChildFrame::kMinimumWidth);
+    QCOMPARE(window->height(), 300);
+    QCOMPARE(window->pos(), QPoint(30, 40));
+  }
+
+  void focusGoesToTheListAndCtrlWReachesTheProgram() {
+    QAction newBw(QStringLiteral("Biblia &Warszawska"));
+    newBw.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    main_->addAction(&newBw);
+    QSignalSpy triggered(&newBw, &QAction::triggered);
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    main_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    window->setFocus();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&window->GetVerseList()));
+    QTest::keyClick(&window->GetVerseList(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(triggered.count(), 1);
+    QCOMPARE(windows_->Windows().size(), std::size_t{1});
+  }
+
+  void typingInTheListGoesToTheBookBox() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    CVerseListBox& list = window->GetVerseList();
+    QSignalSpy typing(window, &CChildFrame::bookBoxTyping);
+    QSignalSpy tab(window, &CChildFrame::bookBoxRequested);
+    QTest::keyClick(&list, Qt::Key_J);
+    QTest::keyClick(&list, Qt::Key_Exclam);
+    QTest::keyClick(&list, Qt::Key_Tab);
+    QCOMPARE(typing.count(), 1);
+    QCOMPARE(typing.at(0).at(0).toString(), QStringLiteral("j"));
+    QCOMPARE(tab.count(), 1);
+    // Movement keys stay in the list.
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(window->GetSelectedVerses(), std::vector<int>{1});
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(window->GetSelectedVerses(), (std::vector<int>{1, 2}));
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:2-3 (BG)"));
+  }
+
+  void itemsAreAsHighAsTheirLinesAndBrokenLinesReachTheRightEdge() {
+    CChildFrame* window = windows_->OpenWindowAt(TranslationId::BG, {0, 2, 0});
+    CVerseListBox& list = window->GetVerseList();
+    const QFontMetrics metrics(windows_->Look().font);
+    auto check = [&] {
+      const int right = list.viewport()->width() - CVerseListBox::kTextRightMargin;
+      int wrapped = 0;
+      for (int i = 0; i < list.GetCount(); ++i) {
+        const VerseLayout* layout = list.GetItemLayout(i);
+        QVERIFY(layout != nullptr);
+        QCOMPARE(list.GetItemHeight(i), layout->lines * metrics.height() + CVerseListBox::kExtraHeight);
+        QCOMPARE(list.visualRect(list.model()->index(i, 0)).height(), list.GetItemHeight(i));
+        if (layout->lines > 1) ++wrapped;
+        const std::vector<std::string> words = SplitWords(list.GetVerseText(i));
+        for (std::size_t w = 0; w < layout->words.size(); ++w) {
+          const PlacedWord& placed = layout->words[w];
+          const bool endsBrokenLine = placed.line < layout->lines - 1 &&
+                                      (w + 1 == layout->words.size() || layout->words[w + 1].line != placed.line);
+          if (endsBrokenLine) {
+            QCOMPARE(placed.x + metrics.horizontalAdvance(ToQString(words[placed.word])), right);
+          }
+        }
+      }
+      QVERIFY(wrapped > 0);
+    };
+    window->resize(700, 500);
+    check();
+    const int tallBefore = list.GetItemHeight(0);
+    window->resize(330, 500);
+    check();
+    QVERIFY(list.GetItemHeight(0) > tallBefore);
+  }
+
+ private:
+  static std::vector<std::string> SplitWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+      if (i == text.size() || text[i] == ' ') {
+        if (i < text.size() || start < text.size()) words.push_back(text.substr(start, i - start));
+        start = i + 1;
+      }
+    }
+    return words;
+  }
+};
+
+QTEST_MAIN(ReadingWindowTest)
+#include "reading_window_widget_test.moc"

@@ -1,0 +1,86 @@
+// Opening reading windows: a new window of a translation at the beginning of
+// the Bible (commands 32800-32802, handled here as a frame-level command
+// target) and comparison windows that show another window's place in a
+// chosen translation. Also the services every reading window takes from the
+// program around it: the loaded translations, the display look, messages,
+// icons and command routing, each replaceable (tests replace the messages).
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "data/scripture_data.h"
+#include "data/translation.h"
+#include "reading/verse_list_box.h"
+#include "ui/command_target.h"
+
+class QMdiArea;
+
+namespace skrybon {
+
+class CChildFrame;
+class CMainFrame;
+
+class CReadingWindows : public QObject, public ICommandTarget {
+  Q_OBJECT
+
+ public:
+  CReadingWindows(QMdiArea& area, const CScriptureData& data, QObject* parent = nullptr);
+
+  // Creates the reading windows' opener for the main frame, wires it to the
+  // frame's display settings, messages, icons and command routing, and
+  // registers it as a frame-level command target.
+  static CReadingWindows* Install(CMainFrame& frame);
+
+  void SetLookSource(std::function<CVerseListLook()> source) { lookSource_ = std::move(source); }
+  // Receives each message to show (Unicode); by default a message box.
+  void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
+  void SetIconSource(std::function<QIcon(TranslationId)> source) { iconSource_ = std::move(source); }
+  // How the windows' context menus run and enable commands; by default the
+  // active reading window and then this object are asked.
+  void SetCommandRouter(std::function<bool(int)> execute, std::function<bool(int, CCmdUI&)> update);
+
+  QMdiArea& Area() const { return area_; }
+  const CScriptureData& Data() const { return data_; }
+  CVerseListLook Look() const;
+  QIcon Icon(TranslationId id) const;
+  void ShowMessage(const std::string& cp1250) const;
+  bool ExecuteCommand(int id);
+  bool UpdateCommand(int id, CCmdUI& ui);
+
+  // A new window of the translation at the first verse of book 0; it becomes
+  // the active window.
+  CChildFrame* OpenTranslationWindow(TranslationId id);
+  // A new window of `target` at the source's place, the book mapped between
+  // the canons; null when the book has no counterpart in `target`.
+  CChildFrame* OpenComparisonWindow(const CChildFrame& source, TranslationId target);
+  // A new active window of the translation showing the place.
+  CChildFrame* OpenWindowAt(TranslationId id, VerseRef place);
+
+  // The open reading windows, in creation order.
+  std::vector<CChildFrame*> Windows() const;
+  // Re-measures and repaints every verse list (font or colours changed).
+  void RelayoutAll();
+
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+  bool OnCommand(int id) override;
+
+ signals:
+  // A reading window was created (before its first place is shown).
+  void windowOpened(CChildFrame* window);
+
+ private:
+  QMdiArea& area_;
+  const CScriptureData& data_;
+  std::function<CVerseListLook()> lookSource_;
+  std::function<void(const QString&)> messageSink_;
+  std::function<QIcon(TranslationId)> iconSource_;
+  std::function<bool(int)> execute_;
+  std::function<bool(int, CCmdUI&)> update_;
+};
+
+}  // namespace skrybon

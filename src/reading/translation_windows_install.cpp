@@ -1,0 +1,31 @@
+// Wiring of the reading windows into the main frame.
+#include <QMdiArea>
+
+#include "app/main_frame.h"
+#include "reading/translation_windows.h"
+#include "ui/icons.h"
+
+namespace skrybon {
+
+CReadingWindows* CReadingWindows::Install(CMainFrame& frame) {
+  auto* windows = new CReadingWindows(*frame.MdiArea(), frame.Data(), &frame);
+  windows->SetLookSource([&frame] {
+    const CQtDisplayColors colors = frame.DisplayColors();
+    CVerseListLook look;
+    look.font = frame.DisplayFont();
+    look.background = colors.background;
+    look.text = colors.text;
+    look.numbers = colors.numbers;
+    look.highlightText = colors.highlightText;
+    look.highlightBackground = colors.highlightBackground;
+    return look;
+  });
+  windows->SetIconSource([](TranslationId id) { return TranslationIcon(id); });
+  windows->SetCommandRouter([&frame](int id) { return frame.ExecuteCommand(id); },
+                            [&frame](int id, CCmdUI& ui) { return frame.UpdateCommand(id, ui); });
+  QObject::connect(&frame, &CMainFrame::displaySettingsChanged, windows, &CReadingWindows::RelayoutAll);
+  frame.AddCommandTarget(windows);
+  return windows;
+}
+
+}  // namespace skrybon
