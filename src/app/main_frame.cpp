@@ -22,6 +22,7 @@
 
 #include "app/command_table.h"
 #include "app/window_placement.h"
+#include "reading/translation_windows.h"
 #include "ui/about_dialog.h"
 #include "ui/colors_dialog.h"
 #include "ui/command_ids.h"
@@ -92,6 +93,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   refreshTimer_->start();
 
   normalRect_ = QRect(pos(), size());
+  CReadingWindows::Install(*this);
   RefreshCommandStates();
 }
 
