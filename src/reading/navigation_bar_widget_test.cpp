@@ -1,0 +1,414 @@
+// The navigation bar against reading windows on a fixture data folder:
+// typed places, the book list, the boxes and arrows, the step commands and
+// their routing, the history menu and the keyboard way from a verse list.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "data/archive.h"
+#include "data/book_file.h"
+#include "data/codepage.h"
+#include "data/scripture_data.h"
+#include "reading/book_combo.h"
+#include "reading/child_frame.h"
+#include "reading/history_button.h"
+#include "reading/navigation_bar.h"
+#include "reading/translation_windows.h"
+#include "reading/verse_list_box.h"
+#include "ui/command_ids.h"
+#include "ui/qt_text.h"
+
+using namespace skrybon;
+
+namespace {
+
+// Chapters per book: 1 Kor (BG book 45) has 16, the others 1 to 4; chapter c
+// of book b has 3 + (b + c) % 5 verses.
+int ChapterCount(int book) { return book == 45 ? 16 : 1 + book % 4; }
+int VerseCount(int book, int chapter) { return 3 + (book + chapter) % 5; }
+
+class NavigationData {
+ public:
+  NavigationData() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "skrybon-nav-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
+    folder_ = pattern;
+    std::filesystem::create_directories(folder_ / "ksiegi");
+    for (TranslationId id : kAllTranslations) {
+      VerseIndex index;
+      std::string aliases = Cp("; aliasy\r\n");
+      for (int book = 0; book < BookCount(id); ++book) {
+        std::vector<std::string> texts;
+        auto& chapters = index.emplace_back();
+        for (int c = 0; c < ChapterCount(book); ++c) {
+          auto& entries = chapters.emplace_back();
+          for (int v = 0; v < VerseCount(book, c); ++v) {
+            entries.push_back(static_cast<std::uint16_t>(texts.size()));
+            texts.push_back("b" + std::to_string(book) + " c" + std::to_string(c + 1) + " v" + std::to_string(v + 1));
+          }
+        }
+        WriteWholeFile((folder_ / BookFilePath("ksiegi", id, book)).string(), WriteStringArray(texts));
+        aliases += BookFullName(id, book) + "," + (book == 45 ? "1 Kor, 1Kor" : book == 42 ? "J, Jan" : "") + "\r\n";
+      }
+      WriteWholeFile((folder_ / IndexFileName(id)).string(), WriteVerseIndex(index));
+      WriteWholeFile((folder_ / AliasFileName(id)).string(), std::vector<std::uint8_t>(aliases.begin(), aliases.end()));
+    }
+    data_ = std::make_unique<CScriptureData>(folder_.string());
+    if (!data_->LoadAll([](const std::string& m) { throw std::runtime_error(m); }))
+      throw std::runtime_error("fixture does not load");
+  }
+  ~NavigationData() {
+    data_.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+  CScriptureData& Data() { return *data_; }
+
+ private:
+  std::filesystem::path folder_;
+  std::unique_ptr<CScriptureData> data_;
+};
+
+}  // namespace
+
+class NavigationBarTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<NavigationData> data_;
+  std::unique_ptr<QMainWindow> main_;
+  QMdiArea* area_ = nullptr;
+  CNavigationBar* bar_ = nullptr;
+  std::unique_ptr<CReadingWindows> windows_;
+  QStringList messages_;
+
+  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(area_->currentSubWindow()); }
+  CChildFrame* Open(TranslationId id) {
+    CChildFrame* window = windows_->OpenTranslationWindow(id);
+    bar_->Refresh();
+    return window;
+  }
+  VerseRef PlaceOf(const CChildFrame* w) const { return w->GetCurrentPlace(); }
+  QLineEdit* BookEdit() const { return bar_->BookBox()->lineEdit(); }
+  void TypeInBookBox(const QString& text) {
+    bar_->FocusBookBox();
+    QTest::keyClicks(BookEdit(), text);
+  }
+
+ private slots:
+  void init() {
+    data_ = std::make_unique<NavigationData>();
+    main_ = std::make_unique<QMainWindow>();
+    auto* central = new QWidget(main_.get());
+    auto* layout = new QVBoxLayout(central);
+    area_ = new QMdiArea(central);
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    bar_ = new CNavigationBar(data_->Data(), [this] { return Active(); }, central);
+    layout->addWidget(bar_);
+    layout->addWidget(area_, 1);
+    main_->setCentralWidget(central);
+    main_->resize(1000, 700);
+    windows_ = std::make_unique<CReadingWindows>(*area_, data_->Data());
+    messages_.clear();
+    windows_->SetMessageSink([this](const QString& text) { messages_ << text; });
+    connect(area_, &QMdiArea::subWindowActivated, bar_, &CNavigationBar::Refresh);
+    main_->show();
+    QApplication::setActiveWindow(main_.get());
+    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+  }
+
+  void cleanup() {
+    windows_.reset();
+    main_.reset();
+    data_.reset();
+  }
+
+  void withoutAWindowEverythingIsDisabled() {
+    QVERIFY(!bar_->BookBox()->isEnabled());
+    QVERIFY(!bar_->ChapterBox()->isEnabled());
+    QVERIFY(!bar_->VerseBox()->isEnabled());
+    QVERIFY(!bar_->OpenButton()->isEnabled());
+    QVERIFY(!bar_->HistoryButton()->isEnabled());
+    for (int id : {ID_OPEN_PLACE, ID_NEXT_CHAPTER, ID_PREV_CHAPTER, ID_NEXT_BOOK, ID_PREV_BOOK, ID_GOTO_BOOK}) {
+      CCmdUI ui;
+      QVERIFY(bar_->OnUpdateCommand(id, ui));
+      QVERIFY(!ui.IsEnabled());
+      QVERIFY(bar_->OnCommand(id));  // handled, and nothing happens
+    }
+    CCmdUI other;
+    QVERIFY(!bar_->OnUpdateCommand(ID_EDIT_COPY, other));
+
+    CChildFrame* window = Open(TranslationId::BG);
+    QVERIFY(bar_->BookBox()->isEnabled());
+    QVERIFY(bar_->OpenButton()->isEnabled());
+    QVERIFY(!bar_->HistoryButton()->isEnabled());  // one place only
+    CCmdUI ui;
+    QVERIFY(bar_->OnUpdateCommand(ID_NEXT_BOOK, ui));
+    QVERIFY(ui.IsEnabled());
+    QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Mojżeszowa"));
+    QCOMPARE(bar_->ChapterBox()->maximum(), 1);
+    QCOMPARE(bar_->VerseBox()->maximum(), VerseCount(0, 0));
+
+    delete window;
+    bar_->Refresh();
+    QVERIFY(!bar_->BookBox()->isEnabled());
+    QCOMPARE(bar_->BookBox()->SelectedBook(), -1);
+    QCOMPARE(bar_->ChapterBox()->value(), 1);
+    QVERIFY(!bar_->OpenButton()->isEnabled());
+  }
+
+  void aTypedPlaceAndEnterShowsIt() {
+    CChildFrame* window = Open(TranslationId::BG);
+    TypeInBookBox(QStringLiteral("1 Kor 13:4"));
+    QCOMPARE(bar_->BookBox()->SelectedBook(), -1);
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 12, 3}));
+    QCOMPARE(window->windowTitle(), QStringLiteral("1 Kor. 13:4  (BG)"));
+    QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Koryntów"));
+    QCOMPARE(bar_->ChapterBox()->value(), 13);
+    QCOMPARE(bar_->ChapterBox()->maximum(), 16);
+    QCOMPARE(bar_->VerseBox()->value(), 4);
+    QVERIFY(window->GetVerseList().hasFocus());
+
+    // Beyond the last chapter and verse: the last ones.
+    TypeInBookBox(QStringLiteral("1kor 99:99"));
+    QTest::keyClick(BookEdit(), Qt::Key_Enter);
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, VerseCount(45, 15) - 1}));
+
+    // A chapter without a verse keeps the verse box's number, taken into range.
+    bar_->VerseBox()->setValue(3);
+    TypeInBookBox(QStringLiteral("1 Kor 2"));
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 1, 2}));
+    TypeInBookBox(QStringLiteral("Jan"));  // no chapter: chapter box's 2 taken into Jana's 3 chapters
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QVERIFY(PlaceOf(window) == (VerseRef{42, 1, 2}));
+    QVERIFY(messages_.isEmpty());
+  }
+
+  void anUnknownNameDropsTheListAndShowsNothing() {
+    CChildFrame* window = Open(TranslationId::BG);
+    TypeInBookBox(QStringLiteral("Xyz 3:1"));
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
+    QVERIFY(!bar_->BookBox()->IsEditTextValid());
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    bar_->BookBox()->hidePopup();
+    QVERIFY(bar_->BookBox()->IsEditTextValid());
+
+    // An emptied box too.
+    TypeInBookBox(QString());
+    BookEdit()->clear();
+    bar_->OnOpen();
+    QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
+    bar_->BookBox()->hidePopup();
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));
+  }
+
+  void tabResolvesATypedPlaceOrKeepsTheFocus() {
+    CChildFrame* window = Open(TranslationId::BG);
+    TypeInBookBox(QStringLiteral("Nic"));
+    QTest::keyClick(BookEdit(), Qt::Key_Tab);
+    QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
+    bar_->BookBox()->hidePopup();
+    QVERIFY(BookEdit()->hasFocus() || bar_->BookBox()->hasFocus());
+
+    TypeInBookBox(QStringLiteral("1 kor 9"));
+    QTest::keyClick(BookEdit(), Qt::Key_Tab);
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 45);
+    QCOMPARE(bar_->ChapterBox()->value(), 9);
+    QVERIFY(bar_->ChapterBox()->hasFocus());
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));  // Tab shows nothing
+    QTest::keyClick(bar_->ChapterBox(), Qt::Key_Return);
+    QCOMPARE(PlaceOf(window).book, 45);
+    QCOMPARE(PlaceOf(window).chapter, 8);
+  }
+
+  void emptyOrZeroBoxesOpenTheLastChapterAndVerse() {
+    CChildFrame* window = Open(TranslationId::BG);
+    window->ShowPlace(45, 2, 1);
+    bar_->FocusChapterBox();
+    QTest::keyClick(bar_->ChapterBox(), Qt::Key_Backspace);
+    QCOMPARE(bar_->ChapterBox()->text(), QString());
+    QTest::keyClick(bar_->ChapterBox(), Qt::Key_Return);
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, 1}));
+
+    bar_->FocusVerseBox();
+    QTest::keyClicks(bar_->VerseBox(), QStringLiteral("0"));
+    QTest::keyClick(bar_->VerseBox(), Qt::Key_Return);
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, VerseCount(45, 15) - 1}));
+  }
+
+  void bookArrowsMoveTheSelectionWithoutShowing() {
+    CChildFrame* window = Open(TranslationId::BG);
+    window->ShowPlace(1, 1, 4);  // book 1: 2 chapters
+    auto* spin = bar_->findChild<QAbstractSpinBox*>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(spin != nullptr);
+    QVERIFY(spin != bar_->ChapterBox());
+    spin->stepBy(-1);  // down: next book, 3 chapters
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 2);
+    QCOMPARE(bar_->ChapterBox()->value(), 2);
+    QCOMPARE(bar_->ChapterBox()->maximum(), 3);
+    spin->stepBy(1);
+    spin->stepBy(1);  // up twice: book 0 with one chapter
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 0);
+    QCOMPARE(bar_->ChapterBox()->value(), 1);
+    QCOMPARE(bar_->VerseBox()->maximum(), VerseCount(0, 0));
+    QCOMPARE(bar_->VerseBox()->value(), 3);  // 5 did not fit the 3 verses of 1:1
+    spin->stepBy(1);  // no wrapping before the first book
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 0);
+    QVERIFY(PlaceOf(window) == (VerseRef{1, 1, 4}));
+    bar_->OnOpen();
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 2}));
+
+    // The chapter arrows adapt the verse range.
+    window->ShowPlace(3, 0, 5);  // chapters of 6, 7, 3, 4 verses
+    QCOMPARE(bar_->VerseBox()->value(), 6);
+    bar_->ChapterBox()->stepBy(1);
+    QCOMPARE(bar_->VerseBox()->maximum(), 7);
+    QCOMPARE(bar_->VerseBox()->value(), 6);
+    bar_->ChapterBox()->stepBy(1);
+    QCOMPARE(bar_->VerseBox()->maximum(), VerseCount(3, 2));
+    QCOMPARE(bar_->VerseBox()->value(), VerseCount(3, 2));
+  }
+
+  void stepCommandsMoveTheActiveWindow() {
+    CChildFrame* window = Open(TranslationId::BT);
+    window->ShowPlace(2, 2, 6);  // book 2: three chapters
+    QVERIFY(bar_->OnCommand(ID_NEXT_CHAPTER));
+    QVERIFY(PlaceOf(window) == (VerseRef{2, 2, 6}));  // already the last chapter
+    QVERIFY(bar_->OnCommand(ID_PREV_CHAPTER));
+    QVERIFY(PlaceOf(window) == (VerseRef{2, 1, 5}));  // chapter 2 has 6 verses
+    QCOMPARE(bar_->ChapterBox()->value(), 2);
+    QVERIFY(bar_->OnCommand(ID_PREV_BOOK));
+    QVERIFY(PlaceOf(window) == (VerseRef{1, 1, 4}));  // its chapter 2 has 5 verses
+    QVERIFY(bar_->OnCommand(ID_PREV_BOOK));
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 2}));  // one chapter of 3 verses
+    QVERIFY(bar_->OnCommand(ID_PREV_CHAPTER));
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 2}));
+    QVERIFY(bar_->OnCommand(ID_PREV_BOOK));
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 2}));
+    window->ShowPlace(71, 0, 0);
+    QVERIFY(bar_->OnCommand(ID_NEXT_BOOK));
+    QCOMPARE(PlaceOf(window).book, 72);
+    QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("Apokalipsa św. Jana"));
+    QVERIFY(bar_->OnCommand(ID_NEXT_BOOK));
+    QCOMPARE(PlaceOf(window).book, 72);
+  }
+
+  void theBookListIsRefilledOnlyForAnotherTranslation() {
+    CChildFrame* bg1 = Open(TranslationId::BG);
+    QCOMPARE(bar_->BookBox()->count(), 66);
+    QSignalSpy refills(bar_->BookBox()->model(), &QAbstractItemModel::rowsInserted);
+    CChildFrame* bg2 = Open(TranslationId::BG);
+    bg2->ShowPlace(4, 1, 0);
+    area_->setActiveSubWindow(bg1);
+    area_->setActiveSubWindow(bg2);
+    QCOMPARE(refills.count(), 0);
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 4);
+
+    CChildFrame* bt = Open(TranslationId::BT);
+    QCOMPARE(refills.count(), 1);
+    QCOMPARE(bar_->BookBox()->count(), 73);
+    QVERIFY(bar_->ListedTranslation() == TranslationId::BT);
+    area_->setActiveSubWindow(bg1);
+    QCOMPARE(refills.count(), 2);
+    QCOMPARE(bar_->BookBox()->count(), 66);
+    area_->setActiveSubWindow(bt);
+    QCOMPARE(refills.count(), 3);
+
+    // Closing every window keeps the list for the next window of its translation.
+    area_->closeAllSubWindows();
+    bar_->Refresh();
+    QVERIFY(!bar_->BookBox()->isEnabled());
+    Open(TranslationId::BT);
+    QCOMPARE(refills.count(), 3);
+  }
+
+  void theHistoryMenuListsEarlierPlacesAndShowsTheChosenOne() {
+    CChildFrame* window = Open(TranslationId::BG);
+    for (int book = 1; book <= 6; ++book) window->ShowPlace(book, 0, 1);  // seven places in all
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{6});
+    QVERIFY(bar_->HistoryButton()->isEnabled());
+
+    QStringList shown;
+    QTimer::singleShot(0, this, [&shown] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      for (QAction* action : menu->actions()) shown << action->text();
+      menu->setActiveAction(menu->actions().at(2));
+      QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTest::mouseClick(bar_->HistoryButton(), Qt::LeftButton);
+    QCOMPARE(shown.size(), 5);
+    QCOMPARE(shown.first(), ToQString(BookAbbreviation(TranslationId::BG, 5)) + QStringLiteral(" 1:2  \t(BG)"));
+    QCOMPARE(shown.last(), ToQString(BookAbbreviation(TranslationId::BG, 1)) + QStringLiteral(" 1:2  \t(BG)"));
+    QVERIFY(PlaceOf(window) == (VerseRef{3, 0, 1}));
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 3);
+    QCOMPARE(window->GetPlaceHistory().Entries().front().GetBook(), 3);
+
+    // Dismissing the menu changes nothing.
+    QTimer::singleShot(0, this, [] {
+      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    });
+    QTest::mouseClick(bar_->HistoryButton(), Qt::LeftButton);
+    QVERIFY(PlaceOf(window) == (VerseRef{3, 0, 1}));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{6});
+  }
+
+  void typingInAVerseListStartsAPlaceInTheBookBox() {
+    CChildFrame* window = Open(TranslationId::BG);
+    CVerseListBox& list = window->GetVerseList();
+    list.setFocus();
+    QVERIFY(list.hasFocus());
+    QTest::keyClicks(&list, QStringLiteral("1"));
+    QVERIFY(bar_->BookBox()->hasFocus() || BookEdit()->hasFocus());
+    QCOMPARE(BookEdit()->text(), QStringLiteral("1"));
+    QTest::keyClicks(BookEdit(), QStringLiteral(" kor 5:2"));
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 4, 1}));
+    QVERIFY(list.hasFocus());
+
+    // Tab from the list goes to the book box without typing; the box's name stays.
+    QTest::keyClick(&list, Qt::Key_Tab);
+    QVERIFY(bar_->BookBox()->hasFocus() || BookEdit()->hasFocus());
+    QCOMPARE(BookEdit()->text(), QStringLiteral("1 Koryntów"));
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 45);
+    // Down opens the list; Enter takes the highlighted book, a second Enter opens it.
+    QTest::keyClick(BookEdit(), Qt::Key_Down);
+    QVERIFY(bar_->BookBox()->view()->isVisible());
+    QTest::keyClick(bar_->BookBox()->view(), Qt::Key_Down);
+    QTest::keyClick(bar_->BookBox()->view(), Qt::Key_Return);
+    QTRY_VERIFY(!bar_->BookBox()->view()->isVisible());
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 46);
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QCOMPARE(PlaceOf(window).book, 46);
+  }
+
+  void focusCommandsSelectTheBoxText() {
+    Open(TranslationId::BG);
+    QVERIFY(bar_->OnCommand(ID_GOTO_CHAPTER));
+    QVERIFY(bar_->ChapterBox()->hasFocus());
+    QCOMPARE(bar_->ChapterBox()->findChild<QLineEdit*>()->selectedText(), QStringLiteral("1"));
+    QVERIFY(bar_->OnCommand(ID_GOTO_VERSE));
+    QVERIFY(bar_->VerseBox()->hasFocus());
+    QVERIFY(bar_->OnCommand(ID_GOTO_BOOK));
+    QCOMPARE(BookEdit()->selectedText(), QStringLiteral("1 Mojżeszowa"));
+  }
+};
+
+QTEST_MAIN(NavigationBarTest)
+#include "navigation_bar_widget_test.moc"
