@@ -22,6 +22,7 @@
 
 #include "app/command_table.h"
 #include "app/window_placement.h"
+#include "reading/navigation_bar.h"
 #include "reading/translation_windows.h"
 #include "ui/about_dialog.h"
 #include "ui/colors_dialog.h"
@@ -94,6 +95,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
 
   normalRect_ = QRect(pos(), size());
   CReadingWindows::Install(*this);
+  CNavigationBar::Install(*this);
   RefreshCommandStates();
 }
 
