@@ -71,6 +71,13 @@ class ReadingWindowTest : public QObject {
         {ID_FILE_NEW_BW, ToQString(BookAbbreviation(TranslationId::BW, 0)) + Title(" 1:1  (BW)")},
         {ID_FILE_NEW_BT, Title("Rdz 1:1  (BT)")}};
     QSignalSpy opened(windows_.get(), &CReadingWindows::windowOpened);
+    QList<TranslationId> iconsAsked;
+    windows_->SetIconSource([&iconsAsked](TranslationId id) {
+      iconsAsked << id;
+      QPixmap pixmap(16, 16);
+      pixmap.fill(Qt::red);
+      return QIcon(pixmap);
+    });
     for (const auto& [command, title] : cases) {
       CCmdUI ui;
       QVERIFY(windows_->OnUpdateCommand(command, ui));
@@ -83,8 +90,10 @@ class ReadingWindowTest : public QObject {
       QCOMPARE(window->GetSelectedVerses(), std::vector<int>{0});
       QVERIFY(window->GetCurrentPlace() == (VerseRef{0, 0, 0}));
       QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
+      QVERIFY(!window->windowIcon().isNull());
     }
     QCOMPARE(opened.count(), 3);
+    QCOMPARE(iconsAsked, (QList<TranslationId>{TranslationId::BG, TranslationId::BW, TranslationId::BT}));
     const auto all = windows_->Windows();
     QCOMPARE(all.size(), std::size_t{3});
     QCOMPARE(all[0]->GetTranslation(), TranslationId::BG);

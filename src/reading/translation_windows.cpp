@@ -11,6 +11,10 @@
 namespace skrybon {
 namespace {
 
+constexpr int kCascadeSteps = 8;
+constexpr int kCascadeOffset = 24;
+constexpr int kMinimumHeight = 120;
+
 std::optional<TranslationId> NewWindowTranslation(int id) {
   switch (id) {
     case ID_FILE_NEW_BG: return TranslationId::BG;
@@ -68,9 +72,13 @@ bool CReadingWindows::ExecuteCommand(int id) {
 
 CChildFrame* CReadingWindows::OpenWindowAt(TranslationId id, VerseRef place) {
   auto* window = new CChildFrame(*this, id);
+  const int cascade = static_cast<int>(area_.subWindowList().size()) % kCascadeSteps;
   area_.addSubWindow(window);
+  // New windows cascade from the top-left corner, three quarters of the area in size.
   const QSize areaSize = area_.viewport()->size();
-  window->resize(std::max(areaSize.width() * 3 / 4, CChildFrame::kMinimumWidth), std::max(areaSize.height() * 3 / 4, 120));
+  window->setGeometry(cascade * kCascadeOffset, cascade * kCascadeOffset,
+                      std::max(areaSize.width() * 3 / 4, CChildFrame::kMinimumWidth),
+                      std::max(areaSize.height() * 3 / 4, kMinimumHeight));
   emit windowOpened(window);
   window->show();
   area_.setActiveSubWindow(window);
