@@ -1,27 +1,15 @@
 #include "search/search_engine.h"
 
-#include <string.h>  // memmem
-
 #include <algorithm>
+#include <cstring>
 
 #include "data/archive.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "search/match_verse.h"
+#include "search/text_scan.h"
 
 namespace skrybon {
-namespace {
-
-const std::array<char, 256>& FoldTable() {
-  static const std::array<char, 256> table = [] {
-    std::array<char, 256> t{};
-    for (int b = 0; b < 256; ++b) t[static_cast<std::size_t>(b)] = Cp1250ToLower(static_cast<char>(b));
-    return t;
-  }();
-  return table;
-}
-
-}  // namespace
 
 std::string SearchMissingBookMessage(std::string_view path, std::string_view bookFolder, TranslationId id,
                                      int book) {
@@ -40,12 +28,11 @@ CTranslationSearch::CTranslationSearch(const SearchRequest& request, const CTran
       mainFolder_(std::move(mainFolder)),
       bookFolder_(std::move(bookFolder)),
       words_(request.words),
-      patterns_(request.words),
       operators_(request.operators),
       method_(request.method),
       caseSensitive_(request.caseSensitive) {
-  if (!caseSensitive_) {
-    for (std::string& pattern : patterns_) Cp1250LowerInPlace(pattern);
+  for (std::size_t w = 0; w < words_.size(); ++w) {
+    finders_[w] = CSubstringFinder(caseSensitive_ ? words_[w] : Cp1250Lower(words_[w]));
   }
 }
 
@@ -64,52 +51,59 @@ void CTranslationSearch::CollectVerses(bool keepRaw) {
   // their separators never need more room than the file itself.
   text_.resize(bytes_.size());
   starts_.clear();
-  keepRaw = keepRaw && !caseSensitive_;
-  if (keepRaw) raw_.resize(bytes_.size());
   char* out = text_.data();
-  char* raw = raw_.data();
-  const std::array<char, 256>& fold = FoldTable();
-  const bool caseSensitive = caseSensitive_;
   std::size_t used = 0;
   ForEachString(bytes_, [&](std::size_t, std::string_view verse) {
     starts_.push_back(static_cast<std::uint32_t>(used));
-    if (caseSensitive) {
-      std::copy(verse.begin(), verse.end(), out + used);
-    } else {
-      if (keepRaw) std::copy(verse.begin(), verse.end(), raw + used);
-      for (std::size_t i = 0; i < verse.size(); ++i) {
-        out[used + i] = fold[static_cast<unsigned char>(verse[i])];
-      }
-    }
+    std::memcpy(out + used, verse.data(), verse.size());
     used += verse.size();
     out[used++] = '\n';
   });
   starts_.push_back(static_cast<std::uint32_t>(used));
   text_.resize(used);
+  if (caseSensitive_) return;
+  if (keepRaw) raw_ = text_;
+  FoldCp1250InPlace(text_.data(), text_.size());
 }
 
 void CTranslationSearch::FindFirstOccurrences(std::size_t w) {
-  const std::string& pattern = patterns_[w];
+  const CSubstringFinder& finder = finders_[w];
+  const std::size_t length = finder.Needle().size();
   std::vector<std::uint32_t>& first = firstPositions_[w];
   const std::size_t verseCount = starts_.size() - 1;
   first.assign(verseCount, kNotFound);
-  const char* text = text_.data();
-  const std::size_t end = text_.size();
+  const std::string_view text = text_;
   std::size_t from = 0;
   std::size_t v = 0;
-  while (from < end) {
-    const void* hit = memmem(text + from, end - from, pattern.data(), pattern.size());
-    if (hit == nullptr) break;
-    const std::size_t position = static_cast<std::size_t>(static_cast<const char*>(hit) - text);
+  while (from < text.size()) {
+    const std::size_t position = finder.Find(text, from);
+    if (position == std::string_view::npos) break;
     while (starts_[v + 1] <= position) ++v;
     const std::size_t verseEnd = starts_[v + 1] - 1;
-    if (position + pattern.size() <= verseEnd) {
+    if (position + length <= verseEnd) {
       // The first occurrence decides; the rest of this verse is not looked at.
       first[v] = static_cast<std::uint32_t>(position - starts_[v]);
       from = starts_[v + 1];
     } else {
       // A hit that runs past the end of its verse is no occurrence.
       from = position + 1;
+    }
+  }
+}
+
+void CTranslationSearch::MapPlaces(int book) {
+  // The same answer as the index's FindVerseOfEntry for every entry, at the
+  // cost of one pass over the book's chapters: the first chapter, and in it
+  // the first verse, that lists an entry decides.
+  const std::size_t verseCount = starts_.size() - 1;
+  places_.assign(verseCount, {-1, -1});
+  const VerseIndex& books = index_.Index();
+  if (book < 0 || static_cast<std::size_t>(book) >= books.size()) return;
+  const auto& chapters = books[static_cast<std::size_t>(book)];
+  for (std::size_t c = 0; c < chapters.size(); ++c) {
+    for (std::size_t v = 0; v < chapters[c].size(); ++v) {
+      const std::size_t entry = chapters[c][v];
+      if (entry < verseCount && places_[entry].first < 0) places_[entry] = {static_cast<int>(c), static_cast<int>(v)};
     }
   }
 }
@@ -124,21 +118,25 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
   } catch (const DataFormatError&) {
     return SearchMissingBookMessage(path, bookFolder_, id, book);
   }
-  for (std::size_t w = 0; w < patterns_.size(); ++w) {
-    if (!patterns_[w].empty()) FindFirstOccurrences(w);
+  for (std::size_t w = 0; w < finders_.size(); ++w) {
+    if (!finders_[w].Needle().empty()) FindFirstOccurrences(w);
   }
   const std::size_t verseCount = starts_.size() - 1;
+  bool placesMapped = false;
   for (std::size_t v = 0; v < verseCount; ++v) {
     std::array<bool, kSearchWordCount> tests{};
-    for (std::size_t w = 0; w < patterns_.size(); ++w) {
-      if (patterns_[w].empty()) continue;
+    for (std::size_t w = 0; w < finders_.size(); ++w) {
+      const std::size_t length = finders_[w].Needle().size();
+      if (length == 0) continue;
       const std::uint32_t position = firstPositions_[w][v];
-      tests[w] = position != kNotFound && PassesWordTest(Verse(v), position, patterns_[w].size(), method_);
+      tests[w] = position != kNotFound && PassesWordTest(Verse(v), position, length, method_);
     }
     if (!CombineWordTests(tests, operators_)) continue;
-    int chapter = -1;
-    int verse = -1;
-    index_.FindVerseOfEntry(book, static_cast<int>(v), chapter, verse);
+    if (!placesMapped) {
+      MapPlaces(book);
+      placesMapped = true;
+    }
+    const auto [chapter, verse] = places_[v];
     if (chapter < 0) continue;
     list.Add(book, static_cast<std::uint32_t>(v), FoundVerseLabel(id, book, chapter, verse));
     if (texts != nullptr) texts->emplace_back(RawVerse(v));

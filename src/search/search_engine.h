@@ -17,6 +17,7 @@
 #include "data/verse_index.h"
 #include "search/found_verse_list.h"
 #include "search/search_request.h"
+#include "search/text_scan.h"
 
 namespace skrybon {
 
@@ -58,6 +59,9 @@ class CTranslationSearch {
   void CollectVerses(bool keepRaw);
   // Records in firstPositions_[w] the first occurrence of word w in each verse.
   void FindFirstOccurrences(std::size_t w);
+  // Fills places_ with the chapter and verse of every entry of the book, or
+  // -1 for an entry no chapter lists.
+  void MapPlaces(int book);
   std::string_view Verse(std::size_t v) const;
   std::string_view RawVerse(std::size_t v) const;
 
@@ -67,7 +71,7 @@ class CTranslationSearch {
   std::string mainFolder_;
   std::string bookFolder_;
   SearchWords words_;
-  SearchWords patterns_;  // the words under the letter case rule
+  std::array<CSubstringFinder, kSearchWordCount> finders_;  // the words under the letter case rule
   SearchOperators operators_;
   SearchMethod method_;
   bool caseSensitive_;
@@ -77,6 +81,7 @@ class CTranslationSearch {
   std::string text_;
   std::vector<std::uint32_t> starts_;
   std::string raw_;
+  std::vector<std::pair<int, int>> places_;
   std::array<std::vector<std::uint32_t>, kSearchWordCount> firstPositions_;
 };
 

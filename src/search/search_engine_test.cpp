@@ -31,7 +31,8 @@ void WriteBook(const std::string& folder, TranslationId id, int book, const std:
 }
 
 // A small BG translation: every book one verse "nic", except book 0 with two
-// chapters (entries 0-2 and 3-4, plus an entry 5 no chapter lists), book 1
+// chapters (entries 0-2 and 3, 4 and 2 again, plus an entry 5 no chapter
+// lists), book 1
 // whose file is missing and book 2 whose file is cut short.
 class SmallTranslation : public ::testing::Test {
  protected:
@@ -40,7 +41,7 @@ class SmallTranslation : public ::testing::Test {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder + "/ksiegi");
     VerseIndex books(66, {{0}});
-    books[0] = {{0, 1, 2}, {3, 4}};
+    books[0] = {{0, 1, 2}, {3, 4, 2}};
     books[65] = {{0, 1}};
     index.SetIndex(books);
     for (int b = 3; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {"nic"});
@@ -97,9 +98,13 @@ TEST_F(SmallTranslation, UnreadableBooksAreReportedAndSkipped) {
   EXPECT_EQ(run.booksDone.front(), 0);
   EXPECT_EQ(run.booksDone[1], 3);
   // Not case-sensitive: "Bóg" and "BÓG" are found; the damaged book adds nothing,
-  // and the entry that no chapter lists is left out.
+  // the entry that no chapter lists is left out, and an entry listed twice
+  // takes its first place, as the index's own lookup gives it.
   EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 1:1", "1 Mojżeszowa 1:3"}));
   EXPECT_EQ(list.GetEntry(1), 2u);
+  int chapter = -1, verse = -1;
+  index.FindVerseOfEntry(0, 2, chapter, verse);
+  EXPECT_EQ(list.GetLabel(1), FoundVerseLabel(TranslationId::BG, 0, chapter, verse));
   EXPECT_EQ(list.GetBook(1), 0);
   EXPECT_EQ(Cp1250ToUtf8(list.GetWord(0)), "bóg");
   EXPECT_EQ(texts, (std::vector<std::string>{Cp("Na początku stworzył Bóg niebo"), Cp("I rzekł BÓG: niech")}));
