@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QtTest>
 #include <filesystem>
@@ -240,6 +242,35 @@ class ReadingWindowTest : public QObject {
     auto* same = qobject_cast<CChildFrame*>(area_->activeSubWindow());
     QVERIFY(same != bg);
     QVERIFY(same->GetCurrentPlace() == bg->GetCurrentPlace());
+  }
+
+  void theContextMenuOffersTheWindowsCommandsWithTheirState() {
+    CChildFrame* window = windows_->OpenWindowAt(TranslationId::BT, {27, 0, 0});
+    window->GetVerseList().clearSelection();
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      std::function<void(QMenu*, const QString&)> walk = [&](QMenu* m, const QString& prefix) {
+        for (QAction* action : m->actions()) {
+          if (action->isSeparator()) continue;
+          if (action->menu() != nullptr) {
+            walk(action->menu(), prefix + action->text() + "/");
+          } else {
+            seen << prefix + action->text() + (action->isEnabled() ? "" : " -");
+          }
+        }
+      };
+      walk(menu, QString());
+      menu->close();
+    });
+    emit window->GetVerseList().contextMenuWanted(QPoint(100, 100));
+    QVERIFY(seen.contains(Title("&Kopiuj/Dołącz -")));          // nothing selected
+    QVERIFY(seen.contains(Title("&Zaznacz wszystko")));
+    QVERIFY(seen.contains(Title("&Nowe okno/Biblia &Tysiąclecia")));
+    QVERIFY(seen.contains(Title("&Porównaj z .../Biblia &Gdańska -")));  // Syracha
+    QVERIFY(seen.contains(Title("&Porównaj z .../Biblia &Tysiąclecia")));
+    QCOMPARE(seen.size(), 17);
   }
 
   void foundVersesAreShownByTheirEntry() {
