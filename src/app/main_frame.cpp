@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -43,6 +44,27 @@ bool IsBarCommand(int id) {
          id == ID_VIEW_STATUS_BAR;
 }
 
+// The handle at the left end of a docked bar, drawn as two grooves; the dock
+// widget drags and floats the bar by it.
+class CBarGripper : public QWidget {
+ public:
+  explicit CBarGripper(QWidget* parent) : QWidget(parent) {}
+  QSize sizeHint() const override { return QSize(8, 8); }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor dark = palette().color(QPalette::Dark);
+    for (const int x : {2, 5}) {
+      p.setPen(dark);
+      p.drawLine(x, 3, x, height() - 4);
+      p.setPen(light);
+      p.drawLine(x + 1, 3, x + 1, height() - 4);
+    }
+  }
+};
+
 // An empty stand-in for a bar whose contents come later.
 QWidget* NewPlaceholder(QWidget* parent, int height) {
   auto* w = new QWidget(parent);
@@ -56,6 +78,7 @@ QDockWidget* NewDialogBar(QMainWindow* frame, int id, const QString& title, int 
   dock->setAllowedAreas(Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
   dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
                     QDockWidget::DockWidgetVerticalTitleBar);
+  dock->setTitleBarWidget(new CBarGripper(dock));
   dock->setWidget(NewPlaceholder(dock, placeholderHeight));
   return dock;
 }
@@ -86,7 +109,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   settings_ = CDisplaySettings::Load(profile_, SystemColors(QApplication::palette()));
 
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { OnSubWindowActivated(); });
-  connect(qApp, &QApplication::focusChanged, this, [this] { RefreshCommandStates(); });
+  focusConnection_ = connect(qApp, &QApplication::focusChanged, this, [this] { RefreshCommandStates(); });
   qApp->installEventFilter(this);
   refreshTimer_ = new QTimer(this);
   refreshTimer_->setInterval(kRefreshPeriodMs);
@@ -100,7 +123,12 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+  // The widgets' destruction below moves the focus; the frame no longer answers.
+  disconnect(focusConnection_);
+  mdi_->blockSignals(true);
+  refreshTimer_->stop();
   qApp->removeEventFilter(this);
+  refreshing_ = true;
 }
 
 // --- Commands --------------------------------------------------------------

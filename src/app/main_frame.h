@@ -176,6 +176,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   int storedStyle_ = kProfileMissing;
   int menuBarId_ = 0;
   bool refreshing_ = false;
+  QMetaObject::Connection focusConnection_;
 
   QMdiArea* mdi_ = nullptr;
   QToolBar* toolBar_ = nullptr;

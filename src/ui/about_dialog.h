@@ -1,5 +1,5 @@
-// The "O programie" box: the program's picture, name and version, the
-// scrolling credits and two links.
+// The "O programie" box: the program's picture, name, version and year, two
+// links to the program's description, and the scrolling credits panel.
 #pragma once
 
 #include <QDialog>

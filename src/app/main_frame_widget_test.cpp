@@ -1,0 +1,485 @@
+// The main frame as a user meets it: menus, accelerators, enabling, bars,
+// placement, display settings and the status panes.
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <map>
+#include <memory>
+
+#include "app/main_frame.h"
+#include "app/window_placement.h"
+#include "ui/command_ids.h"
+#include "ui/status_panes.h"
+
+using namespace skrybon;
+
+namespace {
+
+// A reading window that handles the commands it is told to, enabled or not.
+class FakeReadingWindow : public QMdiSubWindow, public ICommandTarget {
+ public:
+  explicit FakeReadingWindow(const QString& title) {
+    setWindowTitle(title);
+    setWidget(new QTextEdit(this));
+    // A system menu without the platform's Close accelerator (Ctrl+W).
+    setSystemMenu(new QMenu(this));
+    setAttribute(Qt::WA_DeleteOnClose);
+  }
+  bool OnUpdateCommand(int id, CCmdUI& ui) override {
+    const auto it = commands.find(id);
+    if (it == commands.end()) return false;
+    ui.Enable(it->second);
+    return true;
+  }
+  bool OnCommand(int id) override {
+    if (commands.count(id) == 0) return false;
+    executed.push_back(id);
+    return true;
+  }
+  std::map<int, bool> commands;  // id -> enabled
+  std::vector<int> executed;
+};
+
+// A frame-level target (or a bar's router).
+struct FakeTarget : ICommandTarget {
+  std::map<int, bool> commands;
+  std::vector<int> executed;
+  bool OnUpdateCommand(int id, CCmdUI& ui) override {
+    const auto it = commands.find(id);
+    if (it == commands.end()) return false;
+    ui.Enable(it->second);
+    return true;
+  }
+  bool OnCommand(int id) override {
+    if (commands.count(id) == 0) return false;
+    executed.push_back(id);
+    return true;
+  }
+};
+
+QStringList TopMenus(QMainWindow& frame) {
+  QStringList titles;
+  for (QAction* a : frame.menuBar()->actions()) titles << a->text();
+  return titles;
+}
+
+QMenu* TopMenu(QMainWindow& frame, const QString& title) {
+  for (QAction* a : frame.menuBar()->actions())
+    if (a->text() == title) return a->menu();
+  return nullptr;
+}
+
+// A menu's items as "id" for commands, "-" for separators and "[title" ... "]"
+// around submenus.
+QStringList Items(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator()) out << "-";
+    else if (a->menu() != nullptr) out << "[" + a->text() << Items(a->menu()) << "]";
+    else out << QString::number(a->data().toInt());
+  }
+  return out;
+}
+
+QStringList Ids(std::initializer_list<const char*> items) {
+  QStringList out;
+  for (const char* s : items) out << QString::fromUtf8(s);
+  return out;
+}
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> dir_;
+  std::unique_ptr<CScriptureData> data_;
+  std::unique_ptr<CProfile> profile_;
+
+  std::unique_ptr<CMainFrame> NewFrame() {
+    auto frame = std::make_unique<CMainFrame>(*data_, *profile_);
+    frame->ApplyStoredPlacement();
+    return frame;
+  }
+  FakeReadingWindow* AddWindow(CMainFrame& frame, const QString& title) {
+    auto* w = new FakeReadingWindow(title);
+    frame.MdiArea()->addSubWindow(w);
+    w->show();
+    frame.MdiArea()->setActiveSubWindow(w);
+    frame.RefreshCommandStates();
+    return w;
+  }
+  static bool Enabled(CMainFrame& frame, int id) { return frame.CommandAction(id)->isEnabled(); }
+
+ private slots:
+  void init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    data_ = std::make_unique<CScriptureData>(dir_->path().toStdString());
+    profile_ = std::make_unique<CProfile>((dir_->path() + "/skrybon.ini").toStdString());
+  }
+  void cleanup() {
+    profile_.reset();
+    data_.reset();
+    dir_.reset();
+  }
+
+  void menuBarsFollowTheReadingWindows() {
+    auto frame = NewFrame();
+    QCOMPARE(frame->windowTitle(), QString("Skrybon v1.4"));
+    QCOMPARE(frame->MenuBarId(), 140);
+    QCOMPARE(TopMenus(*frame), Ids({"&Plik", "S&chowek", "&Szukanie", "&Zasoby", "&Widok", "Pomo&c"}));
+    QCOMPARE(Items(TopMenu(*frame, "&Plik")), Ids({"32800", "32801", "32802", "-", "57665"}));
+    QCOMPARE(Items(TopMenu(*frame, "S&chowek")), Ids({"32806"}));
+    QCOMPARE(Items(TopMenu(*frame, "&Zasoby")),
+             Ids({"32832", "-", "[Edycja aliasów", "32833", "32834", "32835", "]"}));
+    QCOMPARE(Items(TopMenu(*frame, "&Widok")),
+             Ids({"59392", "32805", "112", "59393", "-", "32814", "32815"}));
+    QCOMPARE(Items(TopMenu(*frame, "Pomo&c")), Ids({"57666", "57667", "57668", "-", "57664"}));
+
+    AddWindow(*frame, "Biblia Tysiąclecia");
+    QCOMPARE(frame->MenuBarId(), 141);
+    QCOMPARE(TopMenus(*frame), Ids({"&Plik", "S&chowek", "&Otwórz", "&Szukanie", "&Zasoby", "&Widok",
+                                    "O&kna", "Pomo&c"}));
+    QCOMPARE(Items(TopMenu(*frame, "&Plik")),
+             Ids({"32800", "32801", "32802", "-", "[Z&apisz", "32820", "32821", "32822", "]", "57607",
+                  "-", "57665"}));
+    QCOMPARE(Items(TopMenu(*frame, "S&chowek")), Ids({"57634", "32807", "57642", "-", "32806"}));
+    QCOMPARE(Items(TopMenu(*frame, "&Otwórz")),
+             Ids({"32817", "32818", "32819", "-", "32816", "-", "[&Poprzednia", "32831", "32829", "]",
+                  "[&Następna", "32830", "32828", "]", "-", "[&Porównaj z ...", "32825", "32826",
+                  "32827", "]"}));
+    QCOMPARE(Items(TopMenu(*frame, "&Szukanie")), Ids({"32804", "32823"}));
+    QCOMPARE(Items(TopMenu(*frame, "O&kna")),
+             Ids({"57650", "57652", "57651", "57649", "-", "32808", "32803"}));
+
+    // The window list at the end of "O&kna".
+    AddWindow(*frame, "Biblia Gdańska");
+    QMenu* windows = TopMenu(*frame, "O&kna");
+    emit windows->aboutToShow();
+    QStringList texts;
+    for (QAction* a : windows->actions()) texts << a->text();
+    QCOMPARE(texts.mid(texts.size() - 2), Ids({"&1 Biblia Tysiąclecia", "&2 Biblia Gdańska"}));
+    QVERIFY(windows->actions().last()->isChecked());
+    emit windows->aboutToShow();  // rebuilt, not appended twice
+    QCOMPARE(windows->actions().size(), texts.size());
+
+    frame->ExecuteCommand(ID_WINDOW_CLOSE_ALL);
+    QCOMPARE(frame->MenuBarId(), 140);
+  }
+
+  void commandTextsAcceleratorsAndPrompts() {
+    auto frame = NewFrame();
+    struct Row {
+      int id;
+      const char* text;
+      const char* keys;
+    };
+    const Row rows[] = {
+        {32800, "Biblia &Gdańska\tCtrl+G", "Ctrl+G"}, {32801, "Biblia &Warszawska\tCtrl+W", "Ctrl+W"},
+        {32802, "Biblia &Tysiąclecia\tCtrl+T", "Ctrl+T"},
+        {32820, "&Zaznaczone wersety...\tCtrl+S", "Ctrl+S"},
+        {32821, "&Listę znalezionych wersetów...", ""}, {32822, "Zawartość &schowka...", ""},
+        {57607, "&Drukuj...\tCtrl+P", "Ctrl+P"}, {57665, "&Zakończ", ""},
+        {57634, "&Kopiuj/Dołącz\tCtrl+C", "Ctrl+C"}, {32807, "&Wyczyść", ""},
+        {57642, "Zaznacz wszystko\tCtrl+A", "Ctrl+A"}, {32806, "&Tryb schowka", ""},
+        {32817, "&Księga\tCtrl+K", "Ctrl+K"}, {32818, "&Rozdział\tCtrl+R", "Ctrl+R"},
+        {32819, "W&erset\tCtrl+E", "Ctrl+E"}, {32816, "&Otwórz\tCtrl+O", "Ctrl+O"},
+        {32831, "&Księga\tCtrl+Up", "Ctrl+Up"}, {32829, "&Rozdział\tCtrl+Left", "Ctrl+Left"},
+        {32830, "&Księga\tCtrl+Down", "Ctrl+Down"}, {32828, "&Rozdział\tCtrl+Right", "Ctrl+Right"},
+        {32825, "Biblia &Gdańska\tCtrl+Shift+G", "Ctrl+Shift+G"},
+        {32826, "Biblia &Warszawska\tCtrl+Shift+W", "Ctrl+Shift+W"},
+        {32827, "Biblia &Tysiąclecia\tCtrl+Shift+T", "Ctrl+Shift+T"},
+        {32804, "&Znajdź...\tCtrl+Z", "Ctrl+Z"}, {32823, "&Lista wersetów\tCtrl+L", "Ctrl+L"},
+        {32832, "&Tarnel\tCtrl+M", "Ctrl+M"}, {32833, "Biblia &Gdańska", ""},
+        {32834, "Biblia &Warszawska", ""}, {32835, "Biblia &Tysiąclecia", ""},
+        {59392, "&Narzędzia", ""}, {32805, "&Pasek nawigacyjny", ""}, {112, "Lista &wersetów", ""},
+        {59393, "&Linia statusu", ""}, {32814, "&Kolory...", ""}, {32815, "&Czcionki...", ""},
+        {57650, "&Kaskada", ""}, {57652, "Sąsia&dująco w pionie", ""},
+        {57651, "&Sąsiadująco w poziomie", ""}, {57649, "&Rozmieść ikony", ""},
+        {32808, "&Zamknij", ""}, {32803, "Zamknij &wszystkie", ""},
+        {57666, "&Tematy pomocy...", ""}, {57667, "&Pomoc na temat...", ""},
+        {57668, "&Jak korzystać z pomocy...", ""}, {57664, "&O programie...", ""},
+        {57670, "", "F1"}, {57669, "", "Shift+F1"}, {57680, "", "F6"}, {57681, "", "Shift+F6"},
+    };
+    for (const Row& row : rows) {
+      QAction* a = frame->CommandAction(row.id);
+      QVERIFY2(a != nullptr, qPrintable(QString::number(row.id)));
+      QCOMPARE(a->text(), QString::fromUtf8(row.text));
+      QCOMPARE(a->shortcut(), QKeySequence(QString::fromUtf8(row.keys)));
+      if (!a->shortcut().isEmpty()) QCOMPARE(a->shortcutContext(), Qt::WindowShortcut);
+    }
+    // Prompts and tool tips come from the "prompt\ntool tip" entries.
+    QCOMPARE(frame->CommandAction(32800)->statusTip(), QString("Otwieta okno z tłumaczeniem Biblii Gdańskiej"));
+    QCOMPARE(frame->CommandAction(32801)->toolTip(), QString("Tłumaczenie Biblii Warszawskiej."));
+    QCOMPARE(frame->CommandAction(59393)->toolTip(), QString("Przęłącza linię statusu"));
+    QCOMPARE(frame->CommandAction(57634)->statusTip(),
+             QString("Kopiuje lub dołącza zazaczony fragment do schowka"));
+
+    // Idle prompt, and the prompt of a highlighted item in pane 0.
+    auto* prompt = frame->statusBar()->findChild<QLabel*>("promptPane");
+    QVERIFY(prompt != nullptr);
+    QCOMPARE(prompt->text(), QString("Gotowe."));
+    QStatusTipEvent tip(frame->CommandAction(32814)->statusTip());
+    QCoreApplication::sendEvent(frame.get(), &tip);
+    QCOMPARE(frame->statusBar()->currentMessage(), QString("Zmienia ustawienia kolorów"));
+  }
+
+  void toolBarAndContextMenu() {
+    auto frame = NewFrame();
+    QStringList buttons;
+    for (QAction* a : frame->ToolBar()->actions()) {
+      buttons << (a->isSeparator() ? QString("|") : QString::number(a->data().toInt()));
+      if (!a->isSeparator()) QVERIFY2(!a->icon().isNull(), qPrintable(buttons.last()));
+    }
+    QCOMPARE(buttons.join(' '),
+             QString("32800 32801 32802 | 57607 32820 | 57634 57642 32807 32806 32822 | 32831 32829 "
+                     "32828 32830 | 32804 32821 | 32814 32815 | 57650 57652 57651 32808 | 57664"));
+    // Menu items show the image of their button: the same action.
+    QVERIFY(!frame->CommandAction(ID_APP_ABOUT)->icon().isNull());
+    QVERIFY(frame->CommandAction(ID_APP_ABOUT)->isIconVisibleInMenu());
+
+    QMenu* context = frame->ContextMenu();
+    QVERIFY(context != nullptr);
+    QCOMPARE(context->title(), QString("&Nowe okno"));
+    QStringList items;
+    for (QAction* a : context->actions())
+      items << (a->isSeparator() ? QString("-") : a->text() + "=" + QString::number(a->data().toInt()));
+    QCOMPARE(items, Ids({"Biblia &Gdańska=32800", "Biblia &Warszawska=32801",
+                         "Biblia &Tysiąclecia=32802", "-", "Znaj&dź...=32804"}));
+  }
+
+  void enablingFollowsTheRoutingChain() {
+    auto frame = NewFrame();
+    frame->show();
+    frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+    frame->RefreshCommandStates();
+
+    // No reading window: window commands are grey, help is never handled.
+    for (const int id : {ID_WINDOW_CLOSE, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_SAVE_SELECTED_VERSES,
+                         ID_FILE_PRINT, ID_HELP_FINDER, ID_HELP_SEARCH, ID_HELP_USING, ID_HELP})
+      QVERIFY2(!Enabled(*frame, id), qPrintable(QString::number(id)));
+    for (const int id : {ID_VIEW_COLORS, ID_VIEW_FONT, ID_APP_ABOUT, ID_APP_EXIT, ID_VIEW_TOOLBAR})
+      QVERIFY2(Enabled(*frame, id), qPrintable(QString::number(id)));
+    QVERIFY(!frame->ExecuteCommand(ID_HELP_FINDER));
+
+    FakeReadingWindow* window = AddWindow(*frame, "Biblia Gdańska");
+    window->commands = {{ID_SAVE_SELECTED_VERSES, true}, {ID_FILE_PRINT, false}, {ID_SEARCH, true}};
+    window->widget()->setFocus();
+    frame->RefreshCommandStates();
+    QVERIFY(Enabled(*frame, ID_WINDOW_CLOSE));
+    QVERIFY(Enabled(*frame, ID_SAVE_SELECTED_VERSES));
+    QVERIFY(!Enabled(*frame, ID_FILE_PRINT));
+
+    // The accelerator of a disabled command does nothing; an enabled one runs.
+    QTest::keyClick(window->widget(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window->widget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(window->executed, std::vector<int>{ID_SAVE_SELECTED_VERSES});
+
+    // States follow at once, before the next accelerator is matched.
+    window->commands[ID_FILE_PRINT] = true;
+    window->commands[ID_SAVE_SELECTED_VERSES] = false;
+    QTest::keyClick(window->widget(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window->widget(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(window->executed, (std::vector<int>{ID_SAVE_SELECTED_VERSES, ID_FILE_PRINT}));
+    // Even a stale enabled action is refused by the chain.
+    window->commands[ID_FILE_PRINT] = false;
+    frame->CommandAction(ID_FILE_PRINT)->setEnabled(true);
+    frame->CommandAction(ID_FILE_PRINT)->trigger();
+    QCOMPARE(window->executed.size(), std::size_t{2});
+
+    // Order: navigation bar router, active window, added targets, frame.
+    FakeTarget added;
+    added.commands = {{ID_SEARCH, true}, {ID_GOTO_FOUND_LIST, true}};
+    frame->AddCommandTarget(&added);
+    QVERIFY(frame->ExecuteCommand(ID_SEARCH));
+    QVERIFY(frame->ExecuteCommand(ID_GOTO_FOUND_LIST));
+    QCOMPARE(window->executed.back(), ID_SEARCH);
+    QCOMPARE(added.executed, std::vector<int>{ID_GOTO_FOUND_LIST});
+    FakeTarget router;
+    router.commands = {{ID_SEARCH, true}, {ID_FILE_NEW_BW, true}, {ID_WINDOW_CLOSE, false}};
+    frame->SetNavigationBar(nullptr, &router);
+    QVERIFY(frame->ExecuteCommand(ID_SEARCH));
+    QCOMPARE(router.executed, std::vector<int>{ID_SEARCH});
+    // The router disabling a frame command wins over the frame.
+    frame->RefreshCommandStates();
+    QVERIFY(!Enabled(*frame, ID_WINDOW_CLOSE));
+    QVERIFY(!frame->ExecuteCommand(ID_WINDOW_CLOSE));
+    QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
+    // Ctrl+W reaches the program's command while a reading window has the focus.
+    window->widget()->setFocus();
+    QTest::keyClick(window->widget(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(router.executed, (std::vector<int>{ID_SEARCH, ID_FILE_NEW_BW}));
+    frame->SetNavigationBar(nullptr, nullptr);
+    frame->RemoveCommandTarget(&added);
+    QVERIFY(frame->ExecuteCommand(ID_GOTO_FOUND_LIST) == false);
+  }
+
+  void closeActiveAndCloseAll() {
+    auto frame = NewFrame();
+    frame->show();
+    QSignalSpy changed(frame.get(), &CMainFrame::activeReadingWindowChanged);
+    FakeReadingWindow* a = AddWindow(*frame, "A");
+    FakeReadingWindow* b = AddWindow(*frame, "B");
+    FakeReadingWindow* c = AddWindow(*frame, "C");
+    frame->MdiArea()->setActiveSubWindow(b);
+    frame->MdiArea()->setActiveSubWindow(c);
+    QVERIFY(changed.count() >= 3);
+    QPointer<FakeReadingWindow> watchC(c);
+    QVERIFY(frame->ExecuteCommand(ID_WINDOW_CLOSE));
+    QCOMPARE(frame->MdiArea()->subWindowList().size(), 2);
+    QCOMPARE(frame->ActiveReadingWindow(), b);  // the previously active one
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(watchC.isNull());
+
+    // Cascade and both tilings place every window inside the area.
+    frame->resize(800, 600);
+    for (const int id : {ID_WINDOW_TILE_VERT, ID_WINDOW_TILE_HORZ}) {
+      QVERIFY(frame->ExecuteCommand(id));
+      const QRect ra = a->geometry(), rb = b->geometry();
+      QVERIFY(!ra.intersects(rb));
+      if (id == ID_WINDOW_TILE_VERT) QCOMPARE(ra.top(), rb.top());
+      else QCOMPARE(ra.left(), rb.left());
+    }
+    QVERIFY(frame->ExecuteCommand(ID_WINDOW_CASCADE));
+    QVERIFY(a->geometry().topLeft() != b->geometry().topLeft());
+
+    QVERIFY(frame->ExecuteCommand(ID_WINDOW_CLOSE_ALL));
+    QVERIFY(frame->MdiArea()->subWindowList().isEmpty());
+    QVERIFY(frame->ActiveTarget() == nullptr);
+    frame->RefreshCommandStates();
+    QVERIFY(!Enabled(*frame, ID_WINDOW_CLOSE));
+    QVERIFY(frame->ExecuteCommand(ID_WINDOW_CLOSE_ALL));  // with none: nothing happens
+  }
+
+  void barsToggleWithCheckMarks() {
+    auto frame = NewFrame();
+    frame->show();
+    frame->RefreshCommandStates();
+    const std::pair<int, QWidget*> bars[] = {{ID_VIEW_TOOLBAR, frame->ToolBar()},
+                                             {ID_VIEW_NAVIGATION_BAR, frame->NavigationBarDock()},
+                                             {ID_VIEW_FOUND_VERSES_BAR, frame->FoundVersesBarDock()},
+                                             {ID_VIEW_STATUS_BAR, frame->statusBar()}};
+    for (const auto& [id, bar] : bars) {
+      QAction* a = frame->CommandAction(id);
+      QVERIFY(bar->isVisible());
+      QVERIFY(a->isCheckable() && a->isChecked());
+      a->trigger();
+      QVERIFY(!bar->isVisible());
+      QVERIFY(!a->isChecked());
+      a->trigger();
+      QVERIFY(bar->isVisible());
+      QVERIFY(a->isChecked());
+    }
+    QCOMPARE(frame->NavigationBarDock()->allowedAreas(), Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+    QCOMPARE(frame->dockWidgetArea(frame->NavigationBarDock()), Qt::TopDockWidgetArea);
+    QCOMPARE(frame->dockWidgetArea(frame->FoundVersesBarDock()), Qt::BottomDockWidgetArea);
+    QCOMPARE(frame->toolBarArea(frame->ToolBar()), Qt::TopToolBarArea);
+
+    // The real bars replace the placeholders.
+    auto* nav = new QLabel("nav");
+    frame->SetNavigationBar(nav, nullptr);
+    QCOMPARE(frame->NavigationBarDock()->widget(), nav);
+  }
+
+  void placementRoundTripThroughTheProfile() {
+    {
+      auto frame = NewFrame();
+      QCOMPARE(frame->pos(), QPoint(50, 50));
+      QCOMPARE(frame->size(), QSize(631, 462));
+      QCOMPARE(profile_->GetProfileInt("Main Window State", "Width", 0), 631);
+      frame->ShowAsStored();
+      QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+      frame->move(120, 80);
+      frame->resize(900, 600);
+      QTest::qWait(20);
+      frame->showMaximized();
+      QTest::qWait(20);
+      frame->close();
+    }
+    QCOMPARE(profile_->GetProfileInt("Main Window State", "Style", 0), 0x01000000);
+    QCOMPARE(profile_->GetProfileInt("Main Window State", "Width", 0), 900);
+    QCOMPARE(profile_->GetProfileInt("Main Window State", "Height", 0), 600);
+    QCOMPARE(profile_->GetProfileInt("Main Window State", "Left", 0), 120);
+    // Display settings are written on close too.
+    QCOMPARE(profile_->GetProfileInt("Skrybon", "Font height", 0), -10);
+    QCOMPARE(profile_->GetProfileString("Skrybon", "Font face name"), std::string("System"));
+
+    CProfile reread(profile_->Path());
+    CMainFrame again(*data_, reread);
+    again.ApplyStoredPlacement();
+    QCOMPARE(again.size(), QSize(900, 600));
+    QCOMPARE(again.NormalRect(), QRect(120, 80, 900, 600));
+    QCOMPARE(LoadShowCommand(reread), CShowCommand::Maximized);
+    again.ShowAsStored();
+    QVERIFY(again.isMaximized());
+  }
+
+  void displaySettingsReachTheWindowsOnce() {
+    auto frame = NewFrame();
+    QSignalSpy spy(frame.get(), &CMainFrame::displaySettingsChanged);
+    CDisplaySettings s = frame->DisplaySettings();
+    QCOMPARE(s.font.faceName, std::string("System"));
+    // "System" is drawn with a face that has the Polish letters.
+    const QFont font = frame->DisplayFont();
+    QCOMPARE(font.pixelSize(), 10);
+    QVERIFY(QFontMetrics(font).inFont(QChar(0x0142)));  // ł
+    s.colors.numbers = Rgb(255, 0, 0);
+    s.font.height = -16;
+    frame->SetDisplaySettings(s);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(frame->DisplayColors().numbers, QColor(255, 0, 0));
+    QCOMPARE(frame->DisplayFont().pixelSize(), 16);
+  }
+
+  void statusPanesFollowTheActiveWindow() {
+    auto frame = NewFrame();
+    frame->show();
+    auto* title = frame->statusBar()->findChild<QLabel*>("titlePane");
+    auto* date = frame->statusBar()->findChild<QLabel*>("datePane");
+    auto* time = frame->statusBar()->findChild<QLabel*>("timePane");
+    QVERIFY(title && date && time);
+    frame->RefreshCommandStates();
+    QCOMPARE(title->text(), QString());
+    QCOMPARE(title->frameShape(), QFrame::NoFrame);
+    QCOMPARE(title->width(), 0);
+
+    AddWindow(*frame, "Biblia Tysiąclecia");
+    frame->RefreshCommandStates();
+    const QFontMetrics metrics(frame->statusBar()->font());
+    QCOMPARE(title->text(), QString("Biblia Tysiąclecia"));
+    QVERIFY(title->frameShape() != QFrame::NoFrame);
+    QCOMPARE(title->width(), metrics.horizontalAdvance(title->text()) + 2 * title->frameWidth());
+    QVERIFY(time->text().endsWith("  "));
+    QCOMPARE(time->width(), metrics.horizontalAdvance(time->text()) + 2 * time->frameWidth());
+    QVERIFY(date->text().endsWith("r."));
+    auto* timer = frame->statusBar()->findChild<CStatusPanes*>()->Timer();
+    QVERIFY(timer->isActive() && timer->interval() <= 10000);
+
+    std::tm day{};
+    day.tm_year = 126;
+    day.tm_mon = 11;
+    day.tm_mday = 5;
+    day.tm_hour = 7;
+    day.tm_min = 3;
+    QVERIFY(CStatusPanes::FormatDate(day).startsWith("05 "));
+    QVERIFY(CStatusPanes::FormatDate(day).endsWith(" 2026r."));
+    QCOMPARE(CStatusPanes::FormatTime(day), QString("07:03  "));
+  }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_widget_test.moc"

@@ -1,0 +1,88 @@
+#include "app/window_placement.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace skrybon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PlacementTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (fs::temp_directory_path() /
+             ("skrybon_place_" + std::to_string(::getpid()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini"))
+                .string();
+    fs::remove(path_);
+  }
+  void TearDown() override { fs::remove(path_); }
+  void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+  std::string ReadFile() {
+    std::ifstream in(path_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  std::string path_;
+};
+
+TEST_F(PlacementTest, FirstRunWritesTheDefaultsAtOnce) {
+  CProfile profile(path_);
+  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
+  EXPECT_EQ(ReadFile(), "[Main Window State]\nLeft=50\nTop=50\nWidth=631\nHeight=462\n");
+  EXPECT_EQ(LoadShowCommand(profile), CShowCommand::AsStarted);
+}
+
+TEST_F(PlacementTest, OffScreenFallsBackOnlyWhenAllFourKeysAreStored) {
+  WriteFile("[Main Window State]\nLeft=5000\nTop=10\nWidth=400\nHeight=300\n");
+  CProfile profile(path_);
+  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
+  // Nothing was missing, so nothing is written back.
+  EXPECT_EQ(ReadFile(), "[Main Window State]\nLeft=5000\nTop=10\nWidth=400\nHeight=300\n");
+
+  // With one key missing the stored numbers are taken as they are.
+  WriteFile("[Main Window State]\nLeft=5000\nTop=10\nWidth=400\n");
+  CProfile partial(path_);
+  EXPECT_EQ(LoadPlacement(partial, 1024, 768), (CPlacementRect{5000, 10, 400, 462}));
+  EXPECT_EQ(partial.GetProfileInt("Main Window State", "Height", 0), 462);
+
+  // The edge: a window must overlap (0, 0, width - 10, height - 10).
+  WriteFile("[Main Window State]\nLeft=1013\nTop=0\nWidth=100\nHeight=100\n");
+  CProfile edge(path_);
+  EXPECT_EQ(LoadPlacement(edge, 1024, 768).left, 1013);
+  WriteFile("[Main Window State]\nLeft=1014\nTop=0\nWidth=100\nHeight=100\n");
+  CProfile beyond(path_);
+  EXPECT_EQ(LoadPlacement(beyond, 1024, 768).left, 50);
+  WriteFile("[Main Window State]\nLeft=-700\nTop=-500\nWidth=700\nHeight=600\n");
+  CProfile leftOf(path_);
+  EXPECT_EQ(LoadPlacement(leftOf, 1024, 768).left, 50);
+  WriteFile("[Main Window State]\nLeft=2147483000\nTop=0\nWidth=2147483000\nHeight=10\n");
+  CProfile huge(path_);
+  EXPECT_EQ(LoadPlacement(huge, 1024, 768).left, 50);
+}
+
+TEST_F(PlacementTest, SavedStyleChoosesTheShowCommand) {
+  CProfile profile(path_);
+  SavePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Maximized);
+  EXPECT_EQ(ReadFile(),
+            "[Main Window State]\nLeft=10\nTop=20\nWidth=700\nHeight=500\nStyle=16777216\n");
+  EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Maximized);
+  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{10, 20, 700, 500}));
+  SavePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Minimized);
+  EXPECT_EQ(profile.GetProfileInt("Main Window State", "Style", 0), 536870912);
+  EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Minimized);
+  SavePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Normal);
+  EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Restore);
+  for (const auto& [style, command] :
+       {std::pair{3, CShowCommand::Maximized}, std::pair{2, CShowCommand::Minimized},
+        std::pair{1, CShowCommand::Restore}, std::pair{-5, CShowCommand::Restore}}) {
+    profile.WriteProfileInt("Main Window State", "Style", style);
+    EXPECT_EQ(LoadShowCommand(profile), command) << style;
+  }
+}
+
+}  // namespace
+}  // namespace skrybon

@@ -1,0 +1,150 @@
+#include "ui/display_settings.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ui/color_swatches.h"
+
+namespace skrybon {
+namespace {
+
+namespace fs = std::filesystem;
+
+const CSystemColors kSystem{Rgb(250, 250, 250), Rgb(10, 10, 10), Rgb(0, 90, 200), Rgb(255, 255, 254)};
+
+class DisplaySettingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    path_ = (fs::temp_directory_path() /
+             ("skrybon_display_" + std::to_string(::getpid()) + "_" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini"))
+                .string();
+    fs::remove(path_);
+  }
+  void TearDown() override { fs::remove(path_); }
+  void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
+  std::string ReadFile() {
+    std::ifstream in(path_, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  std::string path_;
+};
+
+TEST_F(DisplaySettingsTest, EmptyProfileGivesDefaultsAndCloseWritesAllTwelveKeysInOrder) {
+  CProfile profile(path_);
+  const CDisplaySettings s = CDisplaySettings::Load(profile, kSystem);
+  EXPECT_EQ(s.font.height, -10);
+  EXPECT_EQ(s.font.charSet, 238);
+  EXPECT_EQ(s.font.faceName, "System");
+  EXPECT_EQ(s.font.outPrecision, 4);
+  EXPECT_EQ(s.font.clipPrecision, 0);
+  EXPECT_EQ(s.font.quality, 2);
+  EXPECT_EQ(s.font.pitchAndFamily, 34);
+  EXPECT_EQ(s.font.weight, 0);
+  EXPECT_EQ(s.colors, CDisplayColors::FromSystem(kSystem));
+  EXPECT_EQ(s.colors.numbers, kSystem.windowText);
+  EXPECT_EQ(ReadFile(), "");  // reading writes nothing
+
+  s.Save(profile);
+  EXPECT_EQ(ReadFile(),
+            "[Skrybon]\n"
+            "Font height=-10\n"
+            "Character set=238\n"
+            "Font face name=System\n"
+            "Font out precision=4\n"
+            "Font clip precision=0\n"
+            "Font quality=2\n"
+            "Font pitch=34\n"
+            "Wnd text color=657930\n"
+            "Wnd color=16448250\n"
+            "Number color=657930\n"
+            "Highlight text color=16711679\n"
+            "Highlight background color=13130240\n");
+  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), CSystemColors{}), s);
+}
+
+TEST_F(DisplaySettingsTest, StoredValuesOneByteFieldsAndThe65535Rule) {
+  WriteFile(
+      "[Skrybon]\n"
+      "Font height=-16\n"
+      "Character set=494\n"         // 0x1EE: only the low byte counts
+      "Font face name=\n"           // empty: the default face
+      "Font quality=-1\n"
+      "Font pitch=65535\n"          // counts as missing
+      "Wnd color=65535\n"           // pure yellow reads as missing
+      "Number color=255\n");
+  const CDisplaySettings s = CDisplaySettings::Load(CProfile(path_), kSystem);
+  EXPECT_EQ(s.font.height, -16);
+  EXPECT_EQ(s.font.charSet, 0xEE);
+  EXPECT_EQ(s.font.faceName, "System");
+  EXPECT_EQ(s.font.quality, 0xFF);
+  EXPECT_EQ(s.font.pitchAndFamily, 34);
+  EXPECT_EQ(s.colors.background, kSystem.window);
+  EXPECT_EQ(s.colors.numbers, Rgb(255, 0, 0));
+}
+
+TEST_F(DisplaySettingsTest, UnstoredFontFieldsLastOneRunAndLongFaceNamesAreCut) {
+  CProfile profile(path_);
+  CDisplaySettings s = CDisplaySettings::Defaults(kSystem);
+  s.font.weight = 700;
+  s.font.italic = 1;
+  SetFaceName(s.font, std::string(40, 'F'));
+  EXPECT_EQ(s.font.faceName.size(), CLogFont::kMaxFaceName);
+  s.Save(profile);
+  const CDisplaySettings back = CDisplaySettings::Load(CProfile(path_), kSystem);
+  EXPECT_EQ(back.font.weight, 0);
+  EXPECT_EQ(back.font.italic, 0);
+  EXPECT_EQ(back.font.faceName, std::string(31, 'F'));
+
+  WriteFile("[Skrybon]\nFont face name=" + std::string(100, 'G') + "\n");
+  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.faceName, std::string(31, 'G'));
+}
+
+TEST(DisplayFontHeight, ChooserConversionRoundsLikeMulDiv) {
+  EXPECT_EQ(ChooserHeightFromStored(-10, 96), -13);
+  EXPECT_EQ(StoredHeightFromChooser(-13, 96), -10);
+  EXPECT_EQ(StoredHeightFromChooser(-16, 96), -12);  // a 12-point choice
+  EXPECT_EQ(ChooserHeightFromStored(-10, 120), -17);  // 16.67 rounds away from zero
+  EXPECT_EQ(MulDiv(3, 1, 2), 2);
+  EXPECT_EQ(MulDiv(-3, 1, 2), -2);
+  EXPECT_EQ(MulDiv(3, -1, 2), -2);
+  EXPECT_EQ(MulDiv(7, 1, 0), -1);
+  EXPECT_EQ(MulDiv(1 << 30, 1 << 30, 1), -1);
+  EXPECT_EQ(MulDiv(1 << 30, 1 << 30, 1 << 30), 1 << 30);  // 64-bit intermediate
+}
+
+TEST(ColorSwatches, EachSwatchShowsItsColourInItsReadingPairing) {
+  CDisplayColors c{Rgb(1, 1, 1), Rgb(2, 2, 2), Rgb(3, 3, 3), Rgb(4, 4, 4), Rgb(5, 5, 5)};
+  EXPECT_EQ(SwatchLook(c, CSwatch::Numbers).fill, c.background);
+  EXPECT_EQ(SwatchLook(c, CSwatch::Numbers).caption, c.numbers);
+  EXPECT_EQ(SwatchLook(c, CSwatch::Text).caption, c.text);
+  EXPECT_EQ(SwatchLook(c, CSwatch::Background).caption, c.text);
+  EXPECT_EQ(SwatchLook(c, CSwatch::HighlightText).fill, c.highlightBackground);
+  EXPECT_EQ(SwatchLook(c, CSwatch::HighlightBackground).caption, c.highlightText);
+
+  // A new background shows on the three upper swatches at once.
+  SetChosenColor(c, CSwatch::Background, Rgb(9, 9, 9));
+  for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background})
+    EXPECT_EQ(SwatchLook(c, s).fill, Rgb(9, 9, 9));
+  EXPECT_EQ(SwatchLook(c, CSwatch::HighlightText).fill, Rgb(5, 5, 5));
+
+  // Each swatch chooses its own colour, which its click presets.
+  for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background,
+                          CSwatch::HighlightText, CSwatch::HighlightBackground}) {
+    CDisplayColors copy = c;
+    SetChosenColor(copy, s, Rgb(200, 100, 50));
+    EXPECT_EQ(ChosenColor(copy, s), Rgb(200, 100, 50));
+    int changed = (copy.background != c.background) + (copy.text != c.text) +
+                  (copy.numbers != c.numbers) + (copy.highlightText != c.highlightText) +
+                  (copy.highlightBackground != c.highlightBackground);
+    EXPECT_EQ(changed, 1);
+  }
+  EXPECT_EQ(SwatchControlId(CSwatch::Numbers), 1041);
+  EXPECT_EQ(SwatchControlId(CSwatch::HighlightBackground), 1044);
+}
+
+}  // namespace
+}  // namespace skrybon
