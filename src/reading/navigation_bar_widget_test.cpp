@@ -12,14 +12,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
-#include <filesystem>
 #include <memory>
 
-#include "data/archive.h"
-#include "data/book_file.h"
-#include "data/codepage.h"
 #include "data/scripture_data.h"
 #include "reading/book_combo.h"
+#include "reading/navigation_test_data.h"
 #include "reading/child_frame.h"
 #include "reading/history_button.h"
 #include "reading/navigation_bar.h"
@@ -30,62 +27,12 @@
 
 using namespace skrybon;
 
-namespace {
-
-// Chapters per book: 1 Kor (BG book 45) has 16, the others 1 to 4; chapter c
-// of book b has 3 + (b + c) % 5 verses.
-int ChapterCount(int book) { return book == 45 ? 16 : 1 + book % 4; }
-int VerseCount(int book, int chapter) { return 3 + (book + chapter) % 5; }
-
-class NavigationData {
- public:
-  NavigationData() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "skrybon-nav-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temporary folder");
-    folder_ = pattern;
-    std::filesystem::create_directories(folder_ / "ksiegi");
-    for (TranslationId id : kAllTranslations) {
-      VerseIndex index;
-      std::string aliases = Cp("; aliasy\r\n");
-      for (int book = 0; book < BookCount(id); ++book) {
-        std::vector<std::string> texts;
-        auto& chapters = index.emplace_back();
-        for (int c = 0; c < ChapterCount(book); ++c) {
-          auto& entries = chapters.emplace_back();
-          for (int v = 0; v < VerseCount(book, c); ++v) {
-            entries.push_back(static_cast<std::uint16_t>(texts.size()));
-            texts.push_back("b" + std::to_string(book) + " c" + std::to_string(c + 1) + " v" + std::to_string(v + 1));
-          }
-        }
-        WriteWholeFile((folder_ / BookFilePath("ksiegi", id, book)).string(), WriteStringArray(texts));
-        aliases += BookFullName(id, book) + "," + (book == 45 ? "1 Kor, 1Kor" : book == 42 ? "J, Jan" : "") + "\r\n";
-      }
-      WriteWholeFile((folder_ / IndexFileName(id)).string(), WriteVerseIndex(index));
-      WriteWholeFile((folder_ / AliasFileName(id)).string(), std::vector<std::uint8_t>(aliases.begin(), aliases.end()));
-    }
-    data_ = std::make_unique<CScriptureData>(folder_.string());
-    if (!data_->LoadAll([](const std::string& m) { throw std::runtime_error(m); }))
-      throw std::runtime_error("fixture does not load");
-  }
-  ~NavigationData() {
-    data_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
-  CScriptureData& Data() { return *data_; }
-
- private:
-  std::filesystem::path folder_;
-  std::unique_ptr<CScriptureData> data_;
-};
-
-}  // namespace
 
 class NavigationBarTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<NavigationData> data_;
+  std::unique_ptr<testing::NavigationData> data_;
   std::unique_ptr<QMainWindow> main_;
   QMdiArea* area_ = nullptr;
   CNavigationBar* bar_ = nullptr;
@@ -107,7 +54,7 @@ class NavigationBarTest : public QObject {
 
  private slots:
   void init() {
-    data_ = std::make_unique<NavigationData>();
+    data_ = std::make_unique<testing::NavigationData>();
     main_ = std::make_unique<QMainWindow>();
     auto* central = new QWidget(main_.get());
     auto* layout = new QVBoxLayout(central);
@@ -157,7 +104,7 @@ class NavigationBarTest : public QObject {
     QVERIFY(ui.IsEnabled());
     QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Mojżeszowa"));
     QCOMPARE(bar_->ChapterBox()->maximum(), 1);
-    QCOMPARE(bar_->VerseBox()->maximum(), VerseCount(0, 0));
+    QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(0, 0));
 
     delete window;
     bar_->Refresh();
@@ -183,7 +130,7 @@ class NavigationBarTest : public QObject {
     // Beyond the last chapter and verse: the last ones.
     TypeInBookBox(QStringLiteral("1kor 99:99"));
     QTest::keyClick(BookEdit(), Qt::Key_Enter);
-    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, VerseCount(45, 15) - 1}));
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, testing::VerseCount(45, 15) - 1}));
 
     // A chapter without a verse keeps the verse box's number, taken into range.
     bar_->VerseBox()->setValue(3);
@@ -235,6 +182,17 @@ class NavigationBarTest : public QObject {
     QTest::keyClick(bar_->ChapterBox(), Qt::Key_Return);
     QCOMPARE(PlaceOf(window).book, 45);
     QCOMPARE(PlaceOf(window).chapter, 8);
+
+    // Tab in the open list closes it and takes the typed text, not the highlighted name.
+    TypeInBookBox(QStringLiteral("1 kor 3"));
+    QTest::keyClick(BookEdit(), Qt::Key_Down);
+    QVERIFY(bar_->BookBox()->view()->isVisible());
+    QTest::keyClick(bar_->BookBox()->view(), Qt::Key_Down);
+    QTest::keyClick(bar_->BookBox()->view(), Qt::Key_Tab);
+    QTRY_VERIFY(!bar_->BookBox()->view()->isVisible());
+    QCOMPARE(bar_->BookBox()->SelectedBook(), 45);
+    QCOMPARE(bar_->ChapterBox()->value(), 3);
+    QVERIFY(bar_->ChapterBox()->hasFocus());
   }
 
   void emptyOrZeroBoxesOpenTheLastChapterAndVerse() {
@@ -249,7 +207,7 @@ class NavigationBarTest : public QObject {
     bar_->FocusVerseBox();
     QTest::keyClicks(bar_->VerseBox(), QStringLiteral("0"));
     QTest::keyClick(bar_->VerseBox(), Qt::Key_Return);
-    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, VerseCount(45, 15) - 1}));
+    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, testing::VerseCount(45, 15) - 1}));
   }
 
   void bookArrowsMoveTheSelectionWithoutShowing() {
@@ -266,7 +224,7 @@ class NavigationBarTest : public QObject {
     spin->stepBy(1);  // up twice: book 0 with one chapter
     QCOMPARE(bar_->BookBox()->SelectedBook(), 0);
     QCOMPARE(bar_->ChapterBox()->value(), 1);
-    QCOMPARE(bar_->VerseBox()->maximum(), VerseCount(0, 0));
+    QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(0, 0));
     QCOMPARE(bar_->VerseBox()->value(), 3);  // 5 did not fit the 3 verses of 1:1
     spin->stepBy(1);  // no wrapping before the first book
     QCOMPARE(bar_->BookBox()->SelectedBook(), 0);
@@ -281,8 +239,8 @@ class NavigationBarTest : public QObject {
     QCOMPARE(bar_->VerseBox()->maximum(), 7);
     QCOMPARE(bar_->VerseBox()->value(), 6);
     bar_->ChapterBox()->stepBy(1);
-    QCOMPARE(bar_->VerseBox()->maximum(), VerseCount(3, 2));
-    QCOMPARE(bar_->VerseBox()->value(), VerseCount(3, 2));
+    QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(3, 2));
+    QCOMPARE(bar_->VerseBox()->value(), testing::VerseCount(3, 2));
   }
 
   void stepCommandsMoveTheActiveWindow() {

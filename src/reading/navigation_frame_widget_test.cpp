@@ -1,0 +1,109 @@
+// The navigation bar inside the main frame: it is the frame's first command
+// target, so the step accelerators reach it from a verse list and from its
+// own text fields; it follows the active window and is disabled without one.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSpinBox>
+#include <QtTest>
+#include <memory>
+
+#include "app/main_frame.h"
+#include "reading/book_combo.h"
+#include "reading/child_frame.h"
+#include "reading/navigation_bar.h"
+#include "reading/navigation_test_data.h"
+#include "reading/verse_list_box.h"
+#include "ui/command_ids.h"
+#include "ui/profile.h"
+
+using namespace skrybon;
+
+class NavigationFrameTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<testing::NavigationData> data_;
+  std::unique_ptr<CProfile> profile_;
+  std::unique_ptr<CMainFrame> frame_;
+
+  CNavigationBar* Bar() const { return dynamic_cast<CNavigationBar*>(frame_->NavigationBarDock()->widget()); }
+  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(frame_->ActiveReadingWindow()); }
+  bool Enabled(int id) const {
+    CCmdUI ui;
+    return frame_->UpdateCommand(id, ui) && ui.IsEnabled();
+  }
+
+ private slots:
+  void init() {
+    data_ = std::make_unique<testing::NavigationData>();
+    profile_ = std::make_unique<CProfile>((data_->Folder() / "skrybon.ini").string());
+    frame_ = std::make_unique<CMainFrame>(data_->Data(), *profile_);
+    frame_->resize(1000, 700);
+    frame_->show();
+    QApplication::setActiveWindow(frame_.get());
+    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+  }
+
+  void cleanup() {
+    frame_.reset();
+    profile_.reset();
+    data_.reset();
+  }
+
+  void theBarIsInstalledAndFollowsTheActiveWindow() {
+    QVERIFY(Bar() != nullptr);
+    QVERIFY(!Bar()->BookBox()->isEnabled());
+    for (int id : {ID_OPEN_PLACE, ID_NEXT_CHAPTER, ID_PREV_CHAPTER, ID_NEXT_BOOK, ID_PREV_BOOK}) QVERIFY(!Enabled(id));
+    QVERIFY(!frame_->ExecuteCommand(ID_NEXT_CHAPTER));
+
+    QVERIFY(frame_->ExecuteCommand(ID_FILE_NEW_BT));
+    QVERIFY(Active() != nullptr);
+    QVERIFY(Bar()->BookBox()->isEnabled());
+    QCOMPARE(Bar()->BookBox()->count(), 73);
+    for (int id : {ID_OPEN_PLACE, ID_NEXT_CHAPTER, ID_PREV_CHAPTER, ID_NEXT_BOOK, ID_PREV_BOOK}) QVERIFY(Enabled(id));
+    QVERIFY(frame_->ExecuteCommand(ID_NEXT_BOOK));
+    QVERIFY(Active()->GetCurrentPlace() == (VerseRef{1, 0, 0}));
+    QCOMPARE(Bar()->BookBox()->SelectedBook(), 1);
+
+    QVERIFY(frame_->ExecuteCommand(ID_WINDOW_CLOSE));
+    QTRY_VERIFY(!Bar()->BookBox()->isEnabled());
+    QVERIFY(!Bar()->OpenButton()->isEnabled());
+    QVERIFY(!Enabled(ID_NEXT_BOOK));
+  }
+
+  void stepKeysReachTheBarFromTheVerseListAndFromItsFields() {
+    QVERIFY(frame_->ExecuteCommand(ID_FILE_NEW_BG));
+    CChildFrame* window = Active();
+    window->ShowPlace(45, 0, 2);
+    CVerseListBox& list = window->GetVerseList();
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Right, Qt::ControlModifier);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{45, 1, 2}));
+    QTest::keyClick(&list, Qt::Key_Down, Qt::ControlModifier);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{46, 1, 2}));
+    QTest::keyClick(&list, Qt::Key_Up, Qt::ControlModifier);
+    QTest::keyClick(&list, Qt::Key_Left, Qt::ControlModifier);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{45, 0, 2}));
+
+    // Ctrl+K puts the focus into the book box; Ctrl+Right there is still the next chapter.
+    QTest::keyClick(&list, Qt::Key_K, Qt::ControlModifier);
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus == Bar()->BookBox() || focus == Bar()->BookBox()->lineEdit());
+    QTest::keyClick(focus, Qt::Key_Right, Qt::ControlModifier);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{45, 1, 2}));
+
+    // Ctrl+R selects the chapter box's text; typing replaces it and Ctrl+O opens.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+    QVERIFY(Bar()->ChapterBox()->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{45, 11, 2}));
+  }
+};
+
+QTEST_MAIN(NavigationFrameTest)
+#include "navigation_frame_widget_test.moc"
