@@ -81,7 +81,7 @@ class ToolArgs {
       if (*value == choice) return *value;
     }
     std::string list;
-    for (const auto choice : choices) list += (list.empty() ? "" : "|") + std::string(choice);
+    for (const auto choice : choices) list.append(list.empty() ? "" : "|").append(choice);
     throw ToolUsageError("--" + std::string(name) + " must be " + list + ", not '" + *value + "'");
   }
 

@@ -36,7 +36,10 @@ std::string FirstUnmappable(std::string_view text) {
       else cp = lead & (0xFF >> (n + 1));
       for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(ch[k]) & 0x3F);
       std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-      return "'" + std::string(ch) + "' (" + code + ")";
+      // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + string.
+      std::string described = "'";
+      described.append(ch).append("' (").append(code).append(")");
+      return described;
     }
     i += n;
   }
@@ -53,9 +56,9 @@ bool ParseNumber(std::string_view s, int& out) {
 
 std::string PlaceForReport(TranslationId id, int book, int chapter, int verse) {
   std::string place = Cp1250ToUtf8(BookAbbreviation(id, book));
-  if (place.empty()) place = "book " + std::to_string(book);
-  place += " " + std::to_string(chapter);
-  if (verse > 0) place += ":" + std::to_string(verse);
+  if (place.empty()) place.append("book ").append(std::to_string(book));
+  place.append(" ").append(std::to_string(chapter));
+  if (verse > 0) place.append(":").append(std::to_string(verse));
   return place;
 }
 

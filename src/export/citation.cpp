@@ -44,7 +44,7 @@ std::string ReferenceOf(const CitationInput& input, const std::vector<VerseRun>&
   for (std::size_t i = 0; i < runs.size(); ++i) {
     if (i > 0) out += ',';
     out += Number(runs[i].first);
-    if (runs[i].last > runs[i].first) out += "-" + Number(runs[i].last);
+    if (runs[i].last > runs[i].first) out.append("-").append(Number(runs[i].last));
   }
   return out;
 }
