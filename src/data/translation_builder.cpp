@@ -147,10 +147,10 @@ std::vector<std::string> BuildReport::Describe(TranslationId id) const {
     std::string names;
     for (const int book : missingBooks) {
       if (!names.empty()) names += ", ";
-      names += std::to_string(book) + " " + Cp1250ToUtf8(BookFullName(id, book));
+      names.append(Cp1250ToUtf8(BookFullName(id, book))).append(" (").append(std::to_string(book)).append(")");
     }
     lines.push_back(std::to_string(missingBooks.size()) +
-                    " book(s) missing from the input, written with one empty verse each: " + names);
+                    " book(s) missing from the input (book number in brackets), written with one empty verse each: " + names);
   }
   return lines;
 }
