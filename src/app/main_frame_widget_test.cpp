@@ -454,14 +454,14 @@ class MainFrameTest : public QObject {
     QVERIFY(title && date && time);
     frame->RefreshCommandStates();
     QCOMPARE(title->text(), QString());
-    QCOMPARE(title->frameShape(), QFrame::NoFrame);
+    QCOMPARE(title->frameWidth(), 0);
     QCOMPARE(title->width(), 0);
 
     AddWindow(*frame, "Biblia Tysiąclecia");
     frame->RefreshCommandStates();
     const QFontMetrics metrics(frame->statusBar()->font());
     QCOMPARE(title->text(), QString("Biblia Tysiąclecia"));
-    QVERIFY(title->frameShape() != QFrame::NoFrame);
+    QCOMPARE(title->frameWidth(), 1);
     QCOMPARE(title->width(), metrics.horizontalAdvance(title->text()) + 2 * title->frameWidth());
     QVERIFY(time->text().endsWith("  "));
     QCOMPARE(time->width(), metrics.horizontalAdvance(time->text()) + 2 * time->frameWidth());

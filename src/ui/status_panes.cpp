@@ -18,10 +18,14 @@ QString Strftime(const char* pattern, const std::tm& time) {
   return QString::fromLocal8Bit(buffer.data(), static_cast<qsizetype>(n));
 }
 
+// A pane's border: a thin line in the palette's mid tone, none when empty.
+const QString kFramed = QStringLiteral("QLabel { border: 1px solid palette(mid); padding: 0px; }");
+const QString kBorderless = QStringLiteral("QLabel { border: none; padding: 0px; }");
+
 QLabel* NewPane(QStatusBar* bar) {
   auto* pane = new QLabel(bar);
-  pane->setFrameShape(QFrame::Panel);
-  pane->setFrameShadow(QFrame::Sunken);
+  pane->setStyleSheet(kFramed);
+  pane->setProperty("framed", true);
   pane->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   pane->setContentsMargins(0, 0, 0, 0);
   pane->setIndent(0);
@@ -58,7 +62,11 @@ int CStatusPanes::PaneWidth(const QString& text) const {
 }
 
 void CStatusPanes::SetPane(QLabel* pane, const QString& text, bool borderlessWhenEmpty) {
-  if (borderlessWhenEmpty) pane->setFrameShape(text.isEmpty() ? QFrame::NoFrame : QFrame::Panel);
+  const bool framed = !(borderlessWhenEmpty && text.isEmpty());
+  if (pane->property("framed").toBool() != framed) {
+    pane->setStyleSheet(framed ? kFramed : kBorderless);
+    pane->setProperty("framed", framed);
+  }
   const int width = PaneWidth(text) + 2 * pane->frameWidth();
   if (pane->text() != text) pane->setText(text);
   if (pane->minimumWidth() != width || pane->maximumWidth() != width) pane->setFixedWidth(width);

@@ -1,0 +1,221 @@
+// The frame's small windows and controls as they look and behave: the colour
+// swatches and their dialog, the credits panel, the About box and the flat
+// button's hover, press, disabled and focus looks.
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/about_dialog.h"
+#include "ui/color_button.h"
+#include "ui/colors_dialog.h"
+#include "ui/credits_scroller.h"
+#include "ui/display_qt.h"
+#include "ui/flat_button.h"
+
+using namespace skrybon;
+
+namespace {
+
+const CSystemColors kSystem{Rgb(255, 255, 255), Rgb(0, 0, 0), Rgb(0, 0, 128), Rgb(255, 255, 255)};
+
+bool HasPixel(const QImage& image, const QColor& color) {
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) == color.rgb()) return true;
+  return false;
+}
+
+QImage Grab(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+}  // namespace
+
+class UiControlsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void colourSwatchDrawsFillEdgeAndCaption() {
+    CColorButton button(QStringLiteral("Tekst wersetu"));
+    button.resize(160, 30);
+    button.SetFillColor(QColor(0, 0, 160));
+    button.SetTextColor(QColor(255, 255, 0));
+    const QImage image = Grab(&button);
+    QCOMPARE(image.pixelColor(5, 15), QColor(0, 0, 160));
+    QCOMPARE(image.pixelColor(0, 10), QColor(255, 255, 255));  // raised: light top-left
+    QCOMPARE(image.pixelColor(80, 0), QColor(255, 255, 255));
+    QCOMPARE(image.pixelColor(159, 10), QColor(128, 128, 128));
+    QCOMPARE(image.pixelColor(80, 29), QColor(128, 128, 128));
+    QVERIFY(HasPixel(image.copy(20, 5, 120, 20), QColor(255, 255, 0)));
+  }
+
+  void coloursDialogPreviewsPairsAndResets() {
+    const CDisplayColors start{Rgb(250, 240, 230), Rgb(10, 20, 30), Rgb(200, 0, 0), Rgb(255, 255, 0),
+                               Rgb(0, 0, 100)};
+    CColorsDialog dialog(start, kSystem);
+    QCOMPARE(dialog.windowTitle(), QString("Kolory"));
+    QCOMPARE(dialog.Swatch(CSwatch::Numbers)->text(), QString("Numery wersetów"));
+    QCOMPARE(dialog.Swatch(CSwatch::Numbers)->FillColor(), QColor(250, 240, 230));
+    QCOMPARE(dialog.Swatch(CSwatch::Numbers)->TextColor(), QColor(200, 0, 0));
+    QCOMPARE(dialog.Swatch(CSwatch::Background)->TextColor(), QColor(10, 20, 30));
+    QCOMPARE(dialog.Swatch(CSwatch::HighlightText)->FillColor(), QColor(0, 0, 100));
+    QCOMPARE(dialog.Swatch(CSwatch::HighlightBackground)->TextColor(), QColor(255, 255, 0));
+
+    // "Tło tekstu" repaints the three upper swatches at once.
+    dialog.Choose(CSwatch::Background, Rgb(0, 60, 0));
+    for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background})
+      QCOMPARE(dialog.Swatch(s)->FillColor(), QColor(0, 60, 0));
+    QCOMPARE(dialog.Swatch(CSwatch::HighlightText)->FillColor(), QColor(0, 0, 100));
+    QCOMPARE(dialog.Colors().background, Rgb(0, 60, 0));
+    dialog.Choose(CSwatch::HighlightText, Rgb(1, 2, 3));
+    QCOMPARE(dialog.Swatch(CSwatch::HighlightBackground)->TextColor(), QColor(1, 2, 3));
+
+    // "Kolory Windows": every colour from the desktop, every swatch with it.
+    dialog.SystemColorsButton()->click();
+    QCOMPARE(dialog.Colors(), CDisplayColors::FromSystem(kSystem));
+    QCOMPARE(dialog.Swatch(CSwatch::Numbers)->TextColor(), QColor(0, 0, 0));
+    QCOMPARE(dialog.Swatch(CSwatch::HighlightBackground)->FillColor(), QColor(0, 0, 128));
+  }
+
+  void creditsScrollOnePixelPerTickWithLineStyles() {
+    CCreditsScroller scroller;
+    scroller.resize(330, 60);
+    QColor background(212, 208, 200);
+    scroller.SetText(QStringLiteral("Nagłówek\t\nzwykły tekst"), QLatin1Char('\n'));
+    scroller.SetSpeed(1, 0);
+    scroller.SetColor(0, background);
+    scroller.SetColor(4, QColor(0, 0, 0));
+    QVERIFY(!scroller.Timer()->isActive());
+    scroller.Start();
+    QVERIFY(scroller.Timer()->isActive());
+    QCOMPARE(scroller.Timer()->interval(), 40);
+    QCOMPARE(scroller.Period(), 40);
+
+    // Styles: headings bold and red, normal text thin in the text colour.
+    QVERIFY(scroller.StyleFont(CCreditStyle::Heading1).bold());
+    QCOMPARE(scroller.StyleFont(CCreditStyle::Normal).weight(), QFont::Thin);
+    QVERIFY(scroller.StyleFont(CCreditStyle::Heading1).pixelSize() >
+            scroller.StyleFont(CCreditStyle::Normal).pixelSize());
+    QCOMPARE(scroller.StyleColor(CCreditStyle::Heading1), QColor(255, 0, 0));
+    QCOMPARE(scroller.StyleColor(CCreditStyle::Heading2), QColor(255, 255, 0));
+    QCOMPARE(scroller.StyleColor(CCreditStyle::Heading3), QColor(0, 255, 255));
+
+    // Twenty ticks bring the heading in from the bottom, in red.
+    for (int i = 0; i < 19; ++i) scroller.Tick();
+    const QImage afterHeading = scroller.Buffer().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage bottom = afterHeading.copy(0, afterHeading.height() - 19, afterHeading.width(), 19);
+    bool red = false;
+    for (int y = 0; y < bottom.height() && !red; ++y)
+      for (int x = 0; x < bottom.width() && !red; ++x) {
+        const QColor c = bottom.pixelColor(x, y);
+        red = c.red() > 200 && c.green() < 80 && c.blue() < 80;
+      }
+    QVERIFY(red);
+    // Rows above what scrolled in are still the background.
+    QCOMPARE(afterHeading.pixelColor(5, 2), background);
+    QCOMPARE(scroller.Scroll().CurrentIndex(), 0u);
+    scroller.Tick();
+    QCOMPARE(scroller.Scroll().CurrentIndex(), 1u);
+    for (int i = 0; i < 13; ++i) scroller.Tick();
+    QCOMPARE(scroller.Scroll().CurrentIndex(), 0u);  // endless: back to the first line
+    QVERIFY(!scroller.Scroll().FirstPass());
+
+    // The timer drives the same steps.
+    const int counter = scroller.Scroll().Counter();
+    QTRY_VERIFY_WITH_TIMEOUT(scroller.Scroll().Counter() != counter, 1000);
+
+    CCreditsScroller empty;
+    empty.Start();
+    QVERIFY(!empty.Timer()->isActive());
+  }
+
+  void aboutBoxStartsItsCredits() {
+    CAboutDlg about;
+    QCOMPARE(about.windowTitle(), QString("O programie"));
+    QVERIFY(about.Scroller()->Timer()->isActive());
+    QCOMPARE(about.Scroller()->Timer()->interval(), 40);
+    QVERIFY(about.Scroller()->Scroll().Lines().size() > 5);
+    QVERIFY(about.findChild<QLabel*>("link1083") != nullptr);
+    QVERIFY(about.findChild<QLabel*>("link1084") != nullptr);
+    const auto labels = about.findChildren<QLabel*>();
+    QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* l) {
+      return l->text() == QStringLiteral("Skrybon dla Windows 95/98/NT\n\twersja 1.4");
+    }));
+    about.show();
+    about.reject();
+    QVERIFY(!about.Scroller()->Timer()->isActive());
+  }
+
+  void flatButtonsShareOneHotFlag() {
+    QWidget host;
+    auto* layout = new QHBoxLayout(&host);
+    auto* a = new CFlatBtn(QStringLiteral("&Otwórz"), &host);
+    auto* b = new CFlatBtn(QStringLiteral("Drugi"), &host);
+    layout->addWidget(a);
+    layout->addWidget(b);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    const QPoint onA = a->mapToGlobal(a->rect().center());
+    const QPoint onB = b->mapToGlobal(b->rect().center());
+
+    QCursor::setPos(onA);
+    QTest::mouseMove(a, a->rect().center());
+    QVERIFY(a->HoverTimer()->isActive());
+    QCOMPARE(a->HoverTimer()->interval(), 10);
+    a->OnHoverTimer();
+    QVERIFY(a->ShowsHot());
+    QVERIFY(CFlatBtn::AnyHot());
+
+    // Straight onto B: A turns flat before B turns hot.
+    QCursor::setPos(onB);
+    b->OnHoverTimer();
+    QVERIFY(!b->ShowsHot());
+    a->OnHoverTimer();
+    QVERIFY(!a->ShowsHot());
+    QVERIFY(!a->HoverTimer()->isActive());
+    QVERIFY(!CFlatBtn::AnyHot());
+    b->OnHoverTimer();
+    QVERIFY(b->ShowsHot());
+
+    // Hot: a raised edge; flat: none.
+    const QColor face = b->palette().color(QPalette::Button);
+    QImage hot = Grab(b);
+    QCOMPARE(hot.pixel(0, hot.height() / 2), b->palette().color(QPalette::Light).rgb());
+    QCOMPARE(hot.pixel(hot.width() - 1, hot.height() / 2), b->palette().color(QPalette::Dark).rgb());
+
+    // Pressing ends the hot look and clears the flag.
+    QTest::mousePress(b, Qt::LeftButton, {}, b->rect().center());
+    QVERIFY(b->IsPressed());
+    b->OnHoverTimer();
+    QVERIFY(!b->ShowsHot());
+    QVERIFY(!CFlatBtn::AnyHot());
+    const QImage pressed = Grab(b);
+    QCOMPARE(pressed.pixel(0, pressed.height() / 2), b->palette().color(QPalette::Dark).rgb());
+    QTest::mouseRelease(b, Qt::LeftButton, {}, b->rect().center());
+    QVERIFY(!b->IsPressed());
+
+    QCursor::setPos(QPoint(-100, -100));
+    b->OnHoverTimer();
+    b->clearFocus();
+    a->clearFocus();
+    host.setFocus();
+    const QImage flat = Grab(b);
+    QCOMPARE(flat.pixel(0, flat.height() / 2), face.rgb());
+    QCOMPARE(flat.pixel(flat.width() / 2, 0), face.rgb());
+
+    // Disabled: the caption in the grey text colour, no edge.
+    b->setEnabled(false);
+    const QImage disabled = Grab(b);
+    QVERIFY(HasPixel(disabled, b->palette().color(QPalette::Disabled, QPalette::Text)));
+    QVERIFY(!HasPixel(disabled, b->palette().color(QPalette::Active, QPalette::ButtonText)));
+
+    // Focused: a focus rectangle one pixel inside.
+    a->setFocus();
+    QVERIFY(Grab(a) != Grab(b));
+  }
+};
+
+QTEST_MAIN(UiControlsTest)
+#include "ui_controls_widget_test.moc"
