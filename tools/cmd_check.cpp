@@ -10,7 +10,8 @@ constexpr std::string_view kUsage =
     "usage: skrybon-tool check [--data DIR]\n"
     "  Reads BG, BW and BT from DIR (default: the current folder) as the program does\n"
     "  and checks every book file against the index. Prints one line per translation,\n"
-    "  or each problem with its file name. Exit code 0 when all is well, 1 otherwise.\n";
+    "  or each problem with its file name (a missing alias file counts as one, since\n"
+    "  the program reports it at start). Exit code 0 when all is well, 1 otherwise.\n";
 
 }  // namespace
 
