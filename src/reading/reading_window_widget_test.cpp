@@ -353,9 +353,11 @@ class ReadingWindowTest : public QObject {
     window->resize(700, 500);
     check();
     const int tallBefore = list.GetItemHeight(0);
+    list.SetTopIndex(60);
     window->resize(330, 500);
     check();
     QVERIFY(list.GetItemHeight(0) > tallBefore);
+    QCOMPARE(list.GetTopIndex(), 60);  // the verse at the top stays there
   }
 
  private:

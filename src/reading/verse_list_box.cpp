@@ -237,9 +237,12 @@ void CVerseListBox::MeasureItem(int index, const CVerseTextMeasurer& measurer) {
 }
 
 void CVerseListBox::MeasureAllItems() {
+  const int top = GetTopIndex();
   RefreshLook();
   for (int i = 0; i < GetCount(); ++i) MeasureItem(i, *measurer_);
   doItemsLayout();
+  // The verse at the top stays there when the heights change.
+  if (top > 0) scrollTo(model_->index(top), QAbstractItemView::PositionAtTop);
 }
 
 void CVerseListBox::Relayout() {
