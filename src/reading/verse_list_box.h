@@ -66,7 +66,7 @@ class CVerseListBox : public QListView {
   // MeasureAllItems, then repaints the whole list at once (font or colours changed).
   void Relayout();
   int GetItemHeight(int index) const;
-  // The layout the item was last measured with (text area coordinates, top 0).
+  // The layout the item was last measured with, in item coordinates (top 0).
   const VerseLayout* GetItemLayout(int index) const;
 
   // Indices of the selected items in ascending order, at most maxCount.
