@@ -1,0 +1,114 @@
+#include "search/search_commands.h"
+
+#include <QMdiArea>
+#include <QMessageBox>
+
+#include "data/translation.h"
+#include "reading/child_frame.h"
+#include "reading/translation_windows.h"
+#include "search/found_verses_bar.h"
+#include "search/search_dialog.h"
+#include "search/search_engine.h"
+#include "search/search_progress_dlg.h"
+#include "ui/command_ids.h"
+#include "ui/qt_text.h"
+
+namespace skrybon {
+
+CSearchCommands::CSearchCommands(CReadingWindows& windows, CFoundVersesBar& bar, QWidget* progressOwner,
+                                 QObject* parent)
+    : QObject(parent),
+      windows_(windows),
+      bar_(bar),
+      progressOwner_(progressOwner),
+      dialog_(new CSearchDialog(progressOwner)) {}
+
+CSearchCommands::~CSearchCommands() {
+  // The dialog belongs to the owner window when there is one.
+  if (dialog_ != nullptr && dialog_->parent() == nullptr) delete dialog_.data();
+}
+
+CChildFrame* CSearchCommands::ActiveWindow() const {
+  return qobject_cast<CChildFrame*>(windows_.Area().currentSubWindow());
+}
+
+void CSearchCommands::ShowMessage(const QString& text, QWidget* over) const {
+  if (messageSink_) {
+    messageSink_(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Skrybon v1.4"), text, QMessageBox::Ok, over);
+  box.exec();
+}
+
+bool CSearchCommands::OnUpdateCommand(int id, CCmdUI& ui) {
+  if (id != ID_SEARCH) return false;
+  ui.Enable(!running_);
+  return true;
+}
+
+bool CSearchCommands::OnCommand(int id) {
+  if (id != ID_SEARCH) return false;
+  OnFind();
+  return true;
+}
+
+void CSearchCommands::OnFind() {
+  if (running_) return;
+  running_ = true;
+  struct Finish {
+    bool& running;
+    ~Finish() { running = false; }
+  } finish{running_};
+
+  CChildFrame* active = ActiveWindow();
+  const std::optional<TranslationId> activeTranslation =
+      active != nullptr ? std::optional(active->GetTranslation()) : std::nullopt;
+  if (!dialog_->Run(activeTranslation)) return;
+  const SearchRequest request = dialog_->Request();
+  const TranslationId id = request.GetTranslationId();
+
+  // From here until the progress window is destroyed (also by its destructor
+  // when something throws) the main frame is disabled.
+  CSearchProgressDlg progress;
+  progress.Open(progressOwner_);
+
+  QPointer<CChildFrame> target = request.target == TargetWindow::CurrentWindow ? ActiveWindow() : nullptr;
+  if (target == nullptr) target = windows_.OpenTranslationWindow(id);
+  if (target == nullptr) return;
+  // A minimised or maximised window is shown restored.
+  target->showNormal();
+  target->GetFoundVerseList().Clear();
+  progress.SetRange(0, BookCount(id));
+
+  const CScriptureData& data = windows_.Data();
+  CTranslationSearch search(request, data.Get(target->GetTranslation()), data.MainFolder(), data.BookFolder());
+  // The verses are collected apart and handed to the window at the end, so
+  // that nothing is written into a window that went away meanwhile.
+  CFoundVerseList found;
+  const SearchOutcome outcome = RunSearch(
+      search, found, [&](const std::string& message) { ShowMessage(ToQString(message), &progress); },
+      [&](int book) {
+        if (target == nullptr) return false;
+        progress.Advance();
+        progress.ShowStatus(BookFullName(search.Translation(), book));
+        if (progressObserver_) progressObserver_(progress, book);
+        return !progress.TakeCancelRequest() && target != nullptr;
+      });
+
+  if (target != nullptr) {
+    CFoundVerseList& list = target->GetFoundVerseList();
+    if (outcome == SearchOutcome::Completed) {
+      const int current = list.GetCurrent();
+      list = std::move(found);
+      list.SetCurrent(current);
+      if (list.GetCount() > 0) target->ShowFoundVerse(0);
+    } else {
+      list.Clear();
+    }
+  }
+  bar_.Refresh();
+  progress.DestroyWindow();
+}
+
+}  // namespace skrybon

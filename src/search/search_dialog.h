@@ -1,0 +1,59 @@
+// The modal dialog "Szukanie wersetów": four word fields joined by three
+// operator boxes, the translation, the word test, the letter case rule and
+// the window that gets the found verses. Its values (CSearchDialogState) live
+// as long as the dialog object, so each opening shows the previous values.
+// The controls carry the object names "control<id>".
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <optional>
+
+#include "data/translation.h"
+#include "search/search_dialog_state.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace skrybon {
+
+class CSearchDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CSearchDialog(QWidget* parent = nullptr);
+
+  // Runs the dialog; active is the translation of the active reading window.
+  // Answers true after OK with at least one word typed.
+  bool Run(std::optional<TranslationId> active);
+
+  const CSearchDialogState& State() const { return state_; }
+  SearchRequest Request() const { return state_.Request(); }
+
+ protected:
+  void accept() override;
+  void reject() override;
+
+ private:
+  void FieldsToControls();
+  void ControlsToFields();
+  void ApplyEnabled();
+  // Runs a click rule between copying the controls in and the fields out.
+  template <typename Rule>
+  void OnClick(Rule rule);
+
+  CSearchDialogState state_;
+  std::optional<TranslationId> active_;
+  std::array<QLineEdit*, kSearchWordCount> words_{};
+  std::array<QComboBox*, kSearchOperatorCount> operators_{};
+  std::array<QRadioButton*, 3> translations_{};
+  QCheckBox* wholeWords_ = nullptr;
+  QCheckBox* wordStart_ = nullptr;
+  QCheckBox* caseSensitive_ = nullptr;
+  QRadioButton* newWindow_ = nullptr;
+  QRadioButton* currentWindow_ = nullptr;
+};
+
+}  // namespace skrybon
