@@ -583,6 +583,14 @@ void CMainFrame::RememberNormalRect() {
   normalRect_ = QRect(frameGeometry().topLeft(), size());
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximised sub-window would add its own title to the frame's; the frame
+  // keeps the program's title.
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != Q(kProgramTitle))
+    setWindowTitle(Q(kProgramTitle));
+}
+
 void CMainFrame::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   RememberNormalRect();

@@ -175,6 +175,20 @@ class MainFrameTest : public QObject {
     QVERIFY(windows->actions().last()->isChecked());
     emit windows->aboutToShow();  // rebuilt, not appended twice
     QCOMPARE(windows->actions().size(), texts.size());
+    emit windows->aboutToHide();
+
+    // A maximised reading window leaves the frame's title alone.
+    frame->show();
+    frame->MdiArea()->currentSubWindow()->showMaximized();
+    QCOMPARE(frame->windowTitle(), QString("Skrybon v1.4"));
+
+    // While a menu is open its prompts get the whole status bar.
+    auto* timePane = frame->statusBar()->findChild<QLabel*>("timePane");
+    QTRY_VERIFY(timePane->isVisible());
+    emit windows->aboutToShow();
+    QVERIFY(!timePane->isVisible());
+    emit windows->aboutToHide();
+    QTRY_VERIFY(timePane->isVisible());
 
     frame->ExecuteCommand(ID_WINDOW_CLOSE_ALL);
     QCOMPARE(frame->MenuBarId(), 140);

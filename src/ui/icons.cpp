@@ -20,7 +20,7 @@ const QColor kBlue(52, 120, 206);
 const QColor kBlueDark(28, 72, 140);
 const QColor kRed(200, 56, 48);
 const QColor kRedDark(130, 28, 24);
-const QColor kGreen(56, 150, 80);
+const QColor kGreen(64, 168, 90);
 const QColor kGreenDark(26, 92, 44);
 const QColor kGold(236, 186, 60);
 const QColor kGoldDark(150, 104, 20);
@@ -230,8 +230,15 @@ void DrawCommand(int id, QPainter& p) {
       Bar(p, 12.2, 3.5, 11.5);
       break;
     case ID_SEARCH: {
+      // A light rim under the dark lines keeps the glass visible on dark bars.
+      const QColor rim(235, 238, 242);
+      p.setPen(Pen(rim, 4.2));
+      p.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
       p.setPen(Pen(kInk, 2.6));
       p.drawLine(QPointF(9.5, 9.5), QPointF(14, 14));
+      p.setPen(Pen(rim, 2.6));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(QPointF(6.5, 6.5), 4.6, 4.6);
       p.setPen(Pen(kInk, 1.4));
       p.setBrush(QColor(200, 226, 250));
       p.drawEllipse(QPointF(6.5, 6.5), 4.6, 4.6);
@@ -270,15 +277,23 @@ void DrawCommand(int id, QPainter& p) {
     }
     case ID_VIEW_FONT: {
       QFont f(QStringLiteral("DejaVu Serif"));
-      f.setPixelSize(13);
       f.setBold(true);
-      p.setFont(f);
-      p.setPen(kBlueDark);
-      p.drawText(QRectF(0, 0, 10, 15), Qt::AlignCenter, QStringLiteral("A"));
+      f.setPixelSize(13);
+      QPainterPath big;
+      big.addText(QPointF(0.5, 12.5), f, QStringLiteral("A"));
       f.setPixelSize(10);
-      p.setFont(f);
-      p.setPen(kRedDark);
-      p.drawText(QRectF(8, 4, 8, 11), Qt::AlignCenter, QStringLiteral("a"));
+      QPainterPath small;
+      small.addText(QPointF(9, 12.5), f, QStringLiteral("a"));
+      // A light rim first, so the letters read on dark bars too.
+      p.setPen(Pen(QColor(240, 242, 246, 220), 1.6));
+      p.setBrush(Qt::NoBrush);
+      p.drawPath(big);
+      p.drawPath(small);
+      p.setPen(Qt::NoPen);
+      p.setBrush(kBlueDark);
+      p.drawPath(big);
+      p.setBrush(kRedDark);
+      p.drawPath(small);
       break;
     }
     case ID_WINDOW_CASCADE:

@@ -148,6 +148,53 @@ class UiControlsTest : public QObject {
     QVERIFY(!about.Scroller()->Timer()->isActive());
   }
 
+  void fontRecordAndQtFontMeetInTheChooser() {
+    CLogFont stored;
+    stored.height = -10;
+    stored.charSet = 238;
+    stored.faceName = "System";
+    stored.outPrecision = 4;
+    stored.quality = 2;
+    stored.pitchAndFamily = 34;
+    // The chooser reads the stored height as points.
+    QCOMPARE(ChooserFont(stored, 96).pointSize(), 10);
+    // "System" is drawn with a face that has the Polish letters; the name stays.
+    const QFont drawn = ToQFont(stored);
+    QVERIFY(drawn.family() != QString("System"));
+    QVERIFY(ShowsPolish(drawn));
+    QCOMPARE(drawn.pixelSize(), 10);
+    QCOMPARE(drawn.weight(), QFont::Normal);
+
+    // A bold 12-point choice at 96 pixels per inch stores -12; the fields the
+    // chooser does not offer keep their values.
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPointSize(12);
+    chosen.setBold(true);
+    chosen.setUnderline(true);
+    const CLogFont back = FromChosenFont(chosen, stored, 96);
+    QCOMPARE(back.height, -12);
+    QCOMPARE(back.weight, 700);
+    QCOMPARE(back.underline, std::uint8_t{0});
+    QCOMPARE(back.charSet, std::uint8_t{238});
+    QCOMPARE(back.outPrecision, std::uint8_t{4});
+    QCOMPARE(back.quality, std::uint8_t{2});
+    QCOMPARE(back.faceName, std::string("DejaVu Sans"));
+    QCOMPARE(FromChosenFont(chosen, stored, 120).height, -12);
+    chosen.setFamily(QString(40, QLatin1Char('F')));
+    QCOMPARE(FromChosenFont(chosen, stored, 96).faceName.size(), CLogFont::kMaxFaceName);
+
+    CLogFont other = stored;
+    other.weight = 700;
+    other.italic = 1;
+    other.height = -16;
+    other.quality = 3;
+    other.pitchAndFamily = 0x31;  // fixed pitch, modern
+    const QFont f = ToQFont(other);
+    QCOMPARE(f.pixelSize(), 16);
+    QVERIFY(f.bold() && f.italic() && f.fixedPitch());
+    QCOMPARE(f.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
+  }
+
   void flatButtonsShareOneHotFlag() {
     QWidget host;
     auto* layout = new QHBoxLayout(&host);
