@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "app/main_frame.h"
 #include "reading/child_frame.h"
@@ -14,6 +13,7 @@
 #include "reading/place_spin_box.h"
 #include "reading/book_combo.h"
 #include "ui/command_ids.h"
+#include "ui/flat_button.h"
 #include "ui/icons.h"
 #include "ui/qt_text.h"
 
@@ -103,15 +103,14 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
   SetTips(verseBox_, QStringLiteral("Zmienia werset"));
   SetTips(verseBox_->Edit(), QStringLiteral("Werset"));
   layout->addWidget(verseBox_);
-  for (CPlaceSpinBox* box : {chapterBox_, verseBox_}) box->setMinimumWidth(box->fontMetrics().horizontalAdvance("0000") + 28);
+  for (CPlaceSpinBox* box : {chapterBox_, verseBox_})
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 28);
 
   layout->addSpacing(6);
-  auto* open = new QPushButton(QStringLiteral("&Otwórz"), this);
-  open->setFlat(true);
-  openButton_ = open;
-  SetTips(open, QStringLiteral("Otwiera tekst biblijny"));
-  connect(open, &QAbstractButton::clicked, this, [this] { OnOpen(); });
-  layout->addWidget(open);
+  openButton_ = new CFlatBtn(QStringLiteral("&Otwórz"), this);
+  SetTips(openButton_, QStringLiteral("Otwiera tekst biblijny"));
+  connect(openButton_, &QAbstractButton::clicked, this, [this] { OnOpen(); });
+  layout->addWidget(openButton_);
 
   historyButton_ = new CHistoryButton(this);
   historyButton_->setAccessibleName(QStringLiteral("Historia"));
@@ -120,9 +119,9 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
   layout->addWidget(historyButton_);
   layout->addStretch(1);
 
-  for (QObject* watched : std::initializer_list<QObject*>{bookBox_, bookBox_->lineEdit(), chapterBox_, chapterBox_->Edit(), verseBox_, verseBox_->Edit(),
-                                                           openButton_, historyButton_})
-    watched->installEventFilter(this);
+  const std::initializer_list<QObject*> watched = {bookBox_,   bookBox_->lineEdit(), chapterBox_,  chapterBox_->Edit(),
+                                                   verseBox_, verseBox_->Edit(),   openButton_, historyButton_};
+  for (QObject* control : watched) control->installEventFilter(this);
   bookBox_->view()->installEventFilter(this);
 
   DisableAll();
@@ -132,13 +131,15 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
 
 CNavigationBar* CNavigationBar::Install(CMainFrame& frame) {
   CMainFrame* owner = &frame;
-  auto* bar = new CNavigationBar(frame.Data(), [owner] { return qobject_cast<CChildFrame*>(owner->ActiveReadingWindow()); });
+  auto* bar = new CNavigationBar(frame.Data(),
+                                 [owner] { return qobject_cast<CChildFrame*>(owner->ActiveReadingWindow()); });
   frame.SetNavigationBar(bar, bar);
   connect(&frame, &CMainFrame::activeReadingWindowChanged, bar, &CNavigationBar::Refresh);
   bar->Refresh();
   return bar;
 }
 
+QAbstractButton* CNavigationBar::OpenButton() const { return openButton_; }
 QSpinBox* CNavigationBar::ChapterBox() const { return chapterBox_; }
 QSpinBox* CNavigationBar::VerseBox() const { return verseBox_; }
 
@@ -197,8 +198,7 @@ void CNavigationBar::Refresh() {
   SetRangeAndValue(verseBox_, index.GetVerseCount(book, chapterBox_->value() - 1), window->GetCurrentVerse() + 1);
 
   openButton_->setEnabled(true);
-  openButton_->setIcon(TranslationIcon(*listed_));
-  openButton_->setIconSize(QSize(20, 20));
+  openButton_->SetIcon(TranslationIcon(*listed_), 20, 20);
   openButton_->update();
   historyButton_->setEnabled(window->GetPlaceHistory().Size() > 1);
 }

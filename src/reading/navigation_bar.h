@@ -26,6 +26,7 @@ namespace skrybon {
 class CBookCombo;
 class CBookSpin;
 class CChildFrame;
+class CFlatBtn;
 class CHistoryButton;
 class CMainFrame;
 class CPlaceSpinBox;
@@ -76,7 +77,7 @@ class CNavigationBar : public QWidget, public ICommandTarget {
   CBookCombo* BookBox() const { return bookBox_; }
   QSpinBox* ChapterBox() const;
   QSpinBox* VerseBox() const;
-  QAbstractButton* OpenButton() const { return openButton_; }
+  QAbstractButton* OpenButton() const;
   CHistoryButton* HistoryButton() const { return historyButton_; }
 
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
@@ -104,7 +105,7 @@ class CNavigationBar : public QWidget, public ICommandTarget {
   CBookSpin* bookSpin_ = nullptr;
   CPlaceSpinBox* chapterBox_ = nullptr;
   CPlaceSpinBox* verseBox_ = nullptr;
-  QAbstractButton* openButton_ = nullptr;
+  CFlatBtn* openButton_ = nullptr;
   CHistoryButton* historyButton_ = nullptr;
 };
 
