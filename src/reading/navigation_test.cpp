@@ -116,15 +116,5 @@ TEST(ReadPlaceNumberTest, EmptyZeroOrTooBigMeansTheLast) {
   EXPECT_EQ(ReadPlaceNumber("3", 0), 1);
 }
 
-TEST(StepBookSelectionTest, MovesOneBookWithoutWrapping) {
-  EXPECT_EQ(StepBookSelection(5, 66, 1), 6);
-  EXPECT_EQ(StepBookSelection(5, 66, -1), 4);
-  EXPECT_EQ(StepBookSelection(0, 66, -1), 0);
-  EXPECT_EQ(StepBookSelection(65, 66, 1), 65);
-  EXPECT_EQ(StepBookSelection(72, 73, 3), 72);
-  EXPECT_EQ(StepBookSelection(-1, 66, 1), -1);
-  EXPECT_EQ(StepBookSelection(0, 0, 1), -1);
-}
-
 }  // namespace
 }  // namespace skrybon

@@ -41,26 +41,10 @@ TEST(PlaceHistory, AnEqualPlaceMovesToTheHeadWithItsNewText) {
   EXPECT_EQ(Places(history).back(), (VerseRef{0, 0, 0}));
 }
 
-TEST(PlaceHistory, NeverHoldsTwoEqualPlaces) {
-  CPlaceHistory history;
-  const VerseRef cycle[] = {{0, 0, 0}, {0, 1, 0}, {0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}, {0, 0, 0},
-                            {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {0, 1, 0}, {2, 2, 2}};
-  for (const VerseRef& p : cycle) {
-    history.AddPlace("t", p.book, p.chapter, p.verse);
-    auto places = Places(history);
-    EXPECT_EQ(places.front(), p);
-    for (std::size_t i = 0; i < places.size(); ++i)
-      for (std::size_t j = i + 1; j < places.size(); ++j) EXPECT_FALSE(places[i] == places[j]);
-    EXPECT_LE(places.size(), CPlaceHistory::kMaxEntries);
-  }
-}
-
 TEST(PlaceHistory, EntryTextGetsATabBeforeTheParenthesis) {
   EXPECT_EQ(HistoryEntryText("1 Moj. 1:1  (BG)"), "1 Moj. 1:1  \t(BG)");
-  EXPECT_EQ(HistoryEntryText("Rdz 1:1  (BT) (x)"), "Rdz 1:1  \t(BT) (x)");
   EXPECT_EQ(HistoryEntryText("(BG) first"), "(BG) first");
   EXPECT_EQ(HistoryEntryText("no code"), "no code");
-  EXPECT_EQ(HistoryEntryText(""), "");
 }
 
 TEST(HistoryMenuTest, ListsEarlierPlacesWithTheirPositionsAsIds) {
