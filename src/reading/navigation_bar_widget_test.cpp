@@ -327,6 +327,9 @@ class NavigationBarTest : public QObject {
     QTest::keyClick(BookEdit(), Qt::Key_Return);
     QVERIFY(PlaceOf(window) == (VerseRef{45, 4, 1}));
     QVERIFY(list.hasFocus());
+    // Selecting a verse in the list puts its number into the verse box.
+    list.SelectOnly(3);
+    QCOMPARE(bar_->VerseBox()->value(), 4);
 
     // Tab from the list goes to the book box without typing; the box's name stays.
     QTest::keyClick(&list, Qt::Key_Tab);
