@@ -3,6 +3,8 @@
 // index file ends it with code 1.
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QMessageBox>
 #include <clocale>
 
@@ -15,6 +17,10 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
   QApplication app(argc, argv);
   QApplication::setApplicationName("skrybon");
+  // The program speaks Polish; so do Qt's own dialogs where their translation is installed.
+  QTranslator qtPolish;
+  if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtPolish);
 
   skrybon::CScriptureData data(".");
   const bool loaded = data.LoadAll([](const std::string& message) {

@@ -7,7 +7,10 @@
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -107,6 +110,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CreateMenus();
 
   settings_ = CDisplaySettings::Load(profile_, SystemColors(QApplication::palette()));
+  displayFont_ = ToQFont(settings_.font);
 
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) { OnSubWindowActivated(); });
   focusConnection_ = connect(qApp, &QApplication::focusChanged, this, [this] { RefreshCommandStates(); });
@@ -522,7 +526,7 @@ void CMainFrame::ShowContextMenu(const QPoint& globalPos) {
 
 // --- Display settings ----------------------------------------------------------
 
-QFont CMainFrame::DisplayFont() const { return ToQFont(settings_.font); }
+QFont CMainFrame::DisplayFont() const { return displayFont_; }
 
 CQtDisplayColors CMainFrame::DisplayColors() const {
   const CDisplayColors& c = settings_.colors;
@@ -532,6 +536,7 @@ CQtDisplayColors CMainFrame::DisplayColors() const {
 
 void CMainFrame::SetDisplaySettings(const CDisplaySettings& settings) {
   settings_ = settings;
+  displayFont_ = ToQFont(settings_.font);
   emit displaySettingsChanged();
 }
 
@@ -551,6 +556,22 @@ void CMainFrame::FontCommand() {
   // The choice is of face, style and size: no effects.
   for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
     if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
+  // Only faces that write Polish (the Latin script), and the script fixed.
+  const QString latin = QFontDatabase::writingSystemName(QFontDatabase::Latin);
+  for (QComboBox* combo : dialog.findChildren<QComboBox*>()) {
+    const int index = combo->findText(latin);
+    if (index < 0) continue;
+    combo->setCurrentIndex(index);
+    combo->setEnabled(false);
+  }
+  // The sample line shows Polish letters.
+  for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+    if (auto* group = qobject_cast<QGroupBox*>(edit->parentWidget())) {
+      edit->setText(QStringLiteral("AaBbĄąĆćĘęŁłŻż"));
+      group->setMinimumHeight(90);
+    }
+  }
+  dialog.setCurrentFont(ChooserFont(settings_.font, dpi));
   if (dialog.exec() != QDialog::Accepted) return;
   CDisplaySettings changed = settings_;
   changed.font = FromChosenFont(dialog.selectedFont(), settings_.font, dpi);

@@ -171,6 +171,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   CScriptureData& data_;
   CProfile& profile_;
   CDisplaySettings settings_;
+  QFont displayFont_;  // made from settings_.font whenever it changes
   std::string keptClipboardText_;
   bool clipboardAppendMode_ = false;
   QRect normalRect_;

@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QHash>
 #include <cmath>
 
 #include "ui/qt_text.h"
@@ -43,10 +42,6 @@ bool ShowsPolish(const QFont& font) {
 }
 
 QString DrawingFamily(const QString& faceName) {
-  static QHash<QString, QString> cache;  // font lookups are slow; faces do not change
-  const auto found = cache.constFind(faceName);
-  if (found != cache.constEnd()) return *found;
-
   QString result;
   const QFont asked(faceName);
   if (!faceName.isEmpty() && faceName.compare("System", Qt::CaseInsensitive) != 0 &&
@@ -66,7 +61,6 @@ QString DrawingFamily(const QString& faceName) {
     }
     if (result.isEmpty()) result = QFontInfo(QFont("Sans Serif")).family();
   }
-  cache.insert(faceName, result);
   return result;
 }
 
@@ -96,6 +90,9 @@ QFont ChooserFont(const CLogFont& font, int pixelsPerInch) {
   const int chooserHeight = ChooserHeightFromStored(font.height == 0 ? -12 : font.height, pixelsPerInch);
   const double points = std::abs(chooserHeight) * 72.0 / std::max(1, pixelsPerInch);
   f.setPointSize(std::max(1, static_cast<int>(std::lround(points))));
+  // Name the face's own style ("Book", "Regular"...) so the chooser selects it.
+  const QString style = QFontInfo(f).styleName();
+  if (!style.isEmpty()) f.setStyleName(style);
   return f;
 }
 
