@@ -1,6 +1,8 @@
 // The main frame as a user meets it: menus, accelerators, enabling, bars,
 // placement, display settings and the status panes.
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMdiArea>
@@ -273,6 +275,30 @@ class MainFrameTest : public QObject {
       items << (a->isSeparator() ? QString("-") : a->text() + "=" + QString::number(a->data().toInt()));
     QCOMPARE(items, Ids({"Biblia &Gdańska=32800", "Biblia &Warszawska=32801",
                          "Biblia &Tysiąclecia=32802", "-", "Znaj&dź...=32804"}));
+  }
+
+  void contextMenuOnTheFreeArea() {
+    auto frame = NewFrame();
+    frame->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
+    QWidget* area = frame->MdiArea()->viewport();
+    const auto openAt = [&](QContextMenuEvent::Reason reason, QPoint global) {
+      QPoint shownAt(-1, -1);
+      QTimer::singleShot(0, [&shownAt] {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+          shownAt = popup->pos();
+          popup->close();
+        }
+      });
+      QContextMenuEvent event(reason, area->mapFromGlobal(global), global);
+      QCoreApplication::sendEvent(area, &event);
+      return shownAt;
+    };
+    // By mouse at the mouse; from the keyboard 5 pixels into the client area.
+    QCOMPARE(openAt(QContextMenuEvent::Mouse, area->mapToGlobal(QPoint(100, 80))),
+             area->mapToGlobal(QPoint(100, 80)));
+    QCOMPARE(openAt(QContextMenuEvent::Keyboard, area->mapToGlobal(QPoint(200, 150))),
+             area->mapToGlobal(QPoint(5, 5)));
   }
 
   void enablingFollowsTheRoutingChain() {
