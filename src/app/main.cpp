@@ -10,6 +10,7 @@
 
 #include "app/main_frame.h"
 #include "data/scripture_data.h"
+#include "ui/icons.h"
 #include "ui/profile.h"
 #include "ui/qt_text.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
   QApplication app(argc, argv);
   QApplication::setApplicationName("skrybon");
+  QApplication::setWindowIcon(skrybon::ProgramIcon());
   // The program speaks Polish; so do Qt's own dialogs where their translation is installed.
   QTranslator qtPolish;
   if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -29,8 +31,8 @@ int main(int argc, char* argv[]) {
   if (!loaded) return 1;
 
   // The profile is named after the executable.
-  const QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName()
-                                   : QStringLiteral("skrybon");
+  QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName() : QString();
+  if (program.isEmpty()) program = QStringLiteral("skrybon");
   skrybon::CProfile profile(skrybon::CProfile::DefaultPath(skrybon::FromQString(program)));
 
   skrybon::CMainFrame frame(data, profile);
