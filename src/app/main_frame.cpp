@@ -235,8 +235,10 @@ void CMainFrame::CreateMenus() {
         const QString text = n <= 9 ? QStringLiteral("&%1 %2").arg(n).arg(title)
                                     : QStringLiteral("%1 %2").arg(n).arg(title);
         QAction* a = windowMenu_->addAction(text);
-        a->setCheckable(true);
-        a->setChecked(sub == mdi_->currentSubWindow());
+        // Only the active window carries a check mark.
+        const bool active = sub == mdi_->currentSubWindow();
+        a->setCheckable(active);
+        a->setChecked(active);
         QPointer<QMdiSubWindow> target(sub);
         connect(a, &QAction::triggered, this, [this, target] {
           if (target) {
