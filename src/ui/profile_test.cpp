@@ -1,7 +1,6 @@
 #include "ui/profile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -134,20 +133,22 @@ TEST_F(ProfileTest, LineBreaksInValuesCannotInventKeys) {
   EXPECT_EQ(again.GetProfileString("Evil", "x", "none"), "none");
 }
 
-TEST_F(ProfileTest, UnwritableFileIsReportedToTheCallerOnly) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
-  WriteFile("[S]\nk=1\n");
-  fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-  CProfile profile(path_);
-  EXPECT_FALSE(profile.WriteProfileInt("S", "k", 2));
-  EXPECT_EQ(profile.GetProfileInt("S", "k", 0), 2);  // kept for this run
-  EXPECT_EQ(ReadFile(), "[S]\nk=1\n");
-}
-
-TEST_F(ProfileTest, WriteIntoMissingFolderFailsQuietly) {
-  CProfile profile((dir_ / "no" / "such" / "skrybon.ini").string());
-  EXPECT_FALSE(profile.WriteProfileInt("S", "k", 2));
-  EXPECT_EQ(profile.GetProfileInt("S", "k", 0), 2);
+TEST_F(ProfileTest, WritesThatCannotReachTheDiskFailQuietlyAndKeepTheValue) {
+  // A missing folder, a file where a folder should be, a folder where the file should be.
+  std::ofstream(dir_ / "blocker") << "x";
+  fs::create_directories(dir_ / "taken.ini");
+  for (const fs::path& path : {dir_ / "no" / "such" / "skrybon.ini", dir_ / "blocker" / "skrybon.ini",
+                               dir_ / "taken.ini"}) {
+    CProfile profile(path.string());
+    EXPECT_EQ(profile.GetProfileInt("S", "k", 7), 7);
+    EXPECT_FALSE(profile.WriteProfileInt("S", "k", 2)) << path;
+    EXPECT_EQ(profile.GetProfileInt("S", "k", 0), 2);  // kept for this run
+  }
+  EXPECT_TRUE(fs::is_directory(dir_ / "taken.ini"));
+  // No temporary files are left behind.
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir_)) ++entries;
+  EXPECT_EQ(entries, 2);
 }
 
 TEST_F(ProfileTest, DefaultPathFollowsXdgConfigHome) {
