@@ -96,6 +96,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
 
   mdi_ = new QMdiArea(this);
   mdi_->setObjectName("mdiArea");
+  mdi_->setAccessibleName(QStringLiteral("Okna"));
   mdi_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -280,6 +281,7 @@ void CMainFrame::CreateStatusBar() {
   bar->setObjectName(QStringLiteral("bar%1").arg(ID_VIEW_STATUS_BAR));
   auto* prompt = new QLabel(Q(kIdlePrompt), bar);
   prompt->setObjectName("promptPane");
+  prompt->setAccessibleName(QStringLiteral("Podpowiedź"));
   bar->addWidget(prompt, 1);
   statusPanes_ = new CStatusPanes(bar, [this] {
     QMdiSubWindow* sub = mdi_->currentSubWindow();

@@ -18,6 +18,7 @@ CCreditsScroller::CCreditsScroller(QWidget* parent) : QFrame(parent), timer_(new
              QColor(255, 255, 255)};
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setAccessibleName(QStringLiteral("Twórcy programu"));
   connect(timer_, &QTimer::timeout, this, &CCreditsScroller::Tick);
 }
 

@@ -47,6 +47,9 @@ CStatusPanes::CStatusPanes(QStatusBar* bar, std::function<QString()> title)
   title_->setObjectName("titlePane");
   date_->setObjectName("datePane");
   time_->setObjectName("timePane");
+  title_->setAccessibleName(QStringLiteral("Aktywne okno"));
+  date_->setAccessibleName(QStringLiteral("Data"));
+  time_->setAccessibleName(QStringLiteral("Godzina"));
   timer_->setInterval(kClockPeriodMs);
   connect(timer_, &QTimer::timeout, this, &CStatusPanes::Update);
   timer_->start();
