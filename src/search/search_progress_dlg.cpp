@@ -98,9 +98,12 @@ bool CSearchProgressDlg::TakeCancelRequest() {
 }
 
 void CSearchProgressDlg::DestroyWindow() {
+  const bool wasActive = isActiveWindow();
   ReenableOwner();
   hide();
   open_ = false;
+  // The keyboard goes back to the owner.
+  if (wasActive && owner_ != nullptr && owner_->isEnabled()) owner_->activateWindow();
 }
 
 QString CSearchProgressDlg::PercentText() const { return percent_->text(); }

@@ -1,0 +1,301 @@
+// The search command against a fixture data folder: into a new window and
+// into the current one, a missing book file, "Przerwij", the progress steps,
+// the disabled frame, and the found-verses bar walking and following the
+// active window.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "data/codepage.h"
+#include "reading/child_frame.h"
+#include "reading/reading_test_data.h"
+#include "reading/translation_windows.h"
+#include "reading/verse_list_box.h"
+#include "search/found_verses_bar.h"
+#include "search/search_commands.h"
+#include "search/search_dialog.h"
+#include "search/search_progress_dlg.h"
+#include "ui/command_ids.h"
+#include "ui/qt_text.h"
+
+using namespace skrybon;
+
+namespace {
+
+template <typename W>
+W* Control(QWidget& dialog, int id) {
+  return dialog.findChild<W*>(QStringLiteral("control%1").arg(id));
+}
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString Label(TranslationId id, int book, int chapter, int verse) {
+  return ToQString(BookFullName(id, book)) + QStringLiteral(" %1:%2").arg(chapter + 1).arg(verse + 1);
+}
+
+}  // namespace
+
+class SearchCommandTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<testing::CReadingTestData> data_;
+  std::unique_ptr<QMainWindow> main_;
+  QMdiArea* area_ = nullptr;
+  std::unique_ptr<CReadingWindows> windows_;
+  CFoundVersesBar* bar_ = nullptr;
+  std::unique_ptr<CSearchCommands> search_;
+  QStringList messages_;
+
+  // One progress step as the search's observer saw it.
+  struct Step {
+    int book;
+    QString percent;
+    QString status;
+    bool frameEnabled;
+  };
+  QList<Step> steps_;
+  int cancelAtBook_ = -1;
+
+  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(area_->currentSubWindow()); }
+
+  // Runs the search command; fill sets the dialog's controls before OK.
+  void Find(std::function<void(CSearchDialog&)> fill) {
+    steps_.clear();
+    CSearchDialog& dialog = search_->Dialog();
+    QTimer::singleShot(0, &dialog, [&dialog, fill] {
+      QTest::mouseClick(Control<QPushButton>(dialog, 1016), Qt::LeftButton);
+      fill(dialog);
+      if (dialog.isVisible()) QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
+    });
+    CCmdUI ui;
+    QVERIFY(search_->OnUpdateCommand(ID_SEARCH, ui));
+    QVERIFY(ui.IsEnabled());
+    QVERIFY(search_->OnCommand(ID_SEARCH));
+    QVERIFY(!search_->IsRunning());
+  }
+
+ private slots:
+  void init() {
+    data_ = std::make_unique<testing::CReadingTestData>();
+    main_ = std::make_unique<QMainWindow>();
+    area_ = new QMdiArea(main_.get());
+    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    main_->setCentralWidget(area_);
+    main_->resize(900, 700);
+    windows_ = std::make_unique<CReadingWindows>(*area_, data_->Data());
+    windows_->SetMessageSink([](const QString&) {});
+    bar_ = new CFoundVersesBar([this] { return Active(); }, main_.get());
+    connect(area_, &QMdiArea::subWindowActivated, bar_, &CFoundVersesBar::Refresh);
+    search_ = std::make_unique<CSearchCommands>(*windows_, *bar_, main_.get());
+    messages_.clear();
+    search_->SetMessageSink([this](const QString& text) { messages_ << text; });
+    search_->SetProgressObserver([this](CSearchProgressDlg& progress, int book) {
+      steps_ << Step{book, progress.PercentText(), progress.StatusText(), main_->isEnabled()};
+      if (book == cancelAtBook_) {
+        QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("control2")), Qt::LeftButton);
+      }
+    });
+    cancelAtBook_ = -1;
+    main_->show();
+    QApplication::setActiveWindow(main_.get());
+    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+  }
+
+  void cleanup() {
+    search_.reset();
+    windows_.reset();
+    main_.reset();
+    data_.reset();
+  }
+
+  void searchIntoANewWindow() {
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("werset 3"));
+      QTest::mouseClick(Control<QCheckBox>(d, 1029), Qt::LeftButton);
+      QTest::mouseClick(Control<QRadioButton>(d, 1026), Qt::LeftButton);
+    });
+    CChildFrame* window = Active();
+    QVERIFY(window != nullptr);
+    QCOMPARE(window->GetTranslation(), TranslationId::BW);
+    // Book 5 has no file: reported, skipped, no progress step for it.
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(messages_[0].contains(U("'/ksiegi/5.bw'")));
+    QVERIFY(messages_[0].endsWith(U("Księga ta zostanie pominięta w procesie szukania!")));
+    QCOMPARE(steps_.size(), 65);
+    QCOMPARE(steps_[5].book, 6);
+    QCOMPARE(steps_[0].percent, U("1%"));
+    QCOMPARE(steps_.back().percent, U("98%"));
+    QCOMPARE(steps_[0].status, ToQString(BookFullName(TranslationId::BW, 0)));
+    for (const Step& step : steps_) QVERIFY(!step.frameEnabled);
+    QVERIFY(main_->isEnabled());
+    // Verse 3 of every chapter, as a whole word ("werset 30" is left out).
+    const CFoundVerseList& found = window->GetFoundVerseList();
+    QCOMPARE(found.GetCount(), 3 + 64 * 2);
+    QCOMPARE(ToQString(found.GetLabel(0)), Label(TranslationId::BW, 0, 0, 2));
+    QCOMPARE(ToQString(found.GetLabel(2)), Label(TranslationId::BW, 0, 2, 2));
+    QCOMPARE(found.GetWord(0), std::string("werset 3"));
+    // The window shows the first found verse and the bar lists them all.
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{0, 0, 2}));
+    QCOMPARE(found.GetCurrent(), 0);
+    QVERIFY(bar_->List()->isEnabled());
+    QCOMPARE(bar_->List()->count(), 131);
+    QCOMPARE(bar_->List()->currentIndex(), 0);
+    QCOMPARE(bar_->Message()->text(), U("Znaleziono 131 werset(ów). --słowa--> werset 3"));
+  }
+
+  void cancelledSearchIntoTheCurrentWindow() {
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BT);
+    window->ShowPlace(3, 1, 1);
+    window->showMaximized();
+    cancelAtBook_ = 2;
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("Księga"));
+      QTest::mouseClick(Control<QRadioButton>(d, 1033), Qt::LeftButton);
+    });
+    QCOMPARE(windows_->Windows().size(), std::size_t{1});
+    QCOMPARE(Active(), window);
+    QVERIFY(!window->isMaximized());
+    // "Przerwij" is noticed after the book in hand; what was found is dropped.
+    QCOMPARE(steps_.size(), 3);
+    QCOMPARE(window->GetFoundVerseList().GetCount(), 0);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{3, 1, 1}));
+    QVERIFY(!bar_->List()->isEnabled());
+    QCOMPARE(bar_->Message()->text(), U("Nie znaleziono wersetów."));
+    QVERIFY(main_->isEnabled());
+
+    // The same search to its end runs the bar over 73 steps (one book file missing).
+    cancelAtBook_ = -1;
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1019)->setText(U("werset 17"));
+      QTest::mouseClick(Control<QRadioButton>(d, 1033), Qt::LeftButton);
+      QTest::mouseClick(Control<QCheckBox>(d, 1031), Qt::LeftButton);
+    });
+    QCOMPARE(steps_.size(), 72);
+    QCOMPARE(steps_.back().percent, U("98%"));
+    // Verses 17 and 170 to 176 of the long chapter.
+    QCOMPARE(window->GetFoundVerseList().GetCount(), 8);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{0, 2, 16}));
+    // Only word 3 was typed: the word list starts with the empty word 1.
+    QCOMPARE(bar_->Message()->text(), U("Znaleziono 8 werset(ów). --słowa--> , werset 17"));
+    // Case-sensitive, a capital letter finds nothing.
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("KSIĘGA"));
+      QTest::mouseClick(Control<QCheckBox>(d, 1031), Qt::LeftButton);
+      Control<QLineEdit>(d, 1019)->setText(U("werset 176"));
+      Control<QComboBox>(d, 1021)->setCurrentIndex(0);
+      Control<QComboBox>(d, 1022)->setCurrentIndex(0);
+      QTest::mouseClick(Control<QRadioButton>(d, 1033), Qt::LeftButton);
+    });
+    QCOMPARE(window->GetFoundVerseList().GetCount(), 1);
+    QCOMPARE(bar_->Message()->text(), U("Znaleziono 1 werset(ów). --słowa--> KSIĘGA, werset 176"));
+  }
+
+  void barWalksAndFollowsTheActiveWindow() {
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("werset 2"));
+      QTest::mouseClick(Control<QCheckBox>(d, 1029), Qt::LeftButton);
+    });
+    CChildFrame* first = Active();
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("Księga 7 "));
+      Control<QComboBox>(d, 1021)->setCurrentIndex(1);
+      Control<QLineEdit>(d, 1018)->setText(U("werset 1"));
+      QTest::mouseClick(Control<QCheckBox>(d, 1030), Qt::LeftButton);
+      QTest::mouseClick(Control<QRadioButton>(d, 1027), Qt::LeftButton);
+    });
+    CChildFrame* second = Active();
+    QVERIFY(first != second);
+    // Word starts "Księga 7" (books 7 and 70 to 72) and "werset 1": verse 1 of each chapter.
+    QCOMPARE(second->GetFoundVerseList().GetCount(), 8);
+    QComboBox* list = bar_->List();
+    QCOMPARE(list->count(), 8);
+    QCOMPARE(list->itemText(1), Label(TranslationId::BT, 7, 1, 0));
+
+    // The up arrow at the first verse and the down arrow at the last do nothing.
+    QTest::mouseClick(bar_->Arrows()->UpButton(), Qt::LeftButton);
+    QCOMPARE(list->currentIndex(), 0);
+    QTest::mouseClick(bar_->Arrows()->DownButton(), Qt::LeftButton);
+    QCOMPARE(list->currentIndex(), 1);
+    QVERIFY(second->GetCurrentPlace() == (VerseRef{7, 1, 0}));
+    QCOMPARE(second->GetFoundVerseList().GetCurrent(), 1);
+    list->setCurrentIndex(7);
+    emit list->activated(7);
+    QVERIFY(second->GetCurrentPlace() == (VerseRef{72, 1, 0}));
+    QTest::mouseClick(bar_->Arrows()->DownButton(), Qt::LeftButton);
+    QCOMPARE(list->currentIndex(), 7);
+    QVERIFY(second->GetCurrentPlace() == (VerseRef{72, 1, 0}));
+
+    // Another window: its own list, selection and words.
+    area_->setActiveSubWindow(first);
+    QCOMPARE(list->count(), 3 + 64 * 2);
+    QCOMPARE(bar_->Message()->text(), U("Znaleziono 131 werset(ów). --słowa--> werset 2"));
+    // Choosing a label shows the verse and gives the focus back to the window.
+    list->setFocus();
+    list->setCurrentIndex(4);
+    emit list->activated(4);
+    QVERIFY(first->GetCurrentPlace() == (VerseRef{1, 1, 1}));
+    QCOMPARE(first->GetFoundVerseList().GetCurrent(), 4);
+    QTRY_VERIFY(first->GetVerseList().hasFocus());
+    QTest::mouseClick(bar_->Arrows()->UpButton(), Qt::LeftButton);
+    QVERIFY(first->GetCurrentPlace() == (VerseRef{1, 0, 1}));
+    area_->setActiveSubWindow(second);
+    QCOMPARE(list->currentIndex(), 7);
+    QCOMPARE(bar_->Message()->text(), U("Znaleziono 8 werset(ów). --słowa--> Księga 7, werset 1"));
+    area_->setActiveSubWindow(first);
+    QCOMPARE(list->currentIndex(), 3);
+
+    // Ctrl+L's command puts the focus into the list while there are found verses.
+    CCmdUI ui;
+    QVERIFY(bar_->OnUpdateCommand(ID_GOTO_FOUND_LIST, ui));
+    QVERIFY(ui.IsEnabled());
+    QVERIFY(bar_->OnCommand(ID_GOTO_FOUND_LIST));
+    QTRY_VERIFY(list->hasFocus());
+
+    // A window without a search: disabled list, the empty message.
+    windows_->OpenTranslationWindow(TranslationId::BG);
+    QVERIFY(!list->isEnabled());
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(bar_->Message()->text(), U("Nie znaleziono wersetów."));
+    CCmdUI none;
+    QVERIFY(!bar_->OnUpdateCommand(ID_GOTO_FOUND_LIST, none));
+    // No window at all: disabled and empty.
+    area_->closeAllSubWindows();
+    QVERIFY(!list->isEnabled());
+    QVERIFY(!bar_->Arrows()->isEnabled());
+    QVERIFY(bar_->Message()->text().isEmpty());
+  }
+
+  void emptyWordsFindNothingAndTheCommandIsNotReentered() {
+    // A word of blanks only runs a search that finds nothing.
+    Find([](CSearchDialog& d) { Control<QLineEdit>(d, 1018)->setText(U("   ")); });
+    QVERIFY(Active() != nullptr);
+    QCOMPARE(Active()->GetFoundVerseList().GetCount(), 0);
+    QCOMPARE(bar_->Message()->text(), U("Nie znaleziono wersetów."));
+    // While a search runs, the command is disabled.
+    bool checked = false;
+    search_->SetProgressObserver([&](CSearchProgressDlg&, int) {
+      if (checked) return;
+      CCmdUI ui;
+      QVERIFY(search_->OnUpdateCommand(ID_SEARCH, ui));
+      QVERIFY(!ui.IsEnabled());
+      checked = true;
+    });
+    Find([](CSearchDialog& d) { Control<QLineEdit>(d, 1017)->setText(U("a")); });
+    QVERIFY(checked);
+  }
+};
+
+QTEST_MAIN(SearchCommandTest)
+#include "search_command_widget_test.moc"
