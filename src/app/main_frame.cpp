@@ -28,6 +28,7 @@
 #include "app/window_placement.h"
 #include "reading/navigation_bar.h"
 #include "reading/translation_windows.h"
+#include "search/search_commands.h"
 #include "ui/about_dialog.h"
 #include "ui/colors_dialog.h"
 #include "ui/command_ids.h"
@@ -124,6 +125,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   normalRect_ = QRect(pos(), size());
   CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
+  CSearchCommands::Install(*this);
   RefreshCommandStates();
 }
 

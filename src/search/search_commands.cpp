@@ -28,6 +28,8 @@ CSearchCommands::~CSearchCommands() {
   if (dialog_ != nullptr && dialog_->parent() == nullptr) delete dialog_.data();
 }
 
+CSearchDialog& CSearchCommands::Dialog() { return *dialog_; }
+
 CChildFrame* CSearchCommands::ActiveWindow() const {
   return qobject_cast<CChildFrame*>(windows_.Area().currentSubWindow());
 }

@@ -38,7 +38,7 @@ class CSearchCommands : public QObject, public ICommandTarget {
   // registers both with it; keeps the bar in step with the active window.
   static CSearchCommands* Install(CMainFrame& frame);
 
-  CSearchDialog& Dialog() { return *dialog_; }
+  CSearchDialog& Dialog();
   CFoundVersesBar& Bar() { return bar_; }
 
   // Receives each message to show (a missing book file); by default a
