@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QSignalSpy>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -121,6 +123,7 @@ class SearchCommandTest : public QObject {
   }
 
   void searchIntoANewWindow() {
+    QSignalSpy activated(area_, &QMdiArea::subWindowActivated);
     Find([](CSearchDialog& d) {
       Control<QLineEdit>(d, 1017)->setText(U("werset 3"));
       QTest::mouseClick(Control<QCheckBox>(d, 1029), Qt::LeftButton);
@@ -129,6 +132,11 @@ class SearchCommandTest : public QObject {
     CChildFrame* window = Active();
     QVERIFY(window != nullptr);
     QCOMPARE(window->GetTranslation(), TranslationId::BW);
+    // The window opened while the frame was disabled is announced as active
+    // once the frame is enabled again, so the bars follow it.
+    QVERIFY(!activated.isEmpty());
+    QCOMPARE(activated.back().at(0).value<QMdiSubWindow*>(), window);
+    QCOMPARE(area_->activeSubWindow(), window);
     // Book 5 has no file: reported, skipped, no progress step for it.
     QCOMPARE(messages_.size(), 1);
     QVERIFY(messages_[0].contains(U("'/ksiegi/5.bw'")));
