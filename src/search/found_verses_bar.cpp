@@ -73,7 +73,6 @@ CFoundVersesBar::CFoundVersesBar(ActiveWindowFn activeWindow, QWidget* parent)
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("control1039"));
   message_->setAccessibleName(U("Wynik wyszukiwania"));
-  message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(caption);
   layout->addWidget(list_);
   layout->addWidget(arrows_);
