@@ -34,58 +34,86 @@ CTranslationSearch::CTranslationSearch(const SearchRequest& request, const CTran
   for (std::size_t w = 0; w < words_.size(); ++w) {
     finders_[w] = CSubstringFinder(caseSensitive_ ? words_[w] : Cp1250Lower(words_[w]));
   }
+  // Room for the largest books from the start, so that the buffers do not
+  // grow (and move) book after book.
+  constexpr std::size_t kLargeBook = 512 * 1024;
+  bytes_.reserve(kLargeBook);
+  starts_.reserve(4096);
+  ends_.reserve(4096);
 }
 
 std::string_view CTranslationSearch::Verse(std::size_t v) const {
-  return std::string_view(text_).substr(starts_[v], starts_[v + 1] - 1 - starts_[v]);
+  return haystack_.substr(starts_[v], ends_[v] - starts_[v]);
 }
 
 std::string_view CTranslationSearch::RawVerse(std::size_t v) const {
-  const std::string& source = caseSensitive_ ? text_ : raw_;
-  return std::string_view(source).substr(starts_[v], starts_[v + 1] - 1 - starts_[v]);
+  if (caseSensitive_) return Verse(v);
+  return std::string_view(raw_).substr(starts_[v], ends_[v] - starts_[v]);
 }
 
 void CTranslationSearch::CollectVerses(bool keepRaw) {
-  // Every string of the file takes at least one length byte besides its
-  // characters (UTF-16 strings two bytes a character), so the verses and
-  // their separators never need more room than the file itself.
-  text_.resize(bytes_.size());
+  // Plain strings are searched where they lie in the file: the verses are
+  // ranges of the file's bytes, and the length bytes between them count as
+  // no verse. Strings stored as UTF-16 are converted elsewhere, so a file
+  // that has any is copied verse by verse into one text instead.
   starts_.clear();
-  char* out = text_.data();
-  std::size_t used = 0;
+  ends_.clear();
+  const char* const file = reinterpret_cast<const char*>(bytes_.data());
+  bool inPlace = true;
+  const auto fileAddress = reinterpret_cast<std::uintptr_t>(file);
   ForEachString(bytes_, [&](std::size_t, std::string_view verse) {
-    starts_.push_back(static_cast<std::uint32_t>(used));
-    std::memcpy(out + used, verse.data(), verse.size());
-    used += verse.size();
-    out[used++] = '\n';
+    const auto address = reinterpret_cast<std::uintptr_t>(verse.data());
+    if (address < fileAddress || address - fileAddress > bytes_.size()) inPlace = false;
+    const std::size_t start = address - fileAddress;
+    starts_.push_back(static_cast<std::uint32_t>(start));
+    ends_.push_back(static_cast<std::uint32_t>(start + verse.size()));
   });
-  starts_.push_back(static_cast<std::uint32_t>(used));
-  text_.resize(used);
+  char* text = nullptr;
+  std::size_t size = 0;
+  if (inPlace) {
+    text = reinterpret_cast<char*>(bytes_.data());
+    size = bytes_.size();
+  } else {
+    // Every string takes at least one length byte besides its characters
+    // (UTF-16 ones two bytes a character), so the copy fits the file's size.
+    starts_.clear();
+    ends_.clear();
+    text_.resize(bytes_.size());
+    ForEachString(bytes_, [&](std::size_t, std::string_view verse) {
+      starts_.push_back(static_cast<std::uint32_t>(size));
+      std::memcpy(text_.data() + size, verse.data(), verse.size());
+      size += verse.size();
+      ends_.push_back(static_cast<std::uint32_t>(size));
+      text_[size++] = '\n';
+    });
+    text = text_.data();
+  }
+  haystack_ = std::string_view(text, size);
   if (caseSensitive_) return;
-  if (keepRaw) raw_ = text_;
-  FoldCp1250InPlace(text_.data(), text_.size());
+  if (keepRaw) raw_.assign(text, size);
+  FoldCp1250InPlace(text, size);
 }
 
 void CTranslationSearch::FindFirstOccurrences(std::size_t w) {
   const CSubstringFinder& finder = finders_[w];
   const std::size_t length = finder.Needle().size();
   std::vector<std::uint32_t>& first = firstPositions_[w];
-  const std::size_t verseCount = starts_.size() - 1;
+  const std::size_t verseCount = starts_.size();
   first.assign(verseCount, kNotFound);
-  const std::string_view text = text_;
   std::size_t from = 0;
   std::size_t v = 0;
-  while (from < text.size()) {
-    const std::size_t position = finder.Find(text, from);
+  while (from < haystack_.size() && v < verseCount) {
+    const std::size_t position = finder.Find(haystack_, from);
     if (position == std::string_view::npos) break;
-    while (starts_[v + 1] <= position) ++v;
-    const std::size_t verseEnd = starts_[v + 1] - 1;
-    if (position + length <= verseEnd) {
+    while (v < verseCount && ends_[v] <= position) ++v;
+    if (v == verseCount) break;
+    if (position >= starts_[v] && position + length <= ends_[v]) {
       // The first occurrence decides; the rest of this verse is not looked at.
       first[v] = static_cast<std::uint32_t>(position - starts_[v]);
-      from = starts_[v + 1];
+      from = ends_[v];
+      ++v;
     } else {
-      // A hit that runs past the end of its verse is no occurrence.
+      // A hit that starts between verses or runs past the end of its verse is no occurrence.
       from = position + 1;
     }
   }
@@ -95,7 +123,7 @@ void CTranslationSearch::MapPlaces(int book) {
   // The same answer as the index's FindVerseOfEntry for every entry, at the
   // cost of one pass over the book's chapters: the first chapter, and in it
   // the first verse, that lists an entry decides.
-  const std::size_t verseCount = starts_.size() - 1;
+  const std::size_t verseCount = starts_.size();
   places_.assign(verseCount, {-1, -1});
   const VerseIndex& books = index_.Index();
   if (book < 0 || static_cast<std::size_t>(book) >= books.size()) return;
@@ -121,7 +149,7 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
   for (std::size_t w = 0; w < finders_.size(); ++w) {
     if (!finders_[w].Needle().empty()) FindFirstOccurrences(w);
   }
-  const std::size_t verseCount = starts_.size() - 1;
+  const std::size_t verseCount = starts_.size();
   bool placesMapped = false;
   for (std::size_t v = 0; v < verseCount; ++v) {
     std::array<bool, kSearchWordCount> tests{};

@@ -53,9 +53,9 @@ class CTranslationSearch {
   std::optional<std::string> SearchBook(int book, CFoundVerseList& list, std::vector<std::string>* texts = nullptr);
 
  private:
-  // Copies the book's verses into text_, separated by '\n', applying the
-  // letter case rule; starts_ receives where each verse begins. With keepRaw
-  // the verses as stored stay available through RawVerse.
+  // Finds the book's verses as ranges [starts_, ends_) of haystack_ and
+  // applies the letter case rule to it. With keepRaw the verses as stored
+  // stay available through RawVerse.
   void CollectVerses(bool keepRaw);
   // Records in firstPositions_[w] the first occurrence of word w in each verse.
   void FindFirstOccurrences(std::size_t w);
@@ -79,7 +79,9 @@ class CTranslationSearch {
   // Buffers reused from book to book.
   std::vector<std::uint8_t> bytes_;
   std::string text_;
+  std::string_view haystack_;  // bytes_ or text_
   std::vector<std::uint32_t> starts_;
+  std::vector<std::uint32_t> ends_;
   std::string raw_;
   std::vector<std::pair<int, int>> places_;
   std::array<std::vector<std::uint32_t>, kSearchWordCount> firstPositions_;
