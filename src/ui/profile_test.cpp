@@ -160,9 +160,14 @@ TEST_F(ProfileTest, DefaultPathFollowsXdgConfigHome) {
   EXPECT_TRUE(fs::is_directory(config));
   ::setenv("XDG_CONFIG_HOME", "relative/path", 1);  // not absolute: ignored
   const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
-  if (!home.empty()) EXPECT_EQ(CProfile::DefaultPath("x"), home + "/.config/x.ini");
-  if (old) ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-  else ::unsetenv("XDG_CONFIG_HOME");
+  if (!home.empty()) {
+    EXPECT_EQ(CProfile::DefaultPath("x"), home + "/.config/x.ini");
+  }
+  if (old) {
+    ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_CONFIG_HOME");
+  }
 }
 
 }  // namespace
