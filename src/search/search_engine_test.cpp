@@ -162,9 +162,13 @@ TEST(SearchLabels, UseTheTranslationsOwnBookNames) {
 }
 
 // The book-at-once scan must find exactly the verses that MatchVerse accepts
-// one by one, for every method and case rule, whatever lies at verse edges.
-TEST(SearchScan, AgreesWithMatchVerseVerseByVerse) {
-  const std::string folder = ::testing::TempDir() + "/search_random";
+// one by one, for every method and case rule, whatever lies at verse edges,
+// both where verses are searched inside the file's bytes and where a UTF-16
+// string makes the scan copy them (withUtf16).
+class SearchScan : public ::testing::TestWithParam<bool> {};
+
+TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
+  const std::string folder = ::testing::TempDir() + "/search_random" + (GetParam() ? "_utf16" : "");
   std::filesystem::create_directories(folder + "/ksiegi");
   std::mt19937 random(12345);
   const std::string alphabet = Cp("abAB ,.-\"(Ąą\n");
@@ -175,7 +179,14 @@ TEST(SearchScan, AgreesWithMatchVerseVerseByVerse) {
     for (int c = 0; c < length; ++c) verse += alphabet[random() % alphabet.size()];
     verses.push_back(verse);
   }
-  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", WriteStringArray(verses)));
+  std::vector<std::uint8_t> file = WriteStringArray(verses);
+  if (GetParam()) {
+    // One more string, "x" as UTF-16LE, that no chapter lists.
+    file[0] = static_cast<std::uint8_t>((verses.size() + 1) & 0xFF);
+    file[1] = static_cast<std::uint8_t>((verses.size() + 1) >> 8);
+    file.insert(file.end(), {0xFF, 0xFE, 0xFF, 0x01, 'x', 0x00});
+  }
+  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", file));
   for (int b = 1; b < 66; ++b) ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/" + std::to_string(b) + ".bg", WriteStringArray({})));
   CTranslationIndex index(TranslationId::BG);
   VerseIndex books(66, {{0}});
@@ -183,7 +194,9 @@ TEST(SearchScan, AgreesWithMatchVerseVerseByVerse) {
   for (int v = 0; v < 3000; ++v) books[0][0].push_back(static_cast<std::uint16_t>(v));
   index.SetIndex(books);
 
-  const std::vector<std::string> candidates = {"a", "ab", "b a", Cp("ą"), "a\na", "\"a", "A,", "ba."};
+  // "a\n", "b\x03", "\na" and "\x04a" hold what may lie between verses:
+  // the separator of copied verses, a length byte of the file.
+  const std::vector<std::string> candidates = {"a", "ab", "b a", Cp("ą"), "a\na", "\"a", "A,", "ba.", "a\n", "b\x03", "\na", "\x04" "a"};
   for (int trial = 0; trial < 60; ++trial) {
     SearchRequest request;
     for (std::string& w : request.words) w = random() % 3 == 0 ? "" : candidates[random() % candidates.size()];
@@ -208,7 +221,9 @@ TEST(SearchScan, AgreesWithMatchVerseVerseByVerse) {
   }
 }
 
-TEST(SearchScan, FindsVersesStoredAsUtf16) {
+INSTANTIATE_TEST_SUITE_P(InPlaceAndCopied, SearchScan, ::testing::Bool());
+
+TEST(SearchScanUtf16, FindsVersesStoredAsUtf16) {
   const std::string folder = ::testing::TempDir() + "/search_utf16";
   std::filesystem::create_directories(folder + "/ksiegi");
   // Two strings: "x" plainly, then "Łk" as UTF-16LE.
