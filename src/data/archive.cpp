@@ -74,14 +74,17 @@ void ArchiveWriter::WriteText(const std::string& text) {
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
+  // Only regular files of a sane size: a folder or a device named like a data
+  // file must not make us ask for an absurd buffer.
+  constexpr std::uintmax_t kLargestDataFile = 1u << 30;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > kLargestDataFile) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) return false;
-  in.seekg(0, std::ios::beg);
   out.resize(static_cast<std::size_t>(size));
-  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) return false;
+  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(size))) return false;
   return true;
 }
 

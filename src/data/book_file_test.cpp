@@ -75,6 +75,8 @@ TEST_F(ChapterLoading, MissingOrTooShortFilesGiveTheMessageAndLeaveLinesAlone) {
             "Nie mogę odnaleźć pliku:\t\t'/ksiegi/13.bg'!\nJest to plik z księgą:\t\t'2 Kronik' i musi się "
             "znajdować folderze\t\t'./ksiegi' względem głównego\t\tfoldera programu!");
   EXPECT_TRUE(LoadChapterText(index, folder, "ksiegi", 0, 0, lines));  // names entry 0, file is empty
+  std::filesystem::create_directories(folder + "/ksiegi/1.bg");  // a folder where a book file belongs
+  EXPECT_TRUE(LoadChapterText(index, folder, "ksiegi", 1, 0, lines));
   EXPECT_EQ(lines, std::vector<std::string>{"kept"});
 }
 

@@ -49,9 +49,6 @@ std::string CProfile::DefaultPath(std::string_view programName) {
 
 void CProfile::Reload() {
   sections_.clear();
-  // Only a regular file is read: a folder or a device in its place is no profile.
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path_, error)) return;
   std::vector<std::uint8_t> bytes;
   if (!ReadWholeFile(path_, bytes)) return;
   Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
