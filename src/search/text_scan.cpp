@@ -65,7 +65,7 @@ void FoldCp1250InPlace(char* text, std::size_t size) {
     const __m128i beforeC0 = _mm_set1_epi8(static_cast<char>(0xBF));
     const __m128i afterDE = _mm_set1_epi8(static_cast<char>(0xDF));
     const __m128i caseBit = _mm_set1_epi8(0x20);
-    std::array<__m128i, 16> special{};
+    __m128i special[16];
     for (std::size_t k = 0; k < exceptions.count; ++k) special[k] = _mm_set1_epi8(exceptions.bytes[k]);
     for (; i + 16 <= size; i += 16) {
       const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
