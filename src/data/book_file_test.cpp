@@ -7,6 +7,7 @@
 #include "data/archive.h"
 #include "data/codepage.h"
 #include "data/verse_index.h"
+#include "testing/temp_folder.h"
 
 namespace skrybon {
 namespace {
@@ -47,7 +48,6 @@ TEST(BookFile, DamagedArraysAreRejected) {
 class ChapterLoading : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = ::testing::TempDir() + "/chapters";
     std::filesystem::create_directories(folder + "/ksiegi");
     VerseIndex books(66, {{0}});
     books[12] = {{0, 1, 2}, {3, 4}};
@@ -56,7 +56,8 @@ class ChapterLoading : public ::testing::Test {
     ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", WriteStringArray({})));
   }
   CTranslationIndex index{TranslationId::BG};
-  std::string folder;
+  testing::CTempFolder temp;
+  std::string folder = temp.String();
 };
 
 TEST_F(ChapterLoading, KeepsExactlyTheChapterAndClampsItsNumber) {

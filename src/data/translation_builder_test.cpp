@@ -9,6 +9,7 @@
 #include "data/codepage.h"
 #include "data/data_check.h"
 #include "data/demo_data.h"
+#include "testing/temp_folder.h"
 
 namespace skrybon {
 namespace {
@@ -57,12 +58,8 @@ TEST(TranslationBuilder, TsvWithHolesKeepsTheIndexWholeAndReportsEverything) {
 
 class WrittenFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = ::testing::TempDir() + "/builder-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-  std::string folder;
+  testing::CTempFolder temp;
+  std::string folder = temp.String() + "/out";  // made by the writer
 };
 
 TEST_F(WrittenFolder, WrittenFilesReadBackAsTheProgramReadsThem) {

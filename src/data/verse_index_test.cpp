@@ -4,6 +4,7 @@
 
 #include "data/archive.h"
 #include "data/codepage.h"
+#include "testing/temp_folder.h"
 
 namespace skrybon {
 namespace {
@@ -125,9 +126,9 @@ TEST(TranslationIndexLoading, MissingAndDamagedFilesGiveMessagesNamingTheFile) {
   ASSERT_TRUE(missing);
   EXPECT_EQ(*missing, Cp("Nie mogę odnaleźć pliku: 'bw.idx'!\nJest to plik indeksowy Biblii Warszawskiej i musi "
                          "się znajdować w głównym folderze programu!\nProgram zakończy pracę."));
-  const std::string folder = ::testing::TempDir();
-  ASSERT_TRUE(WriteWholeFile(folder + "/bw.idx", kOneBookExample));
-  const auto damaged = index.LoadIndex(folder);
+  const testing::CTempFolder folder;
+  ASSERT_TRUE(WriteWholeFile(folder.String() + "/bw.idx", kOneBookExample));
+  const auto damaged = index.LoadIndex(folder.String());
   ASSERT_TRUE(damaged);
   EXPECT_NE(damaged->find("bw.idx"), std::string::npos);
   EXPECT_TRUE(index.Index().empty());

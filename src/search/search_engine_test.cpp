@@ -9,6 +9,7 @@
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "search/match_verse.h"
+#include "testing/temp_folder.h"
 
 namespace skrybon {
 namespace {
@@ -37,8 +38,6 @@ void WriteBook(const std::string& folder, TranslationId id, int book, const std:
 class SmallTranslation : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = ::testing::TempDir() + "/search_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder + "/ksiegi");
     VerseIndex books(66, {{0}});
     books[0] = {{0, 1, 2}, {3, 4, 2}};
@@ -78,7 +77,8 @@ class SmallTranslation : public ::testing::Test {
     return labels;
   }
 
-  std::string folder;
+  testing::CTempFolder temp;
+  std::string folder = temp.String();
   CTranslationIndex index{TranslationId::BG};
   CFoundVerseList list;
   std::vector<std::string> texts;
@@ -140,7 +140,8 @@ TEST_F(SmallTranslation, CancelDiscardsWhatWasFound) {
 }
 
 TEST(SearchLabels, UseTheTranslationsOwnBookNames) {
-  const std::string folder = ::testing::TempDir() + "/search_bt";
+  const testing::CTempFolder temp;
+  const std::string folder = temp.String();
   std::filesystem::create_directories(folder + "/ksiegi");
   CTranslationIndex index(TranslationId::BT);
   VerseIndex books(73, {{0}});
@@ -168,7 +169,8 @@ TEST(SearchLabels, UseTheTranslationsOwnBookNames) {
 class SearchScan : public ::testing::TestWithParam<bool> {};
 
 TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
-  const std::string folder = ::testing::TempDir() + "/search_random" + (GetParam() ? "_utf16" : "");
+  const testing::CTempFolder temp;
+  const std::string folder = temp.String();
   std::filesystem::create_directories(folder + "/ksiegi");
   std::mt19937 random(12345);
   const std::string alphabet = Cp("abAB ,.-\"(Ąą\n");
@@ -188,7 +190,7 @@ TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
     file.insert(file.end(), {0xFF, 0xFE, 0xFF, 0x01, 'x', 0x00});
   }
   ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", file));
-  for (int b = 1; b < 66; ++b) ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/" + std::to_string(b) + ".bg", WriteStringArray({})));
+  for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
   CTranslationIndex index(TranslationId::BG);
   VerseIndex books(66, {{0}});
   books[0] = {{}};
@@ -225,12 +227,13 @@ TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
 INSTANTIATE_TEST_SUITE_P(InPlaceAndCopied, SearchScan, ::testing::Bool());
 
 TEST(SearchScanUtf16, FindsVersesStoredAsUtf16) {
-  const std::string folder = ::testing::TempDir() + "/search_utf16";
+  const testing::CTempFolder temp;
+  const std::string folder = temp.String();
   std::filesystem::create_directories(folder + "/ksiegi");
   // Two strings: "x" plainly, then "Łk" as UTF-16LE.
   const std::vector<std::uint8_t> bytes = {0x02, 0x00, 0x01, 'x', 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x01, 0x6B, 0x00};
   ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", bytes));
-  for (int b = 1; b < 66; ++b) ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/" + std::to_string(b) + ".bg", WriteStringArray({})));
+  for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
   CTranslationIndex index(TranslationId::BG);
   VerseIndex books(66, {{0}});
   books[0] = {{0, 1}};
