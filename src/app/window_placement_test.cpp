@@ -1,33 +1,13 @@
 #include "app/window_placement.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
+#include "testing/profile_file_test.h"
 
 namespace skrybon {
 namespace {
 
-namespace fs = std::filesystem;
-
-class PlacementTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    path_ = (fs::temp_directory_path() /
-             ("skrybon_place_" + std::to_string(::getpid()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini"))
-                .string();
-    fs::remove(path_);
-  }
-  void TearDown() override { fs::remove(path_); }
-  void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
-  std::string ReadFile() {
-    std::ifstream in(path_, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  std::string path_;
-};
+class PlacementTest : public testing::CProfileFileTest {};
 
 TEST_F(PlacementTest, FirstRunWritesTheDefaultsAtOnce) {
   CProfile profile(path_);

@@ -1,41 +1,20 @@
 #include "ui/profile.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 #include "data/codepage.h"
+#include "testing/profile_file_test.h"
 
 namespace skrybon {
 namespace {
 
 namespace fs = std::filesystem;
 
-class ProfileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("skrybon_profile_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    path_ = (dir_ / "skrybon.ini").string();
-  }
-  void TearDown() override {
-    fs::permissions(dir_, fs::perms::owner_all);
-    fs::remove_all(dir_);
-  }
-  void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
-  std::string ReadFile() {
-    std::ifstream in(path_, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  fs::path dir_;
-  std::string path_;
-};
+class ProfileTest : public testing::CProfileFileTest {};
 
 TEST_F(ProfileTest, WritesPlainLinesAPersonCanRead) {
   CProfile profile(path_);
