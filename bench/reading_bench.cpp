@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "reading/child_frame.h"
-#include "reading/reading_test_data.h"
+#include "testing/fixture_data.h"
 #include "reading/translation_windows.h"
 #include "reading/verse_list_box.h"
 

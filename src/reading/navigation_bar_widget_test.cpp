@@ -16,30 +16,25 @@
 
 #include "data/scripture_data.h"
 #include "reading/book_combo.h"
-#include "reading/navigation_test_data.h"
 #include "reading/child_frame.h"
 #include "reading/history_button.h"
 #include "reading/navigation_bar.h"
 #include "reading/translation_windows.h"
 #include "reading/verse_list_box.h"
+#include "testing/fixture_data.h"
+#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 
 using namespace skrybon;
 
-
-class NavigationBarTest : public QObject {
+class NavigationBarTest : public testing::CReadingWindowsTest {
   Q_OBJECT
 
  private:
   std::unique_ptr<testing::NavigationData> data_;
-  std::unique_ptr<QMainWindow> main_;
-  QMdiArea* area_ = nullptr;
   CNavigationBar* bar_ = nullptr;
-  std::unique_ptr<CReadingWindows> windows_;
-  QStringList messages_;
 
-  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(area_->currentSubWindow()); }
   CChildFrame* Open(TranslationId id) {
     CChildFrame* window = windows_->OpenTranslationWindow(id);
     bar_->Refresh();
@@ -55,28 +50,15 @@ class NavigationBarTest : public QObject {
  private slots:
   void init() {
     data_ = std::make_unique<testing::NavigationData>();
-    main_ = std::make_unique<QMainWindow>();
-    auto* central = new QWidget(main_.get());
-    auto* layout = new QVBoxLayout(central);
-    area_ = new QMdiArea(central);
-    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    bar_ = new CNavigationBar(data_->Data(), [this] { return Active(); }, central);
-    layout->addWidget(bar_);
-    layout->addWidget(area_, 1);
-    main_->setCentralWidget(central);
-    main_->resize(1000, 700);
-    windows_ = std::make_unique<CReadingWindows>(*area_, data_->Data());
-    messages_.clear();
-    windows_->SetMessageSink([this](const QString& text) { messages_ << text; });
+    SetUpWindows(data_->Data(), QSize(1000, 700));
+    bar_ = new CNavigationBar(data_->Data(), [this] { return Active(); }, central_);
+    AddAboveArea(bar_);
     connect(area_, &QMdiArea::subWindowActivated, bar_, &CNavigationBar::Refresh);
-    main_->show();
-    QApplication::setActiveWindow(main_.get());
-    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    QVERIFY(ShowActive());
   }
 
   void cleanup() {
-    windows_.reset();
-    main_.reset();
+    TearDownWindows();
     data_.reset();
   }
 

@@ -15,10 +15,10 @@
 #include "reading/book_combo.h"
 #include "reading/child_frame.h"
 #include "reading/navigation_bar.h"
-#include "reading/navigation_test_data.h"
 #include "reading/verse_list_box.h"
+#include "testing/fixture_data.h"
+#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
-#include "ui/profile.h"
 
 using namespace skrybon;
 
@@ -26,12 +26,11 @@ class NavigationFrameTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::NavigationData> data_;
-  std::unique_ptr<CProfile> profile_;
-  std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<testing::CFrameFixture<testing::NavigationData>> fixture_;
+  CMainFrame* frame_ = nullptr;
 
   CNavigationBar* Bar() const { return dynamic_cast<CNavigationBar*>(frame_->NavigationBarDock()->widget()); }
-  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(frame_->ActiveReadingWindow()); }
+  CChildFrame* Active() const { return fixture_->Active(); }
   bool Enabled(int id) const {
     CCmdUI ui;
     return frame_->UpdateCommand(id, ui) && ui.IsEnabled();
@@ -39,19 +38,14 @@ class NavigationFrameTest : public QObject {
 
  private slots:
   void init() {
-    data_ = std::make_unique<testing::NavigationData>();
-    profile_ = std::make_unique<CProfile>((data_->Folder() / "skrybon.ini").string());
-    frame_ = std::make_unique<CMainFrame>(data_->Data(), *profile_);
-    frame_->resize(1000, 700);
-    frame_->show();
-    QApplication::setActiveWindow(frame_.get());
-    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    fixture_ = std::make_unique<testing::CFrameFixture<testing::NavigationData>>();
+    frame_ = &fixture_->frame;
+    QVERIFY(QTest::qWaitForWindowActive(frame_));
   }
 
   void cleanup() {
-    frame_.reset();
-    profile_.reset();
-    data_.reset();
+    frame_ = nullptr;
+    fixture_.reset();
   }
 
   void theBarIsInstalledAndFollowsTheActiveWindow() {

@@ -10,11 +10,11 @@
 
 #include "app/main_frame.h"
 #include "reading/child_frame.h"
-#include "reading/reading_test_data.h"
 #include "reading/translation_windows.h"
 #include "reading/verse_list_box.h"
+#include "testing/fixture_data.h"
+#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
-#include "ui/profile.h"
 
 using namespace skrybon;
 
@@ -22,11 +22,10 @@ class ReadingFrameTest : public QObject {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::CReadingTestData> data_;
-  std::unique_ptr<CProfile> profile_;
-  std::unique_ptr<CMainFrame> frame_;
+  std::unique_ptr<testing::CFrameFixture<testing::CReadingTestData>> fixture_;
+  CMainFrame* frame_ = nullptr;
 
-  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(frame_->ActiveReadingWindow()); }
+  CChildFrame* Active() const { return fixture_->Active(); }
   std::size_t WindowCount() const { return frame_->findChild<CReadingWindows*>()->Windows().size(); }
   void Keys(QKeyCombination keys) {
     QWidget* target = QApplication::focusWidget();
@@ -37,20 +36,15 @@ class ReadingFrameTest : public QObject {
 
  private slots:
   void init() {
-    data_ = std::make_unique<testing::CReadingTestData>();
-    profile_ = std::make_unique<CProfile>((data_->Folder() / "skrybon.ini").string());
-    frame_ = std::make_unique<CMainFrame>(data_->Data(), *profile_);
+    fixture_ = std::make_unique<testing::CFrameFixture<testing::CReadingTestData>>();
+    frame_ = &fixture_->frame;
     frame_->findChild<CReadingWindows*>()->SetMessageSink([](const QString&) {});
-    frame_->resize(1000, 700);
-    frame_->show();
-    QApplication::setActiveWindow(frame_.get());
-    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    QVERIFY(QTest::qWaitForWindowActive(frame_));
   }
 
   void cleanup() {
-    frame_.reset();
-    profile_.reset();
-    data_.reset();
+    frame_ = nullptr;
+    fixture_.reset();
   }
 
   void theFramesAcceleratorsWorkFromAFocusedVerseList() {

@@ -14,9 +14,10 @@
 
 #include "data/codepage.h"
 #include "reading/child_frame.h"
-#include "reading/reading_test_data.h"
 #include "reading/translation_windows.h"
 #include "reading/verse_list_box.h"
+#include "testing/fixture_data.h"
+#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 
@@ -33,27 +34,16 @@ void SelectRows(CVerseListBox& list, std::initializer_list<int> rows) {
 
 }  // namespace
 
-class ReadingWindowTest : public QObject {
+class ReadingWindowTest : public testing::CReadingWindowsTest {
   Q_OBJECT
 
  private:
   std::unique_ptr<testing::CReadingTestData> data_;
-  std::unique_ptr<QMainWindow> main_;
-  QMdiArea* area_ = nullptr;
-  std::unique_ptr<CReadingWindows> windows_;
-  QStringList messages_;
 
  private slots:
   void init() {
     data_ = std::make_unique<testing::CReadingTestData>();
-    main_ = std::make_unique<QMainWindow>();
-    area_ = new QMdiArea(main_.get());
-    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    main_->setCentralWidget(area_);
-    main_->resize(900, 700);
-    windows_ = std::make_unique<CReadingWindows>(*area_, data_->Data());
-    messages_.clear();
-    windows_->SetMessageSink([this](const QString& text) { messages_ << text; });
+    SetUpWindows(data_->Data());
     CVerseListLook look;
     look.font = QFont(QStringLiteral("DejaVu Sans"));
     look.font.setPixelSize(12);
@@ -62,8 +52,7 @@ class ReadingWindowTest : public QObject {
   }
 
   void cleanup() {
-    windows_.reset();
-    main_.reset();
+    TearDownWindows();
     data_.reset();
   }
 

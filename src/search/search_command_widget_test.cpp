@@ -21,24 +21,22 @@
 
 #include "data/codepage.h"
 #include "reading/child_frame.h"
-#include "reading/reading_test_data.h"
 #include "reading/translation_windows.h"
 #include "reading/verse_list_box.h"
 #include "search/found_verses_bar.h"
 #include "search/search_commands.h"
 #include "search/search_dialog.h"
 #include "search/search_progress_dlg.h"
+#include "testing/fixture_data.h"
+#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 
 using namespace skrybon;
 
-namespace {
+using testing::Control;
 
-template <typename W>
-W* Control(QWidget& dialog, int id) {
-  return dialog.findChild<W*>(QStringLiteral("control%1").arg(id));
-}
+namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -48,17 +46,13 @@ QString Label(TranslationId id, int book, int chapter, int verse) {
 
 }  // namespace
 
-class SearchCommandTest : public QObject {
+class SearchCommandTest : public testing::CReadingWindowsTest {
   Q_OBJECT
 
  private:
   std::unique_ptr<testing::CReadingTestData> data_;
-  std::unique_ptr<QMainWindow> main_;
-  QMdiArea* area_ = nullptr;
-  std::unique_ptr<CReadingWindows> windows_;
   CFoundVersesBar* bar_ = nullptr;
   std::unique_ptr<CSearchCommands> search_;
-  QStringList messages_;
 
   // One progress step as the search's observer saw it.
   struct Step {
@@ -69,8 +63,6 @@ class SearchCommandTest : public QObject {
   };
   QList<Step> steps_;
   int cancelAtBook_ = -1;
-
-  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(area_->currentSubWindow()); }
 
   // Runs the search command; fill sets the dialog's controls before OK.
   void Find(std::function<void(CSearchDialog&)> fill) {
@@ -91,17 +83,11 @@ class SearchCommandTest : public QObject {
  private slots:
   void init() {
     data_ = std::make_unique<testing::CReadingTestData>();
-    main_ = std::make_unique<QMainWindow>();
-    area_ = new QMdiArea(main_.get());
-    area_->setActivationOrder(QMdiArea::ActivationHistoryOrder);
-    main_->setCentralWidget(area_);
-    main_->resize(900, 700);
-    windows_ = std::make_unique<CReadingWindows>(*area_, data_->Data());
-    windows_->SetMessageSink([](const QString&) {});
+    SetUpWindows(data_->Data());
+    windows_->SetMessageSink([](const QString&) {});  // only the search's own messages count here
     bar_ = new CFoundVersesBar([this] { return Active(); }, main_.get());
     connect(area_, &QMdiArea::subWindowActivated, bar_, &CFoundVersesBar::Refresh);
     search_ = std::make_unique<CSearchCommands>(*windows_, *bar_, main_.get());
-    messages_.clear();
     search_->SetMessageSink([this](const QString& text) { messages_ << text; });
     search_->SetProgressObserver([this](CSearchProgressDlg& progress, int book) {
       steps_ << Step{book, progress.PercentText(), progress.StatusText(), main_->isEnabled()};
@@ -110,15 +96,12 @@ class SearchCommandTest : public QObject {
       }
     });
     cancelAtBook_ = -1;
-    main_->show();
-    QApplication::setActiveWindow(main_.get());
-    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
+    QVERIFY(ShowActive());
   }
 
   void cleanup() {
     search_.reset();
-    windows_.reset();
-    main_.reset();
+    TearDownWindows();
     data_.reset();
   }
 

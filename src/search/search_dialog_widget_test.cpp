@@ -13,16 +13,14 @@
 
 #include "search/search_dialog.h"
 #include "search/search_progress_dlg.h"
+#include "testing/widget_fixtures.h"
 #include "ui/qt_text.h"
 
 using namespace skrybon;
 
-namespace {
+using testing::Control;
 
-template <typename W>
-W* Control(QWidget& dialog, int id) {
-  return dialog.findChild<W*>(QStringLiteral("control%1").arg(id));
-}
+namespace {
 
 // Runs the dialog; while it is open, act(dialog) plays the user's part. A
 // dialog that act leaves open (a failed check returns early) is cancelled.
