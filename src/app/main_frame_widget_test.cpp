@@ -29,8 +29,26 @@ using namespace skrybon;
 
 namespace {
 
-// A reading window that handles the commands it is told to, enabled or not.
-class FakeReadingWindow : public QMdiSubWindow, public ICommandTarget {
+// A command target that handles the commands it is told to, enabled or not,
+// and records the ones it ran: a frame-level target or a bar's router.
+struct FakeTarget : ICommandTarget {
+  std::map<int, bool> commands;  // id -> enabled
+  std::vector<int> executed;
+  bool OnUpdateCommand(int id, CCmdUI& ui) override {
+    const auto it = commands.find(id);
+    if (it == commands.end()) return false;
+    ui.Enable(it->second);
+    return true;
+  }
+  bool OnCommand(int id) override {
+    if (commands.count(id) == 0) return false;
+    executed.push_back(id);
+    return true;
+  }
+};
+
+// A reading window that is such a target.
+class FakeReadingWindow : public QMdiSubWindow, public FakeTarget {
  public:
   explicit FakeReadingWindow(const QString& title) {
     setWindowTitle(title);
@@ -38,36 +56,6 @@ class FakeReadingWindow : public QMdiSubWindow, public ICommandTarget {
     // A system menu without the platform's Close accelerator (Ctrl+W).
     setSystemMenu(new QMenu(this));
     setAttribute(Qt::WA_DeleteOnClose);
-  }
-  bool OnUpdateCommand(int id, CCmdUI& ui) override {
-    const auto it = commands.find(id);
-    if (it == commands.end()) return false;
-    ui.Enable(it->second);
-    return true;
-  }
-  bool OnCommand(int id) override {
-    if (commands.count(id) == 0) return false;
-    executed.push_back(id);
-    return true;
-  }
-  std::map<int, bool> commands;  // id -> enabled
-  std::vector<int> executed;
-};
-
-// A frame-level target (or a bar's router).
-struct FakeTarget : ICommandTarget {
-  std::map<int, bool> commands;
-  std::vector<int> executed;
-  bool OnUpdateCommand(int id, CCmdUI& ui) override {
-    const auto it = commands.find(id);
-    if (it == commands.end()) return false;
-    ui.Enable(it->second);
-    return true;
-  }
-  bool OnCommand(int id) override {
-    if (commands.count(id) == 0) return false;
-    executed.push_back(id);
-    return true;
   }
 };
 
