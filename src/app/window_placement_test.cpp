@@ -29,19 +29,15 @@ TEST_F(PlacementTest, OffScreenFallsBackOnlyWhenAllFourKeysAreStored) {
   EXPECT_EQ(LoadPlacement(partial, 1024, 768), (CPlacementRect{5000, 10, 400, 462}));
   EXPECT_EQ(partial.GetProfileInt("Main Window State", "Height", 0), 462);
 
-  // The edge: a window must overlap (0, 0, width - 10, height - 10).
-  WriteFile("[Main Window State]\nLeft=1013\nTop=0\nWidth=100\nHeight=100\n");
-  CProfile edge(path_);
-  EXPECT_EQ(LoadPlacement(edge, 1024, 768).left, 1013);
-  WriteFile("[Main Window State]\nLeft=1014\nTop=0\nWidth=100\nHeight=100\n");
-  CProfile beyond(path_);
-  EXPECT_EQ(LoadPlacement(beyond, 1024, 768).left, 50);
-  WriteFile("[Main Window State]\nLeft=-700\nTop=-500\nWidth=700\nHeight=600\n");
-  CProfile leftOf(path_);
-  EXPECT_EQ(LoadPlacement(leftOf, 1024, 768).left, 50);
-  WriteFile("[Main Window State]\nLeft=2147483000\nTop=0\nWidth=2147483000\nHeight=10\n");
-  CProfile huge(path_);
-  EXPECT_EQ(LoadPlacement(huge, 1024, 768).left, 50);
+  // The edge: a window must overlap (0, 0, width - 10, height - 10); sums must not overflow.
+  for (const auto& [stored, left] : {std::pair{"Left=1013\nTop=0\nWidth=100\nHeight=100\n", 1013},
+                                     std::pair{"Left=1014\nTop=0\nWidth=100\nHeight=100\n", 50},
+                                     std::pair{"Left=-700\nTop=-500\nWidth=700\nHeight=600\n", 50},
+                                     std::pair{"Left=2147483000\nTop=0\nWidth=2147483000\nHeight=10\n", 50}}) {
+    WriteFile(std::string("[Main Window State]\n") + stored);
+    CProfile profile(path_);
+    EXPECT_EQ(LoadPlacement(profile, 1024, 768).left, left) << stored;
+  }
 }
 
 TEST_F(PlacementTest, SavedStyleChoosesTheShowCommand) {
