@@ -11,6 +11,7 @@
 
 #include "ui/about_dialog.h"
 #include "ui/color_button.h"
+#include "ui/color_swatches.h"
 #include "ui/colors_dialog.h"
 #include "ui/credits_scroller.h"
 #include "ui/display_qt.h"
@@ -57,26 +58,28 @@ class UiControlsTest : public QObject {
     CColorsDialog dialog(start, kSystem);
     QCOMPARE(dialog.windowTitle(), QString("Kolory"));
     QCOMPARE(dialog.Swatch(CSwatch::Numbers)->text(), QString("Numery wersetów"));
-    QCOMPARE(dialog.Swatch(CSwatch::Numbers)->FillColor(), QColor(250, 240, 230));
+    // Every swatch shows the pairing the swatch rules give it.
+    const auto showsItsLook = [&dialog](const CDisplayColors& colors) {
+      for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background, CSwatch::HighlightText,
+                              CSwatch::HighlightBackground}) {
+        QCOMPARE(dialog.Swatch(s)->FillColor(), ToQColor(SwatchLook(colors, s).fill));
+        QCOMPARE(dialog.Swatch(s)->TextColor(), ToQColor(SwatchLook(colors, s).caption));
+      }
+    };
+    showsItsLook(start);
     QCOMPARE(dialog.Swatch(CSwatch::Numbers)->TextColor(), QColor(200, 0, 0));
-    QCOMPARE(dialog.Swatch(CSwatch::Background)->TextColor(), QColor(10, 20, 30));
-    QCOMPARE(dialog.Swatch(CSwatch::HighlightText)->FillColor(), QColor(0, 0, 100));
-    QCOMPARE(dialog.Swatch(CSwatch::HighlightBackground)->TextColor(), QColor(255, 255, 0));
 
-    // "Tło tekstu" repaints the three upper swatches at once.
+    // "Tło tekstu" repaints the three upper swatches at once; a chosen colour shows wherever it is paired.
     dialog.Choose(CSwatch::Background, Rgb(0, 60, 0));
-    for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background})
-      QCOMPARE(dialog.Swatch(s)->FillColor(), QColor(0, 60, 0));
-    QCOMPARE(dialog.Swatch(CSwatch::HighlightText)->FillColor(), QColor(0, 0, 100));
     QCOMPARE(dialog.Colors().background, Rgb(0, 60, 0));
+    QCOMPARE(dialog.Swatch(CSwatch::Text)->FillColor(), QColor(0, 60, 0));
     dialog.Choose(CSwatch::HighlightText, Rgb(1, 2, 3));
-    QCOMPARE(dialog.Swatch(CSwatch::HighlightBackground)->TextColor(), QColor(1, 2, 3));
+    showsItsLook(dialog.Colors());
 
     // "Kolory Windows": every colour from the desktop, every swatch with it.
     dialog.SystemColorsButton()->click();
     QCOMPARE(dialog.Colors(), CDisplayColors::FromSystem(kSystem));
-    QCOMPARE(dialog.Swatch(CSwatch::Numbers)->TextColor(), QColor(0, 0, 0));
-    QCOMPARE(dialog.Swatch(CSwatch::HighlightBackground)->FillColor(), QColor(0, 0, 128));
+    showsItsLook(dialog.Colors());
   }
 
   void creditsScrollOnePixelPerTickWithLineStyles() {
