@@ -57,7 +57,9 @@ TEST_F(ParseReferenceTest, TypicalPlacesAndFullNamesWithoutInnerBlanks) {
   for (const Case& c : cases) {
     const Parsed p = Parse(bg, c.typed);
     EXPECT_EQ(std::tie(p.book, p.chapter, p.verse), std::tie(c.book, c.chapter, c.verse)) << c.typed;
-    if (c.key != nullptr) EXPECT_EQ(p.key, c.key) << c.typed;
+    if (c.key != nullptr) {
+      EXPECT_EQ(p.key, c.key) << c.typed;
+    }
   }
   EXPECT_EQ(Parse(bg, "2  KOR").key, "2kor");
   EXPECT_EQ(Parse(bg, "dzieje apostolskie 2:1").book, -1);

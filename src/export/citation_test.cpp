@@ -13,7 +13,7 @@ using Entry = CPrintVerseList::Entry;
 class CitationTest : public ::testing::Test {
  protected:
   CitationTest() {
-    for (int v = 1; v <= 12; ++v) texts.push_back("T" + std::to_string(v));
+    for (int v = 1; v <= 12; ++v) texts.push_back(std::string("T").append(std::to_string(v)));
   }
   CitationInput Input(const std::vector<int>& selected, TranslationId id = TranslationId::BG) {
     verses = selected;

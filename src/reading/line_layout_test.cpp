@@ -84,7 +84,9 @@ TEST(LineLayout, EveryBrokenLineEndsOnTheRightEdgeAndTheLastIsLeftAligned) {
     EXPECT_EQ(p.word, i);
     const int width = m.Measure(words[i]).width;
     const bool lastOnLine = i + 1 == layout.words.size() || layout.words[i + 1].line != p.line;
-    if (p.line < layout.lines - 1 && lastOnLine) EXPECT_EQ(p.x + width, right) << words[i];
+    if (p.line < layout.lines - 1 && lastOnLine) {
+      EXPECT_EQ(p.x + width, right) << words[i];
+    }
     EXPECT_LE(p.x + width, right) << words[i];
   }
   // Last line: plain gaps from the left edge.

@@ -13,7 +13,7 @@ std::vector<VerseRef> Places(const CPlaceHistory& history) {
 
 TEST(PlaceHistory, KeepsTheSixNewestNewestFirst) {
   CPlaceHistory history;
-  for (int chapter = 0; chapter < 7; ++chapter) history.AddPlace("c" + std::to_string(chapter), 3, chapter, 0);
+  for (int chapter = 0; chapter < 7; ++chapter) history.AddPlace(std::string("c").append(std::to_string(chapter)), 3, chapter, 0);
   ASSERT_EQ(history.Size(), 6u);
   EXPECT_EQ(history.Entries().front().GetText(), "c6");
   EXPECT_EQ(history.Entries().back().GetText(), "c1");
@@ -53,7 +53,7 @@ TEST(HistoryMenuTest, ListsEarlierPlacesWithTheirPositionsAsIds) {
   EXPECT_FALSE(BuildHistoryMenu(history).PlaceOf(1));
 
   for (int chapter = 0; chapter < 7; ++chapter)
-    history.AddPlace("c" + std::to_string(chapter), 1, chapter, chapter + 10);
+    history.AddPlace(std::string("c").append(std::to_string(chapter)), 1, chapter, chapter + 10);
   const HistoryMenu menu = BuildHistoryMenu(history);
   ASSERT_EQ(menu.items.size(), 5u);  // the newest is the current place
   EXPECT_EQ(menu.items.front().id, 2);

@@ -103,7 +103,8 @@ class NavigationData {
       return counts;
     };
     const auto text = [](int book, int c, int v) {
-      return "b" + std::to_string(book) + " c" + std::to_string(c + 1) + " v" + std::to_string(v + 1);
+      return std::string("b").append(std::to_string(book)).append(" c").append(std::to_string(c + 1))
+          .append(" v").append(std::to_string(v + 1));
     };
     for (TranslationId id : kAllTranslations) {
       const VerseIndex index = WriteBooks(folder_.Path(), id, shape, text);
