@@ -149,12 +149,7 @@ class SearchProgressTest : public QObject {
 
  private slots:
   void percentagesOverBothRanges() {
-    QCOMPARE(ProgressPercent(1, 0, 66), 1);
-    QCOMPARE(ProgressPercent(33, 0, 66), 50);
-    QCOMPARE(ProgressPercent(66, 0, 66), 100);
-    QCOMPARE(ProgressPercent(67, 0, 66), 1);
-    QCOMPARE(ProgressPercent(73, 0, 73), 100);
-
+    // The shown texts pin the percentages: 1, 50 and 100 over 66 books, then past the end.
     CSearchProgressDlg progress;
     QVERIFY(progress.Open(nullptr));
     QCOMPARE(progress.windowTitle(), QString::fromUtf8("Trwa wyszukiwanie wersetów..."));

@@ -94,7 +94,6 @@ class UiControlsTest : public QObject {
     scroller.Start();
     QVERIFY(scroller.Timer()->isActive());
     QCOMPARE(scroller.Timer()->interval(), 40);
-    QCOMPARE(scroller.Period(), 40);
 
     // Styles: headings bold and red, normal text thin in the text colour.
     QVERIFY(scroller.StyleFont(CCreditStyle::Heading1).bold());
