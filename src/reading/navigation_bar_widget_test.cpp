@@ -67,13 +67,10 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
                                                             bar_->OpenButton(), bar_->HistoryButton()})
       QVERIFY(!control->isEnabled());
     for (int id : {ID_OPEN_PLACE, ID_NEXT_CHAPTER, ID_PREV_CHAPTER, ID_NEXT_BOOK, ID_PREV_BOOK, ID_GOTO_BOOK}) {
-      CCmdUI ui;
-      QVERIFY(bar_->OnUpdateCommand(id, ui));
-      QVERIFY(!ui.IsEnabled());
+      QCOMPARE(testing::StateOf(*bar_, id), testing::CommandState::Disabled);
       QVERIFY(bar_->OnCommand(id));  // handled, and nothing happens
     }
-    CCmdUI other;
-    QVERIFY(!bar_->OnUpdateCommand(ID_EDIT_COPY, other));
+    QCOMPARE(testing::StateOf(*bar_, ID_EDIT_COPY), testing::CommandState::Unhandled);
 
     CChildFrame* window = Open(TranslationId::BG);
     QVERIFY(bar_->BookBox()->isEnabled());
@@ -273,9 +270,7 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QVERIFY(bar_->HistoryButton()->isEnabled());
 
     QStringList shown;
-    QTimer::singleShot(0, this, [&shown] {
-      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      if (menu == nullptr) return;
+    testing::OnNextMenu(this, [&shown](QMenu* menu) {
       for (QAction* action : menu->actions()) shown << action->text();
       menu->setActiveAction(menu->actions().at(2));
       QTest::keyClick(menu, Qt::Key_Return);
@@ -289,9 +284,7 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QCOMPARE(window->GetPlaceHistory().Entries().front().GetBook(), 3);
 
     // Dismissing the menu changes nothing.
-    QTimer::singleShot(0, this, [] {
-      if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
-    });
+    testing::OnNextMenu(this, [](QMenu* menu) { menu->close(); });
     QTest::mouseClick(bar_->HistoryButton(), Qt::LeftButton);
     QVERIFY(PlaceOf(window) == (VerseRef{3, 0, 1}));
     QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{6});

@@ -70,9 +70,7 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
       return QIcon(pixmap);
     });
     for (const auto& [command, title] : cases) {
-      CCmdUI ui;
-      QVERIFY(windows_->OnUpdateCommand(command, ui));
-      QVERIFY(ui.IsEnabled());
+      QCOMPARE(testing::StateOf(*windows_, command), testing::CommandState::Enabled);
       QVERIFY(windows_->OnCommand(command));
       auto* window = qobject_cast<CChildFrame*>(area_->activeSubWindow());
       QVERIFY(window != nullptr);
@@ -180,9 +178,7 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
     window->GetVerseList().clearSelection();
     for (int id : {ID_EDIT_COPY, ID_SAVE_SELECTED_VERSES, ID_FILE_PRINT, ID_GOTO_FOUND_LIST, ID_SAVE_FOUND_VERSES}) {
-      CCmdUI ui;
-      QVERIFY(window->OnUpdateCommand(id, ui));
-      QVERIFY2(!ui.IsEnabled(), qPrintable(QString::number(id)));
+      QCOMPARE(testing::StateOf(*window, id), testing::CommandState::Disabled);
       QVERIFY(window->OnCommand(id));  // swallowed, not passed on
     }
     // With something to act on, these are left to the targets that carry them out.
@@ -190,28 +186,21 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     window->GetFoundVerseList().Add(0, 3, "x");
     for (int id : {ID_EDIT_COPY, ID_SAVE_SELECTED_VERSES, ID_FILE_PRINT, ID_GOTO_FOUND_LIST, ID_SAVE_FOUND_VERSES,
                    ID_CLIPBOARD_CLEAR, ID_GOTO_BOOK}) {
-      CCmdUI ui;
-      QVERIFY(!window->OnUpdateCommand(id, ui));
+      QCOMPARE(testing::StateOf(*window, id), testing::CommandState::Unhandled);
       QVERIFY(!window->OnCommand(id));
     }
   }
 
   void comparisonFollowsTheBookTablesAndSkipsBooksOnlyBtHas() {
     CChildFrame* bt = windows_->OpenWindowAt(TranslationId::BT, {27, 1, 2});  // Syracha
-    for (auto [id, enabled] : {std::pair{ID_COMPARE_BG, false}, {ID_COMPARE_BW, false}, {ID_COMPARE_BT, true}}) {
-      CCmdUI ui;
-      QVERIFY(bt->OnUpdateCommand(id, ui));
-      QCOMPARE(ui.IsEnabled(), enabled);
-    }
+    using enum testing::CommandState;
+    for (auto [id, state] : {std::pair{ID_COMPARE_BG, Disabled}, {ID_COMPARE_BW, Disabled}, {ID_COMPARE_BT, Enabled}})
+      QCOMPARE(testing::StateOf(*bt, id), state);
     QVERIFY(bt->OnCommand(ID_COMPARE_BG));
     QCOMPARE(windows_->Windows().size(), std::size_t{1});
 
     CChildFrame* bg = windows_->OpenWindowAt(TranslationId::BG, {16, 1, 4});  // Estery 2:5
-    for (int id : {ID_COMPARE_BG, ID_COMPARE_BW, ID_COMPARE_BT}) {
-      CCmdUI ui;
-      QVERIFY(bg->OnUpdateCommand(id, ui));
-      QVERIFY(ui.IsEnabled());
-    }
+    for (int id : {ID_COMPARE_BG, ID_COMPARE_BW, ID_COMPARE_BT}) QCOMPARE(testing::StateOf(*bg, id), Enabled);
     QVERIFY(bg->OnCommand(ID_COMPARE_BT));
     auto* toBt = qobject_cast<CChildFrame*>(area_->activeSubWindow());
     QVERIFY(toBt != bg);
@@ -237,9 +226,7 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     CChildFrame* window = windows_->OpenWindowAt(TranslationId::BT, {27, 0, 0});
     window->GetVerseList().clearSelection();
     QStringList seen;
-    QTimer::singleShot(0, [&seen] {
-      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      if (menu == nullptr) return;
+    testing::OnNextMenu(this, [&seen](QMenu* menu) {
       std::function<void(QMenu*, const QString&)> walk = [&](QMenu* m, const QString& prefix) {
         for (QAction* action : m->actions()) {
           if (action->isSeparator()) continue;

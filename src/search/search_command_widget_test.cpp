@@ -73,9 +73,7 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
       fill(dialog);
       if (dialog.isVisible()) QTest::mouseClick(Control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
-    CCmdUI ui;
-    QVERIFY(search_->OnUpdateCommand(ID_SEARCH, ui));
-    QVERIFY(ui.IsEnabled());
+    QCOMPARE(testing::StateOf(*search_, ID_SEARCH), testing::CommandState::Enabled);
     QVERIFY(search_->OnCommand(ID_SEARCH));
     QVERIFY(!search_->IsRunning());
   }
@@ -248,9 +246,7 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QCOMPARE(list->currentIndex(), 3);
 
     // Ctrl+L's command puts the focus into the list while there are found verses.
-    CCmdUI ui;
-    QVERIFY(bar_->OnUpdateCommand(ID_GOTO_FOUND_LIST, ui));
-    QVERIFY(ui.IsEnabled());
+    QCOMPARE(testing::StateOf(*bar_, ID_GOTO_FOUND_LIST), testing::CommandState::Enabled);
     QVERIFY(bar_->OnCommand(ID_GOTO_FOUND_LIST));
     QTRY_VERIFY(list->hasFocus());
 
@@ -259,8 +255,7 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QVERIFY(!list->isEnabled());
     QCOMPARE(list->count(), 0);
     QCOMPARE(bar_->Message()->text(), U("Nie znaleziono wersetów."));
-    CCmdUI none;
-    QVERIFY(!bar_->OnUpdateCommand(ID_GOTO_FOUND_LIST, none));
+    QCOMPARE(testing::StateOf(*bar_, ID_GOTO_FOUND_LIST), testing::CommandState::Unhandled);
     // No window at all: disabled and empty.
     area_->closeAllSubWindows();
     QVERIFY(!list->isEnabled());
@@ -278,9 +273,7 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     bool checked = false;
     search_->SetProgressObserver([&](CSearchProgressDlg&, int) {
       if (checked) return;
-      CCmdUI ui;
-      QVERIFY(search_->OnUpdateCommand(ID_SEARCH, ui));
-      QVERIFY(!ui.IsEnabled());
+      QCOMPARE(testing::StateOf(*search_, ID_SEARCH), testing::CommandState::Disabled);
       checked = true;
     });
     Find([](CSearchDialog& d) { Control<QLineEdit>(d, 1017)->setText(U("a")); });

@@ -1,19 +1,24 @@
 // Set-ups shared by the window tests: reading windows in a plain main window
 // with an MDI area (messages collected instead of shown), the real main frame
-// over a data folder, and a dialog's controls found by their ids.
+// over a data folder, a dialog's controls found by their ids, a command
+// target's answer to an update request, and the next popup menu.
 #pragma once
 
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
 #include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "app/main_frame.h"
 #include "reading/child_frame.h"
 #include "reading/translation_windows.h"
+#include "ui/command_target.h"
 #include "ui/profile.h"
 
 namespace skrybon::testing {
@@ -22,6 +27,22 @@ namespace skrybon::testing {
 template <typename W>
 W* Control(QWidget& dialog, int id) {
   return dialog.findChild<W*>(QStringLiteral("control%1").arg(id));
+}
+
+// What a target answers to the update request of a command.
+enum class CommandState { Unhandled, Disabled, Enabled };
+inline CommandState StateOf(ICommandTarget& target, int id) {
+  CCmdUI ui;
+  if (!target.OnUpdateCommand(id, ui)) return CommandState::Unhandled;
+  return ui.IsEnabled() ? CommandState::Enabled : CommandState::Disabled;
+}
+
+// Runs act on the menu the next step opens (a context or history menu), from
+// inside that menu's own event loop; act must close it.
+inline void OnNextMenu(QObject* context, std::function<void(QMenu* menu)> act) {
+  QTimer::singleShot(0, context, [act = std::move(act)] {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) act(menu);
+  });
 }
 
 // Base of the test objects that drive reading windows without the main frame.
