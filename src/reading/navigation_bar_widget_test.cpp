@@ -9,8 +9,6 @@
 #include <QMenu>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QTimer>
-#include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
 

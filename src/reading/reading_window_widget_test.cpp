@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
-#include <QTimer>
 #include <QSignalSpy>
 #include <QtTest>
 #include <filesystem>
