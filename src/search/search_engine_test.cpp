@@ -47,7 +47,7 @@ class SmallTranslation : public ::testing::Test {
     WriteBook(folder, TranslationId::BG, 0,
               {"Na początku stworzył Bóg niebo", "a ziemia była próżna", "I rzekł BÓG: niech",
                "ŁASKA i pokój", "łaska wam", "Bóg poza indeksem"});
-    const auto good = WriteStringArray({"Bóg", "Bóg"});
+    const auto good = WriteStringArray({Cp("Bóg"), Cp("Bóg")});
     ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/2.bg", std::span(good).first(good.size() - 1)));
     WriteBook(folder, TranslationId::BG, 65, {"nic", "łaska Pana naszego"});
   }
