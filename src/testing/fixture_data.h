@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,6 +21,11 @@
 #include "testing/temp_folder.h"
 
 namespace skrybon::testing {
+
+// Writes a file of the fixture; a fixture that cannot be written stops the test.
+inline void WriteFixtureFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+  if (!WriteWholeFile(path.string(), bytes)) throw std::runtime_error("cannot write " + path.string());
+}
 
 // Verse counts of a book's chapters, and the text of one verse.
 using ChapterShape = std::function<std::vector<int>(int book)>;
@@ -43,7 +49,7 @@ inline VerseIndex WriteBooks(const std::filesystem::path& folder, TranslationId 
       }
     }
     if (book != missingBook) {
-      WriteWholeFile((folder / BookFilePath("ksiegi", id, book)).string(), WriteStringArray(texts));
+      WriteFixtureFile(folder / BookFilePath("ksiegi", id, book), WriteStringArray(texts));
     }
   }
   return index;
@@ -71,7 +77,9 @@ inline std::string FixtureVerse(int book, int chapter, int verse) {
 class CReadingTestData {
  public:
   CReadingTestData() : folder_("skrybon-reading"), data_(folder_.Path().string()) {
-    const auto shape = [](int book) { return book == 0 ? std::vector<int>{5, 3, kLongChapterVerses} : std::vector<int>{5, 3}; };
+    const auto shape = [](int book) {
+      return book == 0 ? std::vector<int>{5, 3, kLongChapterVerses} : std::vector<int>{5, 3};
+    };
     for (TranslationId id : kAllTranslations) {
       data_.Get(id).SetIndex(WriteBooks(folder_.Path(), id, shape, FixtureVerse, kMissingBook));
     }
@@ -111,9 +119,8 @@ class NavigationData {
       std::string aliases = Cp("; aliasy\r\n");
       for (int book = 0; book < BookCount(id); ++book)
         aliases += BookFullName(id, book) + "," + (book == 45 ? "1 Kor, 1Kor" : book == 42 ? "J, Jan" : "") + "\r\n";
-      WriteWholeFile((folder_.Path() / IndexFileName(id)).string(), WriteVerseIndex(index));
-      WriteWholeFile((folder_.Path() / AliasFileName(id)).string(),
-                     std::vector<std::uint8_t>(aliases.begin(), aliases.end()));
+      WriteFixtureFile(folder_.Path() / IndexFileName(id), WriteVerseIndex(index));
+      WriteFixtureFile(folder_.Path() / AliasFileName(id), std::vector<std::uint8_t>(aliases.begin(), aliases.end()));
     }
     data_ = std::make_unique<CScriptureData>(folder_.Path().string());
     if (!data_->LoadAll([](const std::string& m) { throw std::runtime_error(m); }))
