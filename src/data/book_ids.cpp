@@ -1,4 +1,5 @@
 #include "data/book_ids.h"
+#include "data/codepage.h"
 
 #include <array>
 
@@ -36,15 +37,6 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kOsisVari
     {"Pss", "Ps"}, {"Sirach", "Sir"}, {"Tobit", "Tob"},
 }};
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 // The book's number in the translation, given its place in the 73-book list.
 int BookInTranslation(TranslationId id, int bt) {
   return id == TranslationId::BT ? bt : kBooks[static_cast<std::size_t>(bt)].protestant;
@@ -54,10 +46,10 @@ int BookInTranslation(TranslationId id, int bt) {
 
 int BookFromOsisId(TranslationId id, std::string_view osisBook) {
   for (const auto& [variant, standard] : kOsisVariants) {
-    if (EqualNoCase(osisBook, variant)) osisBook = standard;
+    if (AsciiEqualNoCase(osisBook, variant)) osisBook = standard;
   }
   for (std::size_t bt = 0; bt < kBooks.size(); ++bt) {
-    if (EqualNoCase(kBooks[bt].osis, osisBook)) return BookInTranslation(id, static_cast<int>(bt));
+    if (AsciiEqualNoCase(kBooks[bt].osis, osisBook)) return BookInTranslation(id, static_cast<int>(bt));
   }
   return -1;
 }

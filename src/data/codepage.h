@@ -31,6 +31,10 @@ void Cp1250LowerInPlace(std::string& text);
 // The same for a whole string, returning a copy.
 std::string Cp1250Lower(std::string_view text);
 
+// Compares two names letter for letter, A-Z equal to a-z (for identifiers in
+// imported files, which are ASCII).
+bool AsciiEqualNoCase(std::string_view a, std::string_view b);
+
 // Shorthand for program texts written in the sources as UTF-8 literals.
 inline std::string Cp(std::string_view utf8) { return Utf8ToCp1250(utf8); }
 

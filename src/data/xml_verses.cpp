@@ -5,29 +5,21 @@
 #include <string>
 
 #include "data/book_ids.h"
+#include "data/codepage.h"
 
 namespace skrybon {
 namespace {
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 std::string_view Attribute(std::span<const XmlAttribute> attributes, std::string_view name) {
   for (const auto& a : attributes) {
-    if (EqualNoCase(a.name, name)) return a.value;
+    if (AsciiEqualNoCase(a.name, name)) return a.value;
   }
   return {};
 }
 
 bool HasAttribute(std::span<const XmlAttribute> attributes, std::string_view name) {
   for (const auto& a : attributes) {
-    if (EqualNoCase(a.name, name)) return true;
+    if (AsciiEqualNoCase(a.name, name)) return true;
   }
   return false;
 }
@@ -172,7 +164,7 @@ class ZefaniaCollector final : public CXmlVerseCollector {
       ++skipDepth_;
       return;
     }
-    if (EqualNoCase(name, "BIBLEBOOK")) {
+    if (AsciiEqualNoCase(name, "BIBLEBOOK")) {
       const std::string number(Attribute(attributes, "bnumber"));
       book_ = BookFromZefaniaNumber(builder_.Id(), Number(number));
       if (book_ < 0) {
@@ -180,14 +172,14 @@ class ZefaniaCollector final : public CXmlVerseCollector {
                         "verses of Zefania book number '" + number + "', which " +
                             std::string(TranslationCode(builder_.Id())) + " does not have");
       }
-    } else if (EqualNoCase(name, "CHAPTER")) {
+    } else if (AsciiEqualNoCase(name, "CHAPTER")) {
       chapter_ = Number(Attribute(attributes, "cnumber"));
-    } else if (EqualNoCase(name, "VERS")) {
+    } else if (AsciiEqualNoCase(name, "VERS")) {
       open_ = book_ >= 0;
       verse_ = Number(Attribute(attributes, "vnumber"));
-    } else if (EqualNoCase(name, "NOTE")) {
+    } else if (AsciiEqualNoCase(name, "NOTE")) {
       skipDepth_ = 1;
-    } else if (open_ && EqualNoCase(name, "BR")) {
+    } else if (open_ && AsciiEqualNoCase(name, "BR")) {
       text_.Separate();
     }
   }
@@ -197,10 +189,10 @@ class ZefaniaCollector final : public CXmlVerseCollector {
       --skipDepth_;
       return;
     }
-    if (EqualNoCase(name, "VERS") && open_) {
+    if (AsciiEqualNoCase(name, "VERS") && open_) {
       open_ = false;
       builder_.AddVerse(book_, chapter_, verse_, text_.Take());
-    } else if (EqualNoCase(name, "BIBLEBOOK")) {
+    } else if (AsciiEqualNoCase(name, "BIBLEBOOK")) {
       book_ = -1;
     }
   }
