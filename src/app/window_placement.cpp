@@ -10,7 +10,6 @@ CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeigh
   const std::array<std::pair<std::string_view, int*>, 4> keys = {{
       {"Left", &r.left}, {"Top", &r.top}, {"Width", &r.width}, {"Height", &r.height}}};
   const std::array<int, 4> fallback = {defaults.left, defaults.top, defaults.width, defaults.height};
-  bool usedDefaults = false;
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const auto stored = GetProfileSetting(profile, kPlacementSection, keys[i].first);
     if (stored) {
@@ -18,17 +17,16 @@ CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeigh
     } else {
       *keys[i].second = fallback[i];
       profile.WriteProfileInt(kPlacementSection, keys[i].first, fallback[i]);
-      usedDefaults = true;
     }
   }
-  if (!usedDefaults) {
-    // Overlap test in 64 bits: stored numbers may be anything.
-    const long long right = static_cast<long long>(r.left) + r.width;
-    const long long bottom = static_cast<long long>(r.top) + r.height;
-    const bool overlaps = r.left < screenWidth - 10 && right > 0 && r.top < screenHeight - 10 &&
-                          bottom > 0 && r.width > 0 && r.height > 0;
-    if (!overlaps) r = defaults;
-  }
+  // Whether or not some keys were missing, a window that would lie wholly off
+  // the screen (or have no size) is never shown there: nobody could reach it.
+  // Overlap test in 64 bits: stored numbers may be anything.
+  const long long right = static_cast<long long>(r.left) + r.width;
+  const long long bottom = static_cast<long long>(r.top) + r.height;
+  const bool overlaps = r.left < screenWidth - 10 && right > 0 && r.top < screenHeight - 10 &&
+                        bottom > 0 && r.width > 0 && r.height > 0;
+  if (!overlaps) r = defaults;
   return r;
 }
 

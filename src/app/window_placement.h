@@ -25,8 +25,8 @@ enum class CStoredShow { Normal = 0, Maximized = 0x01000000, Minimized = 0x20000
 enum class CShowCommand { AsStarted, Restore, Maximized, Minimized };
 
 // Reads "Left", "Top", "Width", "Height" in that order, writing the default of
-// each missing key. With all four stored, a rectangle that does not overlap
-// (0, 0, screenWidth - 10, screenHeight - 10) becomes the defaults.
+// each missing key. A rectangle that does not overlap
+// (0, 0, screenWidth - 10, screenHeight - 10), or has no size, becomes the defaults.
 CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeight);
 
 // Reads "Style" (65535 = never saved).

@@ -16,18 +16,22 @@ TEST_F(PlacementTest, FirstRunWritesTheDefaultsAtOnce) {
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::AsStarted);
 }
 
-TEST_F(PlacementTest, OffScreenFallsBackOnlyWhenAllFourKeysAreStored) {
+TEST_F(PlacementTest, OffScreenFallsBackToTheDefaults) {
   WriteFile("[Main Window State]\nLeft=5000\nTop=10\nWidth=400\nHeight=300\n");
   CProfile profile(path_);
   EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
   // Nothing was missing, so nothing is written back.
   EXPECT_EQ(ReadFile(), "[Main Window State]\nLeft=5000\nTop=10\nWidth=400\nHeight=300\n");
 
-  // With one key missing the stored numbers are taken as they are.
+  // A missing key takes its default and is written, and the window still
+  // never opens off the screen.
   WriteFile("[Main Window State]\nLeft=5000\nTop=10\nWidth=400\n");
   CProfile partial(path_);
-  EXPECT_EQ(LoadPlacement(partial, 1024, 768), (CPlacementRect{5000, 10, 400, 462}));
+  EXPECT_EQ(LoadPlacement(partial, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
   EXPECT_EQ(partial.GetProfileInt("Main Window State", "Height", 0), 462);
+  WriteFile("[Main Window State]\nLeft=300\nWidth=400\n");
+  CProfile onScreen(path_);
+  EXPECT_EQ(LoadPlacement(onScreen, 1024, 768), (CPlacementRect{300, 50, 400, 462}));
 
   // The edge: a window must overlap (0, 0, width - 10, height - 10); sums must not overflow.
   for (const auto& [stored, left] : {std::pair{"Left=1013\nTop=0\nWidth=100\nHeight=100\n", 1013},
