@@ -66,7 +66,7 @@ void CProfile::Parse(std::string_view text) {
     if (!line.empty() && line.front() == '[') {
       const std::size_t close = line.find(']');
       if (close != std::string_view::npos) {
-        sections_.push_back(Section{std::string(Trim(line.substr(1, close - 1))), {}});
+        sections_.push_back(Section{std::string(Trim(line.substr(1, close - 1))), std::string(raw), {}});
         continue;
       }
     }
@@ -139,7 +139,7 @@ bool CProfile::WriteProfileString(std::string_view section, std::string_view key
   }
   if (target == nullptr) {
     if (sections_.empty()) sections_.push_back(Section{});
-    sections_.push_back(Section{std::string(section), {}});
+    sections_.push_back(Section{std::string(section), "[" + std::string(section) + "]", {}});
     target = &sections_.back();
   }
   // A new key goes after the section's last entry, before trailing blank lines.
@@ -158,10 +158,10 @@ bool CProfile::WriteProfileInt(std::string_view section, std::string_view key, i
 std::string CProfile::Text() const {
   std::string out;
   for (const Section& s : sections_) {
-    if (!s.name.empty()) {
-      if (!out.empty() && out.back() != '\n') out += '\n';
-      out += '[' + s.name + "]\n";
-    }
+    // The header line goes back as it was read, with whatever followed the
+    // name; a "[]" section keeps its header, so its keys stay out of the
+    // section before it.
+    if (!s.header.empty()) out += s.header + '\n';
     for (const Line& line : s.lines) {
       out += line.key.empty() ? line.text : line.key + '=' + line.value;
       out += '\n';

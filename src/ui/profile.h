@@ -49,7 +49,8 @@ class CProfile {
     std::string value;
   };
   struct Section {
-    std::string name;   // empty for lines before the first section
+    std::string name;    // empty for lines before the first section
+    std::string header;  // the "[name]" line as read; empty for lines before the first section
     std::vector<Line> lines;
   };
   void Parse(std::string_view text);

@@ -63,6 +63,18 @@ TEST_F(ProfileTest, KeepsForeignSectionsKeysCommentsAndOrder) {
             "x=y\n");
 }
 
+TEST_F(ProfileTest, SectionHeadersGoBackAsWrittenSoNoKeyChangesSection) {
+  // A header with a remark after it, and a section without a name: rewriting
+  // the file must neither drop the remark nor fold "stray" into [Other].
+  WriteFile("[Other]  ; by hand\nx=y\n[]\nstray=1\n");
+  CProfile profile(path_);
+  EXPECT_TRUE(profile.WriteProfileInt("Skrybon", "Font height", -10));
+  EXPECT_EQ(ReadFile(), "[Other]  ; by hand\nx=y\n[]\nstray=1\n[Skrybon]\nFont height=-10\n");
+  const CProfile again(path_);
+  EXPECT_EQ(again.GetProfileString("Other", "x"), "y");
+  EXPECT_EQ(again.GetProfileString("Other", "stray", "none"), "none");
+}
+
 TEST_F(ProfileTest, IntegersReadLikeTheWindowsCalls) {
   WriteFile(
       "[S]\nplain=42\nsigned=-7\nplus=+5\ntrailing=12px\ntext=abc\nempty=\n"
