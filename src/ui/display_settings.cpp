@@ -1,5 +1,6 @@
 #include "ui/display_settings.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -58,7 +59,10 @@ CDisplaySettings CDisplaySettings::Defaults(const CSystemColors& system) {
 CDisplaySettings CDisplaySettings::Load(const CProfile& profile, const CSystemColors& system) {
   const CDisplaySettings d = Defaults(system);
   CDisplaySettings s = d;
-  s.font.height = ReadInt(profile, kFontHeight, d.font.height);
+  // An edited or damaged profile must not ask for a font of millions of
+  // pixels (nor one whose magnitude does not fit an int).
+  s.font.height = std::clamp(ReadInt(profile, kFontHeight, d.font.height), -CLogFont::kMaxHeight,
+                             CLogFont::kMaxHeight);
   s.font.charSet = ReadByte(profile, kCharacterSet, d.font.charSet);
   const std::string face = profile.GetProfileString(kDisplaySection, kFaceName, "");
   SetFaceName(s.font, face.empty() ? d.font.faceName : face);

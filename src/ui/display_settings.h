@@ -23,6 +23,8 @@ constexpr int BlueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
 // A logical-font record. The face name holds at most kMaxFaceName bytes.
 struct CLogFont {
   static constexpr std::size_t kMaxFaceName = 31;
+  // The largest character height a stored profile may ask for, in pixels.
+  static constexpr int kMaxHeight = 1000;
   std::int32_t height = 0;  // negative: character height in pixels
   std::int32_t width = 0;
   std::int32_t escapement = 0;
@@ -69,7 +71,8 @@ struct CDisplaySettings {
 
   // The defaults of an empty profile: "System", height -10, character set 238...
   static CDisplaySettings Defaults(const CSystemColors& system);
-  // Reads section "Skrybon"; each missing key (or stored 65535) takes its default.
+  // Reads section "Skrybon"; each missing key (or stored 65535) takes its
+  // default. A font height beyond kMaxHeight either way is taken as kMaxHeight.
   static CDisplaySettings Load(const CProfile& profile, const CSystemColors& system);
   // Writes the twelve stored keys in their fixed order.
   void Save(CProfile& profile) const;

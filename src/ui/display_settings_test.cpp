@@ -59,6 +59,15 @@ TEST_F(DisplaySettingsTest, StoredValuesOneByteFieldsAndThe65535Rule) {
   EXPECT_EQ(s.colors.numbers, Rgb(255, 0, 0));
 }
 
+TEST_F(DisplaySettingsTest, AbsurdFontHeightsAreHeldToTheLargestSaneOne) {
+  WriteFile("[Skrybon]\nFont height=-2147483648\n");
+  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, -CLogFont::kMaxHeight);
+  WriteFile("[Skrybon]\nFont height=99999999\n");
+  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, CLogFont::kMaxHeight);
+  WriteFile("[Skrybon]\nFont height=-1000\n");
+  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, -1000);
+}
+
 TEST_F(DisplaySettingsTest, UnstoredFontFieldsLastOneRunAndLongFaceNamesAreCut) {
   CProfile profile(path_);
   CDisplaySettings s = CDisplaySettings::Defaults(kSystem);
