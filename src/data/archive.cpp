@@ -65,10 +65,6 @@ void ArchiveWriter::WriteCount(std::uint32_t count) {
   }
 }
 
-void ArchiveWriter::WriteBytes(std::span<const std::uint8_t> data) {
-  bytes_.insert(bytes_.end(), data.begin(), data.end());
-}
-
 void ArchiveWriter::WriteText(const std::string& text) {
   bytes_.insert(bytes_.end(), text.begin(), text.end());
 }
@@ -94,9 +90,9 @@ bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data)
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    out.flush();
+    // Closing flushes; a failure there (a full disk) must not pass for success.
+    out.close();
     if (!out) {
-      out.close();
       std::remove(temporary.c_str());
       return false;
     }

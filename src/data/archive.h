@@ -31,7 +31,6 @@ class ArchiveReader {
   std::span<const std::uint8_t> ReadBytes(std::size_t n);
 
   std::size_t Remaining() const { return bytes_.size() - pos_; }
-  std::size_t Position() const { return pos_; }
 
  private:
   void Need(std::size_t n) const;
@@ -46,10 +45,8 @@ class ArchiveWriter {
   void WriteDword(std::uint32_t v);
   // The count in its short form below 0xFFFF, otherwise the escaped long form.
   void WriteCount(std::uint32_t count);
-  void WriteBytes(std::span<const std::uint8_t> data);
   void WriteText(const std::string& text);
 
-  const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
   std::vector<std::uint8_t> Take() { return std::move(bytes_); }
 
  private:
