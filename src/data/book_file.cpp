@@ -91,22 +91,22 @@ std::optional<std::string> LoadChapterText(const CTranslationIndex& index, const
                                            std::string_view bookFolder, int book, int chapter,
                                            std::vector<std::string>& lines) {
   const std::string path = BookFilePath(bookFolder, index.Id(), book);
-  const std::string message = MissingBookFileMessage(path, bookFolder, index.Id(), book);
+  const auto message = [&] { return MissingBookFileMessage(path, bookFolder, index.Id(), book); };
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(mainFolder + "/" + path, bytes)) return message;
+  if (!ReadWholeFile(mainFolder + "/" + path, bytes)) return message();
   const auto range = index.GetChapterEntryRange(book, chapter);
   const int first = range.first;
   const int last = range.second;
-  if (first > last) return message;
+  if (first > last) return message();
   std::vector<std::string> chapterLines;
   chapterLines.reserve(static_cast<std::size_t>(last - first + 1));
   try {
     const std::size_t count = ForEachString(bytes, [&](std::size_t k, std::string_view text) {
       if (static_cast<int>(k) >= first && static_cast<int>(k) <= last) chapterLines.emplace_back(text);
     });
-    if (count <= static_cast<std::size_t>(last)) return message;
+    if (count <= static_cast<std::size_t>(last)) return message();
   } catch (const DataFormatError&) {
-    return message;
+    return message();
   }
   lines = std::move(chapterLines);
   return std::nullopt;

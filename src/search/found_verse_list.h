@@ -33,7 +33,6 @@ class CFoundVerseList {
 
   // The search words in screen order (n = 0 is word 1), trimmed, case as typed.
   const std::string& GetWord(int n) const { return words_[static_cast<std::size_t>(n)]; }
-  const std::array<std::string, kWordCount>& GetWords() const { return words_; }
   void SetWords(const std::array<std::string, kWordCount>& words) { words_ = words; }
 
  private:

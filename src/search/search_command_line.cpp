@@ -7,11 +7,12 @@
 namespace skrybon {
 namespace {
 
+// The operator whose combo text, without its blanks, is the argument.
 std::optional<SearchOperator> ParseOperator(const std::string& text) {
   const std::string trimmed = TrimWhiteSpace(text);
-  if (trimmed == "LUB") return SearchOperator::Or;
-  if (trimmed == "I") return SearchOperator::And;
-  if (trimmed == "NIE") return SearchOperator::AndNot;
+  for (const SearchOperator op : {SearchOperator::Or, SearchOperator::And, SearchOperator::AndNot}) {
+    if (trimmed == TrimWhiteSpace(OperatorText(op))) return op;
+  }
   return std::nullopt;
 }
 
