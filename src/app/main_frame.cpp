@@ -298,24 +298,22 @@ void CMainFrame::CreateDockBars() {
   addDockWidget(Qt::BottomDockWidgetArea, foundVersesDock_);
 }
 
-void CMainFrame::SetNavigationBar(QWidget* bar, ICommandTarget* router) {
+void CMainFrame::SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router) {
   if (bar != nullptr) {
-    QWidget* old = navigationDock_->widget();
-    navigationDock_->setWidget(bar);
+    QWidget* old = dock->widget();
+    dock->setWidget(bar);
     if (old != nullptr && old != bar) old->deleteLater();
   }
-  navigationRouter_ = router;
+  routerSlot = router;
   RefreshCommandStates();
 }
 
+void CMainFrame::SetNavigationBar(QWidget* bar, ICommandTarget* router) {
+  SetBar(navigationDock_, bar, navigationRouter_, router);
+}
+
 void CMainFrame::SetFoundVersesBar(QWidget* bar, ICommandTarget* router) {
-  if (bar != nullptr) {
-    QWidget* old = foundVersesDock_->widget();
-    foundVersesDock_->setWidget(bar);
-    if (old != nullptr && old != bar) old->deleteLater();
-  }
-  foundVersesRouter_ = router;
-  RefreshCommandStates();
+  SetBar(foundVersesDock_, bar, foundVersesRouter_, router);
 }
 
 QMdiSubWindow* CMainFrame::ActiveReadingWindow() const { return mdi_->currentSubWindow(); }
@@ -350,8 +348,10 @@ std::vector<ICommandTarget*> CMainFrame::Chain() {
   return chain;
 }
 
-bool CMainFrame::UpdateCommand(int id, CCmdUI& ui) {
-  for (ICommandTarget* target : Chain())
+bool CMainFrame::UpdateCommand(int id, CCmdUI& ui) { return UpdateCommandIn(Chain(), id, ui); }
+
+bool CMainFrame::UpdateCommandIn(const std::vector<ICommandTarget*>& chain, int id, CCmdUI& ui) {
+  for (ICommandTarget* target : chain)
     if (target->OnUpdateCommand(id, ui)) return true;
   ui.Enable(false);
   return false;
@@ -381,9 +381,11 @@ void CMainFrame::RefreshCommandStates() {
   if (refreshing_) return;
   refreshing_ = true;
   UpdateMenuBar();
+  // Asking a target for a command's state changes no target, so one chain serves every command.
+  const std::vector<ICommandTarget*> chain = Chain();
   for (const auto& [id, main] : mainActions_) {
     CCmdUI ui;
-    const bool enabled = UpdateCommand(id, ui) && ui.IsEnabled();
+    const bool enabled = UpdateCommandIn(chain, id, ui) && ui.IsEnabled();
     const auto [first, last] = actions_.equal_range(id);
     for (auto it = first; it != last; ++it) {
       QAction* a = it->second;
@@ -392,7 +394,7 @@ void CMainFrame::RefreshCommandStates() {
       if (a->isCheckable() && a->isChecked() != ui.IsChecked()) a->setChecked(ui.IsChecked());
     }
   }
-  if (statusPanes_ != nullptr) statusPanes_->Update();
+  if (statusPanes_ != nullptr) statusPanes_->UpdateTitle();
   refreshing_ = false;
 }
 

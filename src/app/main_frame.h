@@ -164,6 +164,8 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void TileWindows(bool sideBySide);
   void ArrangeIcons();
   std::vector<ICommandTarget*> Chain();
+  static bool UpdateCommandIn(const std::vector<ICommandTarget*>& chain, int id, CCmdUI& ui);
+  void SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router);
   void SaveOnClose();
   void RememberNormalRect();
   QMenu* NewMenu(const QString& title);

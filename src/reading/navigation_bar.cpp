@@ -310,7 +310,7 @@ void CNavigationBar::SetVersePosition(int verse) {
   verseBox_->setValue(std::clamp(verse, verseBox_->minimum(), verseBox_->maximum()));
 }
 
-bool CNavigationBar::OwnUpdate(int id, CCmdUI& ui) {
+bool CNavigationBar::OnUpdateCommand(int id, CCmdUI& ui) {
   const bool active = activeWindow_() != nullptr;
   switch (id) {
     case ID_OPEN_PLACE: case ID_NEXT_CHAPTER: case ID_PREV_CHAPTER: case ID_NEXT_BOOK: case ID_PREV_BOOK:
@@ -322,7 +322,7 @@ bool CNavigationBar::OwnUpdate(int id, CCmdUI& ui) {
   }
 }
 
-bool CNavigationBar::OwnCommand(int id) {
+bool CNavigationBar::OnCommand(int id) {
   if (const std::optional<StepCommand> step = StepOf(id)) {
     OnStep(*step);
     return true;
@@ -334,18 +334,6 @@ bool CNavigationBar::OwnCommand(int id) {
     case ID_GOTO_VERSE: FocusVerseBox(); return true;
     default: return false;
   }
-}
-
-bool CNavigationBar::OnUpdateCommand(int id, CCmdUI& ui) {
-  const bool own = OwnUpdate(id, ui);
-  const bool found = foundVerses_ != nullptr && foundVerses_->OnUpdateCommand(id, ui);
-  return own || found;
-}
-
-bool CNavigationBar::OnCommand(int id) {
-  const bool own = OwnCommand(id);
-  const bool found = foundVerses_ != nullptr && foundVerses_->OnCommand(id);
-  return own || found;
 }
 
 bool CNavigationBar::eventFilter(QObject* watched, QEvent* event) {

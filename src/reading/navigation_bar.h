@@ -4,8 +4,7 @@
 // shows the active window's place and tells that window which place to show;
 // it owns the commands Open and next/previous chapter and book, and the
 // commands that put the focus into its boxes. With no active reading window
-// everything is disabled. As the first command target of the frame it also
-// offers every command to the found-verses bar.
+// everything is disabled. The frame offers it every command first.
 #pragma once
 
 #include <QPointer>
@@ -42,9 +41,6 @@ class CNavigationBar : public QWidget, public ICommandTarget {
   // makes it the first command target and keeps it in step with the frame's
   // active reading window.
   static CNavigationBar* Install(CMainFrame& frame);
-
-  // The found-verses bar's handlers, offered every command after the bar's own.
-  void SetFoundVersesTarget(ICommandTarget* target) { foundVerses_ = target; }
 
   // Brings every control up to date from the active reading window.
   void Refresh();
@@ -87,8 +83,6 @@ class CNavigationBar : public QWidget, public ICommandTarget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool OwnUpdate(int id, CCmdUI& ui);
-  bool OwnCommand(int id);
   bool HandleKey(QObject* watched, QKeyEvent* key);
   bool HandleTabInOpenList(QKeyEvent* key);
   void StepBook(int delta);
@@ -98,7 +92,6 @@ class CNavigationBar : public QWidget, public ICommandTarget {
 
   const CScriptureData& data_;
   ActiveWindowFn activeWindow_;
-  ICommandTarget* foundVerses_ = nullptr;
   std::optional<TranslationId> listed_;
 
   CBookCombo* bookBox_ = nullptr;

@@ -66,6 +66,23 @@ class NavigationFrameTest : public QObject {
     QVERIFY(!Enabled(ID_NEXT_BOOK));
   }
 
+  void closingWindowsByTheirOwnCloseKeepsTheBarInStep() {
+    // The title bar's close button and Ctrl+F4 close the window itself, not
+    // through the frame's command.
+    QVERIFY(frame_->ExecuteCommand(ID_FILE_NEW_BT));
+    QVERIFY(frame_->ExecuteCommand(ID_FILE_NEW_BG));
+    QCOMPARE(Bar()->BookBox()->count(), 66);
+    QVERIFY(Active()->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_COMPARE(Bar()->BookBox()->count(), 73);  // the BT window took over
+    QVERIFY(Bar()->BookBox()->isEnabled());
+    QVERIFY(Active()->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTRY_VERIFY(frame_->MdiArea()->subWindowList().isEmpty());
+    QTRY_VERIFY(!Bar()->BookBox()->isEnabled());
+    QVERIFY(!Bar()->OpenButton()->isEnabled());
+  }
+
   void stepKeysReachTheBarFromTheVerseListAndFromItsFields() {
     QVERIFY(frame_->ExecuteCommand(ID_FILE_NEW_BG));
     CChildFrame* window = Active();

@@ -333,6 +333,10 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     check();
     QVERIFY(list.GetItemHeight(0) > tallBefore);
     QCOMPARE(list.GetTopIndex(), 60);  // the verse at the top stays there
+    const int narrowHeight = list.GetItemHeight(0);
+    window->resize(330, 800);  // taller only: the same lines
+    check();
+    QCOMPARE(list.GetItemHeight(0), narrowHeight);
   }
 
  private:

@@ -310,6 +310,9 @@ void CVerseListBox::keyPressEvent(QKeyEvent* event) {
 
 void CVerseListBox::resizeEvent(QResizeEvent* event) {
   QListView::resizeEvent(event);
+  // The heights depend on the text width only: a window made just taller or
+  // shorter keeps every layout.
+  if (GetCount() > 0 && model_->At(0).layoutRight == TextRight()) return;
   MeasureAllItems();
 }
 

@@ -102,8 +102,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   scroller_ = new CCreditsScroller(this);
   scroller_->setObjectName(QStringLiteral("credits%1").arg(IDC_CREDITS));
   scroller_->setFixedSize(330, 60);
-  scroller_->SetPictureSource([this](const QString& name) {
-    return name == QStringLiteral("170") ? AboutPicture(32, devicePixelRatioF()) : QPixmap();
+  // Drawn once: the scroller asks for the picture's height at every step.
+  const QPixmap credits = AboutPicture(32, devicePixelRatioF());
+  scroller_->SetPictureSource([credits](const QString& name) {
+    return name == QStringLiteral("170") ? credits : QPixmap();
   });
 
   auto* texts = new QVBoxLayout;

@@ -79,10 +79,12 @@ void CStatusPanes::Update() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  SetPane(title_, titleSource_ ? titleSource_() : QString(), true);
+  UpdateTitle();
   SetPane(date_, FormatDate(local), false);
   SetPane(time_, FormatTime(local), false);
 }
+
+void CStatusPanes::UpdateTitle() { SetPane(title_, titleSource_ ? titleSource_() : QString(), true); }
 
 void CStatusPanes::SetPanesVisible(bool visible) {
   title_->setVisible(visible);

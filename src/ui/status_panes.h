@@ -24,6 +24,8 @@ class CStatusPanes : public QObject {
   CStatusPanes(QStatusBar* bar, std::function<QString()> title);
 
   void Update();
+  // The title pane alone (the date and time follow the clock).
+  void UpdateTitle();
 
   QLabel* TitlePane() const { return title_; }
   QLabel* DatePane() const { return date_; }
