@@ -47,11 +47,23 @@ std::string CProfile::DefaultPath(std::string_view programName) {
   return (folder / (std::string(programName) + ".ini")).string();
 }
 
-void CProfile::Reload() {
-  sections_.clear();
+namespace {
+
+// The file's bytes, or nullopt when it cannot be read.
+std::optional<std::string> ReadProfileFile(const std::string& path) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(path_, bytes)) return;
-  Parse(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!ReadWholeFile(path, bytes)) return std::nullopt;
+  return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+void CProfile::Reload() { Load(ReadProfileFile(path_)); }
+
+void CProfile::Load(std::optional<std::string> text) {
+  sections_.clear();
+  seen_ = std::move(text);
+  if (seen_) Parse(*seen_);
 }
 
 void CProfile::Parse(std::string_view text) {
@@ -120,6 +132,9 @@ int CProfile::GetProfileInt(std::string_view section, std::string_view key, int 
 
 bool CProfile::WriteProfileString(std::string_view section, std::string_view key,
                                   std::string_view value) {
+  // Another copy of the program may have written the file since we last saw
+  // it; the write changes one key of the file as it is now, not of an old copy.
+  if (auto current = ReadProfileFile(path_); current != seen_) Load(std::move(current));
   // Line breaks would split the entry; the file keeps one line per key.
   std::string clean(value);
   for (char& c : clean)
@@ -170,9 +185,13 @@ std::string CProfile::Text() const {
   return out;
 }
 
-bool CProfile::Save() const {
-  const std::string text = Text();
-  return WriteWholeFile(path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+bool CProfile::Save() {
+  std::string text = Text();
+  if (!WriteWholeFile(path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()))) {
+    return false;
+  }
+  seen_ = std::move(text);
+  return true;
 }
 
 std::optional<int> GetProfileSetting(const CProfile& profile, std::string_view section,

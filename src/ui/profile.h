@@ -3,8 +3,10 @@
 // Windows profile calls: names match without regard to case, integers are
 // decimal text, a write goes to the file at once (the whole file, through a
 // temporary and a rename). Unknown sections, keys, comments and their order
-// are kept. A damaged file never fails a read; a file that cannot be written
-// only makes the write answer false.
+// are kept. A write starts from the file as it is then, so that keys another
+// copy of the program wrote meanwhile stay. A damaged file never fails a read;
+// a file that cannot be written only makes the write answer false (the value
+// is still kept for this run).
 #pragma once
 
 #include <optional>
@@ -53,12 +55,14 @@ class CProfile {
     std::string header;  // the "[name]" line as read; empty for lines before the first section
     std::vector<Line> lines;
   };
+  void Load(std::optional<std::string> text);
   void Parse(std::string_view text);
   const Line* Find(std::string_view section, std::string_view key) const;
-  bool Save() const;
+  bool Save();
 
   std::string path_;
   std::vector<Section> sections_;
+  std::optional<std::string> seen_;  // the file as last read or written; nullopt: unreadable
 };
 
 // The profile rule for settings: an integer read with 65535 as the fallback,
