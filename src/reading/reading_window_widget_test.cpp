@@ -3,6 +3,7 @@
 // comparison windows, the minimum width, keys and the verse list's layout.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
@@ -298,6 +299,19 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
     QCOMPARE(window->GetSelectedVerses(), (std::vector<int>{1, 2}));
     QCOMPARE(window->windowTitle(), Title("1 Moj. 1:2-3 (BG)"));
+  }
+
+  void theListCopiesNothingOfItsOwn() {
+    // Copying is the program's command; with nothing selected it is disabled
+    // and the key reaches the list, which must not copy its current verse.
+    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
+    CVerseListBox& list = window->GetVerseList();
+    list.setCurrentIndex(list.model()->index(2, 0));
+    list.clearSelection();
+    QVERIFY(window->GetSelectedVerses().empty());
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
   }
 
   void itemsAreAsHighAsTheirLinesAndBrokenLinesReachTheRightEdge() {

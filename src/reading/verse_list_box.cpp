@@ -296,6 +296,12 @@ bool CVerseListBox::event(QEvent* event) {
 }
 
 void CVerseListBox::keyPressEvent(QKeyEvent* event) {
+  // The list would copy its current item's text; copying is the program's
+  // command, which reaches here only while it is disabled.
+  if (event->matches(QKeySequence::Copy)) {
+    event->ignore();
+    return;
+  }
   const QString text = event->text();
   const bool command = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
   if (!command && !text.isEmpty() && text.at(0) >= QChar(' ') && text.at(0) != QChar(0x7F)) {
