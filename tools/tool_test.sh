@@ -57,19 +57,16 @@ expect_rc 1 "import of nothing" "$tool" import --translation bg --format tsv --o
 [[ ! -e "$work/none/bg.idx" ]] || fail "an empty import writes nothing"
 expect_rc 1 "import of a missing file" "$tool" import --translation bg --format tsv --out "$work/x" "$work/nope.tsv"
 
-# XML input when this build reads XML.
+# XML input: notes are left out, entities decoded.
 cat >"$work/in.xml" <<'XML'
 <?xml version="1.0" encoding="UTF-8"?>
 <osis><osisText><div type="book" osisID="John">
 <verse osisID="John.3.16">Albowiem tak Bóg <note>przypis</note>umiłował &amp; dał</verse>
 </div></osisText></osis>
 XML
-if "$tool" import --translation bg --format osis --out "$work/xml" "$work/in.xml" >/dev/null 2>"$work/err"; then
-  "$tool" show --data "$work/xml" --translation bg "Jan 3:16" >"$work/out"
-  grep -q '^16\. Albowiem tak Bóg umiłował & dał' "$work/out" || fail "OSIS verse text"
-elif ! grep -q 'without Qt Core' "$work/err"; then
-  fail "OSIS import: $(cat "$work/err")"
-fi
+expect_rc 0 "OSIS import" "$tool" import --translation bg --format osis --out "$work/xml" "$work/in.xml"
+expect_rc 0 "show OSIS import" "$tool" show --data "$work/xml" --translation bg "Jan 3:16"
+grep -q '^16\. Albowiem tak Bóg umiłował & dał' "$work/out" || fail "OSIS verse text"
 
 # Usage errors.
 expect_rc 2 "no command" "$tool"
