@@ -84,7 +84,15 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
   return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data) {
+bool WriteWholeFile(const std::string& requested, std::span<const std::uint8_t> data) {
+  // A file reached through a symbolic link is replaced where it lies, so
+  // that the link stays a link (a profile kept among a user's dotfiles).
+  std::error_code ec;
+  std::string path = requested;
+  if (std::filesystem::is_symlink(std::filesystem::symlink_status(requested, ec))) {
+    path = std::filesystem::weakly_canonical(requested, ec).string();
+    if (ec) return false;
+  }
   const std::string temporary = path + ".tmp~";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -97,7 +105,6 @@ bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data)
       return false;
     }
   }
-  std::error_code ec;
   std::filesystem::rename(temporary, path, ec);
   if (ec) {
     std::remove(temporary.c_str());

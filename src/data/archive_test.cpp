@@ -51,6 +51,17 @@ TEST(Archive, WholeFileWritesReplaceOrKeepTheOldFileNeverHalfOfIt) {
   EXPECT_EQ(read, Bytes("new"));
 
   EXPECT_FALSE(WriteWholeFile(folder.String() + "/no such folder/x.bin", Bytes("x")));
+
+  // A file reached through a link is rewritten in place; the link stays.
+  std::filesystem::create_directory(folder.Path() / "real");
+  const std::string target = (folder.Path() / "real" / "settings.ini").string();
+  ASSERT_TRUE(WriteWholeFile(target, Bytes("a=1")));
+  const std::string link = folder.String() + "/settings.ini";
+  std::filesystem::create_symlink(target, link);
+  ASSERT_TRUE(WriteWholeFile(link, Bytes("a=2")));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  ASSERT_TRUE(ReadWholeFile(target, read));
+  EXPECT_EQ(read, Bytes("a=2"));
   // A folder is not a data file.
   EXPECT_FALSE(ReadWholeFile(folder.String(), read));
 }
