@@ -187,6 +187,8 @@ void CNavigationBar::Refresh() {
     QStringList names;
     for (int b = 0; b < BookCount(id); ++b) names << ToQString(BookFullName(id, b));
     bookBox_->SetBookNames(names);
+    // The Open button shows the listed translation's icon.
+    openButton_->SetIcon(TranslationIcon(id), 20, 20);
   }
   const int book = window->GetCurrentBook();
   bookBox_->SelectBook(book);
@@ -198,7 +200,6 @@ void CNavigationBar::Refresh() {
   SetRangeAndValue(verseBox_, index.GetVerseCount(book, chapterBox_->value() - 1), window->GetCurrentVerse() + 1);
 
   openButton_->setEnabled(true);
-  openButton_->SetIcon(TranslationIcon(*listed_), 20, 20);
   openButton_->update();
   historyButton_->setEnabled(window->GetPlaceHistory().Size() > 1);
 }
