@@ -145,6 +145,10 @@ VerseIndex ReadVerseIndex(std::span<const std::uint8_t> bytes, int expectedBooks
     auto& book = books[b];
     const std::uint32_t chapterCount = ReadBoundedCount(in, 2);
     if (chapterCount == 0) throw DataFormatError(Cp("księga bez rozdziałów"));
+    // Every chapter holds a verse, so a count beyond the verses a book can
+    // have is damage; refusing it here keeps a small file from asking for
+    // millions of chapter lists.
+    if (chapterCount > kMaxVersesPerBook) throw DataFormatError(Cp("za dużo rozdziałów w księdze"));
     book.resize(chapterCount);
     std::size_t versesInBook = 0;
     for (std::size_t c = 0; c < book.size(); ++c) {

@@ -86,6 +86,17 @@ TEST(VerseIndexFile, RejectsDamagedFilesWithoutReadingPastThem) {
   // A count of four billion is refused before anything is allocated.
   rejects({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, 1);
   rejects({0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00, 'C', 'O', 'b', 'A', 'r', 'r', 'a', 'y', 0x00, 0x00});
+
+  // More chapters than a book can have verses: refused at the count, before
+  // a list is made for each of them.
+  Bytes manyChapters = Concat({Bytes(kOneBookExample.begin(), kOneBookExample.begin() + 16),
+                               {0xFF, 0xFF, 0x71, 0x11, 0x01, 0x00}, Bytes(2 * 0x11171, 0x00)});
+  try {
+    ReadVerseIndex(manyChapters, 1);
+    ADD_FAILURE() << "accepted";
+  } catch (const DataFormatError& e) {
+    EXPECT_EQ(e.what(), Cp("za dużo rozdziałów w księdze"));
+  }
 }
 
 class TranslationIndexQueries : public ::testing::Test {
