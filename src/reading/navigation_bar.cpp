@@ -87,24 +87,21 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
   bookSpin_->SetOnStep([this](int delta) { StepBook(delta); });
   layout->addWidget(bookSpin_);
 
-  layout->addSpacing(4);
-  layout->addWidget(NewLabel(QStringLiteral("Rozdział:  "), this));
-  chapterBox_ = new CPlaceSpinBox(this);
-  chapterBox_->setAccessibleName(QStringLiteral("Rozdział"));
-  SetTips(chapterBox_, QStringLiteral("Zmienia rozdział"));
-  SetTips(chapterBox_->Edit(), QStringLiteral("Rozdział"));
-  chapterBox_->SetOnStep([this] { UpdateVerseRange(); });
-  layout->addWidget(chapterBox_);
-
-  layout->addSpacing(4);
-  layout->addWidget(NewLabel(QStringLiteral("Werset:  "), this));
-  verseBox_ = new CPlaceSpinBox(this);
-  verseBox_->setAccessibleName(QStringLiteral("Werset"));
-  SetTips(verseBox_, QStringLiteral("Zmienia werset"));
-  SetTips(verseBox_->Edit(), QStringLiteral("Werset"));
-  layout->addWidget(verseBox_);
-  for (CPlaceSpinBox* box : {chapterBox_, verseBox_})
+  // A labelled number box: the field's tip names it, the arrows' tip says what they change.
+  const auto addPlaceBox = [this, layout](const QString& name, const QString& arrowsTip) {
+    layout->addSpacing(4);
+    layout->addWidget(NewLabel(name + QStringLiteral(":  "), this));
+    auto* box = new CPlaceSpinBox(this);
+    box->setAccessibleName(name);
+    SetTips(box, arrowsTip);
+    SetTips(box->Edit(), name);
     box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 28);
+    layout->addWidget(box);
+    return box;
+  };
+  chapterBox_ = addPlaceBox(QStringLiteral("Rozdział"), QStringLiteral("Zmienia rozdział"));
+  chapterBox_->SetOnStep([this] { UpdateVerseRange(); });
+  verseBox_ = addPlaceBox(QStringLiteral("Werset"), QStringLiteral("Zmienia werset"));
 
   layout->addSpacing(6);
   openButton_ = new CFlatBtn(QStringLiteral("&Otwórz"), this);
