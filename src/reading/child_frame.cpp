@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeySequence>
+#include <QItemSelectionModel>
 #include <QMenu>
 
 #include "data/codepage.h"
@@ -117,7 +118,8 @@ CSelectedVerses CChildFrame::GetSelection() const {
   return selection;
 }
 
-bool CChildFrame::HasSelection() const { return !GetSelectedVerses().empty(); }
+// Asked for three commands at every refresh of the command states: no list of the selected rows is built.
+bool CChildFrame::HasSelection() const { return list_->selectionModel()->hasSelection(); }
 
 void CChildFrame::UpdateSelectionTitle() {
   const std::vector<int> verses = GetSelectedVerses();
