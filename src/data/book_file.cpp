@@ -31,6 +31,9 @@ std::size_t ForEachString(std::span<const std::uint8_t> bytes,
   const std::uint32_t count = in.ReadCount();
   // Every string takes at least its one-byte length.
   if (count > in.Remaining()) throw DataFormatError(Cp("plik kończy się przedwcześnie"));
+  // Readers keep a few words per string; a small file of empty strings must
+  // not make them ask for gigabytes.
+  if (count > kMaxBookFileVerses) throw DataFormatError(Cp("za dużo wersetów w pliku"));
   std::string scratch;
   for (std::uint32_t k = 0; k < count; ++k) {
     bool utf16 = false;

@@ -16,6 +16,10 @@ namespace skrybon {
 
 class CTranslationIndex;
 
+// Verses are addressed by 16-bit entry numbers, so a book file holds at most
+// this many; a file that claims more is damaged.
+constexpr std::size_t kMaxBookFileVerses = 0x10000;
+
 // Calls visit(k, text) for every string of a serialised string array, in
 // order, without copying plain strings (UTF-16 strings are converted to
 // Windows-1250 in a scratch buffer; the view lives until the next call).

@@ -43,6 +43,12 @@ TEST(BookFile, DamagedArraysAreRejected) {
   EXPECT_THROW(ReadStringArray(Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x61}), DataFormatError);
   EXPECT_THROW(ReadStringArray(Bytes{0x01, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), DataFormatError);
   EXPECT_THROW(ReadStringArray(Bytes{0x01, 0x00, 0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0xFF, 0x01}), DataFormatError);
+
+  // No entry number reaches past 65536 verses; a file claiming more is damaged.
+  EXPECT_EQ(ReadStringArray(WriteStringArray(std::vector<std::string>(kMaxBookFileVerses))).size(),
+            kMaxBookFileVerses);
+  EXPECT_THROW(ReadStringArray(WriteStringArray(std::vector<std::string>(kMaxBookFileVerses + 1))),
+               DataFormatError);
 }
 
 class ChapterLoading : public ::testing::Test {
