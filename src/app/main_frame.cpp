@@ -519,7 +519,7 @@ void CMainFrame::ArrangeIcons() {
 void CMainFrame::OnSubWindowActivated() {
   UpdateMenuBar();
   QMdiSubWindow* current = mdi_->currentSubWindow();
-  if (current != lastActive_.data() || (current == nullptr && !lastActive_.isNull())) {
+  if (current != lastActive_.data()) {
     lastActive_ = current;
     emit activeReadingWindowChanged();
   }
