@@ -71,7 +71,10 @@ bool AliasMatches(std::string_view entry, std::string_view key) {
 
 void CTranslationIndex::SetAliasesFromText(std::string_view fileText) {
   aliases_.clear();
-  while (!fileText.empty()) {
+  // Lines beyond the last book name no book; they are not kept, so that a
+  // huge file of short lines cannot fill the memory with unused entries.
+  const auto books = static_cast<std::size_t>(BookCount(id_));
+  while (!fileText.empty() && aliases_.size() < books) {
     const auto end = fileText.find('\n');
     std::string_view line = fileText.substr(0, end);
     fileText = end == std::string_view::npos ? std::string_view{} : fileText.substr(end + 1);

@@ -96,6 +96,7 @@ TEST(ParseReferenceAliases, ExtraAliasLinesNeverNameABookBeyondTheLast) {
   bg.SetAliasesFromText(text);
   EXPECT_EQ(Parse(bg, "kcn").book, 65);
   EXPECT_EQ(Parse(bg, "kcs").book, -1);
+  EXPECT_EQ(bg.Aliases().size(), 66u);
 }
 
 TEST(ParseReferenceAliases, EmptyTableLeavesTheTextUntouched) {
