@@ -154,7 +154,9 @@ bool CProfile::WriteProfileString(std::string_view section, std::string_view key
   }
   if (target == nullptr) {
     if (sections_.empty()) sections_.push_back(Section{});
-    sections_.push_back(Section{std::string(section), "[" + std::string(section) + "]", {}});
+    std::string header = "[";
+    header.append(section).append("]");
+    sections_.push_back(Section{std::string(section), std::move(header), {}});
     target = &sections_.back();
   }
   // A new key goes after the section's last entry, before trailing blank lines.
