@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DSKRYBON_TESTS=OFF >/dev/null
-cmake --build build -j2
-build/tools/skrybon-tool demo --out demo-data
-cd demo-data && exec ../build/src/app/skrybon
+# The same compiler as the test build, so what the tests compile is what runs here.
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++ \
+  -DSKRYBON_TESTS=OFF >/dev/null
+cmake --build build-release -j2
+build-release/tools/skrybon-tool demo --out demo-data
+cd demo-data && exec ../build-release/src/app/skrybon
