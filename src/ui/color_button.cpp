@@ -1,5 +1,7 @@
 #include "ui/color_button.h"
 
+#include "ui/flat_button.h"
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
@@ -29,14 +31,7 @@ void CColorButton::paintEvent(QPaintEvent*) {
   const bool sunken = isDown() && hasFocus();
   const QColor light(255, 255, 255);
   const QColor dark(128, 128, 128);
-  const QColor topLeft = sunken ? dark : light;
-  const QColor bottomRight = sunken ? light : dark;
-  p.setPen(topLeft);
-  p.drawLine(r.topLeft(), r.topRight());
-  p.drawLine(r.topLeft(), r.bottomLeft());
-  p.setPen(bottomRight);
-  p.drawLine(r.bottomLeft(), r.bottomRight());
-  p.drawLine(r.topRight(), r.bottomRight());
+  DrawEdge(p, r, sunken ? dark : light, sunken ? light : dark);
 
   p.setPen(text_);
   p.drawText(r, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic, text());

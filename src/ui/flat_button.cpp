@@ -19,7 +19,9 @@ bool& HotFlag() {
   return hot;
 }
 
-void Edge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+}  // namespace
+
+void DrawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
   p.setPen(topLeft);
   p.drawLine(r.topLeft(), r.topRight());
   p.drawLine(r.topLeft(), r.bottomLeft());
@@ -27,8 +29,6 @@ void Edge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bott
   p.drawLine(r.bottomLeft(), r.bottomRight());
   p.drawLine(r.topRight(), r.bottomRight());
 }
-
-}  // namespace
 
 CFlatBtn::CFlatBtn(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent), timer_(new QTimer(this)) {
@@ -132,7 +132,7 @@ void CFlatBtn::paintEvent(QPaintEvent*) {
 
   if (showsHot_ && isEnabled() && !pressed_) {
     DrawIconAndCaption(p, r, captionColor);
-    Edge(p, r, highlight_, shadow_);
+    DrawEdge(p, r, highlight_, shadow_);
     return;
   }
   if (!isEnabled()) {
@@ -143,12 +143,12 @@ void CFlatBtn::paintEvent(QPaintEvent*) {
   QRect content = r;
   if (pressed_ && r.contains(mapFromGlobal(QCursor::pos()))) content.translate(1, 1);
   if (!flat_) {
-    Edge(p, r, selected ? darkShadow_ : highlight_, selected ? highlight_ : darkShadow_);
-    Edge(p, r.adjusted(1, 1, -1, -1), selected ? shadow_ : face_, selected ? face_ : shadow_);
+    DrawEdge(p, r, selected ? darkShadow_ : highlight_, selected ? highlight_ : darkShadow_);
+    DrawEdge(p, r.adjusted(1, 1, -1, -1), selected ? shadow_ : face_, selected ? face_ : shadow_);
   } else if (selected) {
-    Edge(p, r, shadow_, highlight_);
+    DrawEdge(p, r, shadow_, highlight_);
   } else {
-    Edge(p, r, face_, face_);
+    DrawEdge(p, r, face_, face_);
   }
   if (hasFocus()) {
     QStyleOptionFocusRect option;

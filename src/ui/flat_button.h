@@ -10,9 +10,15 @@
 #include <QIcon>
 #include <QPushButton>
 
+class QPainter;
+class QRect;
 class QTimer;
 
 namespace skrybon {
+
+// Draws a one-pixel 3-D edge just inside r: top and left in one colour, bottom
+// and right in the other (raised with a light top-left, sunken the other way).
+void DrawEdge(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
 
 class CFlatBtn : public QPushButton {
   Q_OBJECT
