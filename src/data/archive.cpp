@@ -84,33 +84,4 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
   return true;
 }
 
-bool WriteWholeFile(const std::string& requested, std::span<const std::uint8_t> data) {
-  // A file reached through a symbolic link is replaced where it lies, so
-  // that the link stays a link (a profile kept among a user's dotfiles).
-  std::error_code ec;
-  std::string path = requested;
-  if (std::filesystem::is_symlink(std::filesystem::symlink_status(requested, ec))) {
-    path = std::filesystem::weakly_canonical(requested, ec).string();
-    if (ec) return false;
-  }
-  const std::string temporary = path + ".tmp~";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    // Closing flushes; a failure there (a full disk) must not pass for success.
-    out.close();
-    if (!out) {
-      std::remove(temporary.c_str());
-      return false;
-    }
-  }
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
-}
-
 }  // namespace skrybon

@@ -56,9 +56,5 @@ class ArchiveWriter {
 // Reads a whole file; nullopt-like failure is reported by returning false.
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 
-// Writes a whole file through a temporary beside it and a rename, so that a
-// failed write never leaves a half-written file behind; a symbolic link is
-// followed and stays a link. False on failure.
-bool WriteWholeFile(const std::string& path, std::span<const std::uint8_t> data);
 
 }  // namespace skrybon

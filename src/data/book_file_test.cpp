@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 #include "data/codepage.h"
 #include "data/verse_index.h"
 #include "testing/temp_folder.h"
@@ -58,8 +59,8 @@ class ChapterLoading : public ::testing::Test {
     VerseIndex books(66, {{0}});
     books[12] = {{0, 1, 2}, {3, 4}};
     index.SetIndex(books);
-    ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/12.bg", WriteStringArray({"a", "b", "c", "d", "e", "f"})));
-    ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", WriteStringArray({})));
+    ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/12.bg", WriteStringArray({"a", "b", "c", "d", "e", "f"})));
+    ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bg", WriteStringArray({})));
   }
   CTranslationIndex index{TranslationId::BG};
   testing::CTempFolder temp;

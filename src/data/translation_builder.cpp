@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "data/default_aliases.h"
@@ -193,11 +194,15 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
   if (ec) return "cannot create folder " + folder + "/" + bookFolder + ": " + ec.message();
   for (std::size_t b = 0; b < built.books.size(); ++b) {
     const std::string path = folder + "/" + BookFilePath(bookFolder, built.id, static_cast<int>(b));
-    if (!WriteWholeFile(path, WriteStringArray(built.books[b]))) return "cannot write " + path;
+    if (const auto written = WriteFileAtomically(path, WriteStringArray(built.books[b])); !written) {
+      return "cannot write " + path + ": " + written.error;
+    }
   }
   // The index last, so that a folder with an index has all its book files.
   const std::string indexPath = folder + "/" + IndexFileName(built.id);
-  if (!WriteWholeFile(indexPath, WriteVerseIndex(built.index))) return "cannot write " + indexPath;
+  if (const auto written = WriteFileAtomically(indexPath, WriteVerseIndex(built.index)); !written) {
+    return "cannot write " + indexPath + ": " + written.error;
+  }
   return std::nullopt;
 }
 
@@ -208,8 +213,9 @@ std::optional<std::string> WriteDefaultAliasFileIfMissing(const std::string& fol
   std::error_code ec;
   if (std::filesystem::exists(path, ec)) return std::nullopt;
   const std::string text = DefaultAliasFileText(id);
-  if (!WriteWholeFile(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()))) {
-    return "cannot write " + path;
+  const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  if (const auto written = WriteFileAtomically(path, bytes); !written) {
+    return "cannot write " + path + ": " + written.error;
   }
   if (written) *written = true;
   return std::nullopt;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "data/data_check.h"
@@ -97,9 +98,9 @@ TEST_F(WrittenFolder, CheckNamesEachDamagedOrMissingFile) {
   std::filesystem::remove(folder + "/ksiegi/2.bw");
   // Book 0 cut short: only its first verse, so the index names one entry too many.
   const auto shortFile = WriteStringArray({"a"});
-  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bw", shortFile));
+  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bw", shortFile));
   const std::vector<std::uint8_t> garbage = {0x05, 0x00, 0xFF};
-  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/1.bw", garbage));
+  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/1.bw", garbage));
 
   const TranslationCheck check = CheckTranslationFolder(folder, TranslationId::BW);
   ASSERT_EQ(check.problems.size(), 4u);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 #include "data/codepage.h"
 #include "testing/temp_folder.h"
 
@@ -138,7 +139,7 @@ TEST(TranslationIndexLoading, MissingAndDamagedFilesGiveMessagesNamingTheFile) {
   EXPECT_EQ(*missing, Cp("Nie mogę odnaleźć pliku: 'bw.idx'!\nJest to plik indeksowy Biblii Warszawskiej i musi "
                          "się znajdować w głównym folderze programu!\nProgram zakończy pracę."));
   const testing::CTempFolder folder;
-  ASSERT_TRUE(WriteWholeFile(folder.String() + "/bw.idx", kOneBookExample));
+  ASSERT_TRUE(WriteFileAtomically(folder.String() + "/bw.idx", kOneBookExample));
   const auto damaged = index.LoadIndex(folder.String());
   ASSERT_TRUE(damaged);
   EXPECT_NE(damaged->find("bw.idx"), std::string::npos);

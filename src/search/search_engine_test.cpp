@@ -6,6 +6,7 @@
 #include <random>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "search/match_verse.h"
@@ -28,7 +29,7 @@ SearchRequest Words(std::initializer_list<std::string_view> utf8, SearchOperator
 void WriteBook(const std::string& folder, TranslationId id, int book, const std::vector<std::string>& utf8) {
   std::vector<std::string> verses;
   for (const std::string& v : utf8) verses.push_back(Cp(v));
-  ASSERT_TRUE(WriteWholeFile(folder + "/" + BookFilePath("ksiegi", id, book), WriteStringArray(verses)));
+  ASSERT_TRUE(WriteFileAtomically(folder + "/" + BookFilePath("ksiegi", id, book), WriteStringArray(verses)));
 }
 
 // A small BG translation: every book one verse "nic", except book 0 with two
@@ -48,7 +49,7 @@ class SmallTranslation : public ::testing::Test {
               {"Na początku stworzył Bóg niebo", "a ziemia była próżna", "I rzekł BÓG: niech",
                "ŁASKA i pokój", "łaska wam", "Bóg poza indeksem"});
     const auto good = WriteStringArray({Cp("Bóg"), Cp("Bóg")});
-    ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/2.bg", std::span(good).first(good.size() - 1)));
+    ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/2.bg", std::span(good).first(good.size() - 1)));
     WriteBook(folder, TranslationId::BG, 65, {"nic", "łaska Pana naszego"});
   }
 
@@ -189,7 +190,7 @@ TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
     file[1] = static_cast<std::uint8_t>((verses.size() + 1) >> 8);
     file.insert(file.end(), {0xFF, 0xFE, 0xFF, 0x01, 'x', 0x00});
   }
-  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", file));
+  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bg", file));
   for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
   CTranslationIndex index(TranslationId::BG);
   VerseIndex books(66, {{0}});
@@ -232,7 +233,7 @@ TEST(SearchScanUtf16, FindsVersesStoredAsUtf16) {
   std::filesystem::create_directories(folder + "/ksiegi");
   // Two strings: "x" plainly, then "Łk" as UTF-16LE.
   const std::vector<std::uint8_t> bytes = {0x02, 0x00, 0x01, 'x', 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x01, 0x6B, 0x00};
-  ASSERT_TRUE(WriteWholeFile(folder + "/ksiegi/0.bg", bytes));
+  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bg", bytes));
   for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
   CTranslationIndex index(TranslationId::BG);
   VerseIndex books(66, {{0}});

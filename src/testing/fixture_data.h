@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "data/scripture_data.h"
@@ -24,7 +25,7 @@ namespace skrybon::testing {
 
 // Writes a file of the fixture; a fixture that cannot be written stops the test.
 inline void WriteFixtureFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-  if (!WriteWholeFile(path.string(), bytes)) throw std::runtime_error("cannot write " + path.string());
+  if (!WriteFileAtomically(path.string(), bytes)) throw std::runtime_error("cannot write " + path.string());
 }
 
 // Verse counts of a book's chapters, and the text of one verse.

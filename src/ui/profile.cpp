@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "data/archive.h"
+#include "data/atomic_file.h"
 
 namespace skrybon {
 namespace {
@@ -189,7 +190,7 @@ std::string CProfile::Text() const {
 
 bool CProfile::Save() {
   std::string text = Text();
-  if (!WriteWholeFile(path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()))) {
+  if (!WriteFileAtomically(path_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()))) {
     return false;
   }
   seen_ = std::move(text);

@@ -1,0 +1,130 @@
+#include "data/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <utility>
+
+namespace skrybon {
+
+namespace {
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// A symbolic link is followed to the file it names, however many links deep,
+// so that the rename replaces that file and the links stay links.
+std::string ResolveLinks(const std::string& requested, std::string& error) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(requested, ec))) return requested;
+  const std::string resolved = std::filesystem::weakly_canonical(requested, ec).string();
+  if (ec) error = ec.message();
+  return resolved;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
+}
+
+// Opens a new file named "<target>.<random>~" that did not exist before.
+int CreateUniqueTemporary(const std::string& target, std::string& name) {
+  std::random_device seed;
+  std::mt19937_64 random(seed() ^ (static_cast<std::uint64_t>(::getpid()) << 32));
+  constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix;
+    for (int i = 0; i < 8; ++i) suffix += kDigits[random() % (sizeof kDigits - 1)];
+    name = target + "." + suffix + "~";
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> data) {
+  while (!data.empty()) {
+    const ssize_t written = ::write(fd, data.data(), data.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data = data.subspan(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// After a rename the folder's entry must reach the disk too.
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;  // the rename itself succeeded; durability is best effort here
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+CStagedFile::CStagedFile(std::string target) : target_(std::move(target)) {}
+
+CStagedFile::CStagedFile(CStagedFile&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::exchange(other.temporary_, {})) {}
+
+CStagedFile::~CStagedFile() {
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+FileWriteResult CStagedFile::Write(std::span<const std::uint8_t> data) {
+  if (!temporary_.empty()) return {"the file was already written"};
+  std::string error;
+  const std::string target = ResolveLinks(target_, error);
+  if (!error.empty()) return {error};
+  target_ = target;
+
+  std::string name;
+  const int fd = CreateUniqueTemporary(target_, name);
+  if (fd < 0) return {SystemReason(errno)};
+  temporary_ = name;
+
+  // The replacement keeps the permission bits of the file it replaces
+  // (a private 0600 file stays private); a new file gets the usual 0666 less
+  // the umask that open applied.
+  struct stat old {};
+  bool ok = true;
+  if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+  ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
+  const int writeError = errno;
+  // A failing close can report a delayed write error (NFS, a full disk).
+  const bool closed = ::close(fd) == 0;
+  if (!ok || !closed) {
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    return {SystemReason(ok ? errno : writeError)};
+  }
+  return {};
+}
+
+FileWriteResult CStagedFile::Commit() {
+  if (temporary_.empty()) return {"nothing was written"};
+  if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temporary_.c_str());
+    temporary_.clear();
+    return {SystemReason(error)};
+  }
+  temporary_.clear();
+  SyncFolder(FolderOf(target_));
+  return {};
+}
+
+FileWriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data) {
+  CStagedFile file(path);
+  if (auto written = file.Write(data); !written) return written;
+  return file.Commit();
+}
+
+}  // namespace skrybon
