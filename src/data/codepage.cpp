@@ -7,6 +7,8 @@
 namespace skrybon {
 namespace {
 
+constexpr char32_t kReplacement = 0xFFFD;
+
 // Unicode code points of bytes 0x80-0xFF; 0xFFFD marks the undefined bytes.
 constexpr std::array<char16_t, 128> kHighHalf = {
     0x20AC, 0xFFFD, 0x201A, 0xFFFD, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -89,6 +91,31 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
+// Reads one character of UTF-8 at `pos` and moves past it. A malformed
+// sequence (a stray continuation byte, a cut-off or overlong sequence, a
+// surrogate, a code point above U+10FFFF) yields U+FFFD for its first byte only,
+// so the bytes after it are read again as text of their own.
+char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
+  const unsigned char lead = static_cast<unsigned char>(utf8[pos]);
+  int extra = 0;
+  char32_t cp = 0;
+  char32_t lowest = 0;
+  if (lead < 0x80) { ++pos; return lead; }
+  if (lead >= 0xC2 && lead <= 0xDF) { cp = lead & 0x1F; extra = 1; lowest = 0x80; }
+  else if (lead >= 0xE0 && lead <= 0xEF) { cp = lead & 0x0F; extra = 2; lowest = 0x800; }
+  else if (lead >= 0xF0 && lead <= 0xF4) { cp = lead & 0x07; extra = 3; lowest = 0x10000; }
+  else { ++pos; return kReplacement; }
+  if (utf8.size() - pos <= static_cast<std::size_t>(extra)) { ++pos; return kReplacement; }
+  for (int k = 1; k <= extra; ++k) {
+    const unsigned char next = static_cast<unsigned char>(utf8[pos + k]);
+    if ((next & 0xC0) != 0x80) { ++pos; return kReplacement; }
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  if (cp < lowest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) { ++pos; return kReplacement; }
+  pos += 1 + extra;
+  return cp;
+}
+
 }  // namespace
 
 std::string Cp1250ToUtf8(std::string_view cp1250) {
@@ -104,28 +131,21 @@ std::string Utf8ToCp1250(std::string_view utf8, std::size_t* unmappable) {
   std::size_t bad = 0;
   std::size_t i = 0;
   while (i < utf8.size()) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) { cp = lead; }
-    else if ((lead & 0xE0) == 0xC0) { cp = lead & 0x1F; extra = 1; }
-    else if ((lead & 0xF0) == 0xE0) { cp = lead & 0x0F; extra = 2; }
-    else if ((lead & 0xF8) == 0xF0) { cp = lead & 0x07; extra = 3; }
-    else { out += '?'; ++bad; ++i; continue; }
-    bool ok = i + static_cast<std::size_t>(extra) < utf8.size() || extra == 0;
-    for (int k = 1; ok && k <= extra; ++k) {
-      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) ok = false;
-      else cp = (cp << 6) | (next & 0x3F);
-    }
-    if (!ok) { out += '?'; ++bad; ++i; continue; }
-    i += 1 + extra;
-    const int b = ByteOf(cp);
+    const int b = ByteOf(DecodeUtf8(utf8, i));
     if (b < 0) { out += '?'; ++bad; }
     else out += static_cast<char>(b);
   }
   if (unmappable) *unmappable = bad;
   return out;
+}
+
+std::optional<char32_t> FirstCharOutsideCp1250(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const char32_t cp = DecodeUtf8(utf8, i);
+    if (ByteOf(cp) < 0) return cp;
+  }
+  return std::nullopt;
 }
 
 char Utf16ToCp1250(char16_t unit) {

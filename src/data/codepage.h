@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,13 @@ std::string Cp1250ToUtf8(std::string_view cp1250);
 // Converts UTF-8 to Windows-1250. A character the code page cannot hold, or a
 // malformed UTF-8 sequence, becomes '?' and is counted in *unmappable when given.
 std::string Utf8ToCp1250(std::string_view utf8, std::size_t* unmappable = nullptr);
+
+// The first character of UTF-8 text that Windows-1250 cannot hold, or nullopt
+// when every character can be held. A malformed sequence counts as U+FFFD (the
+// replacement character, itself not in the code page). Text typed by the user
+// is checked with this before conversion, so that nothing is silently turned
+// into '?'.
+std::optional<char32_t> FirstCharOutsideCp1250(std::string_view utf8);
 
 // Converts one UTF-16 code unit to Windows-1250 ('?' when it has no byte).
 char Utf16ToCp1250(char16_t unit);

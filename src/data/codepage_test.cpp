@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+
 namespace skrybon {
 namespace {
 
@@ -22,6 +25,33 @@ TEST(Codepage, UnmappableAndMalformedInputBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1250("日本", &bad), "??");
   EXPECT_EQ(bad, 2u);
   EXPECT_EQ(Cp1250ToUtf8("\x81"), "\xEF\xBF\xBD");
+}
+
+TEST(Codepage, FirstCharOutsideCp1250FindsWhatConversionWouldLose) {
+  struct Case {
+    std::string_view utf8;
+    std::optional<char32_t> expected;
+  };
+  const Case cases[] = {
+      {"", std::nullopt},
+      {"Zażółć gęślą jaźń „cytat” – … €", std::nullopt},
+      {"α", U'α'},
+      {"abc日本", U'日'},
+      {"żółw 😀 α", U'😀'},         // four-byte sequence
+      {"a\xE2\x82", U'\uFFFD'},     // cut-off sequence
+      {"\x80" "abc", U'\uFFFD'},        // stray continuation byte
+      {"\xC1\x81", U'\uFFFD'},        // overlong 'A'
+      {"\xED\xA0\x80", U'\uFFFD'},    // surrogate
+      {"\xF4\x90\x80\x80", U'\uFFFD'},  // above U+10FFFF
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FirstCharOutsideCp1250(c.utf8), c.expected) << c.utf8;
+    // The check agrees with the conversion: text passes exactly when nothing
+    // would become '?'.
+    std::size_t bad = 0;
+    Utf8ToCp1250(c.utf8, &bad);
+    EXPECT_EQ(bad == 0, !c.expected.has_value()) << c.utf8;
+  }
 }
 
 TEST(Codepage, LowerCaseFoldsPolishAndOtherCapitalsOnly) {

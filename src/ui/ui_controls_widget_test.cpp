@@ -1,6 +1,7 @@
 // The frame's small windows and controls as they look and behave: the colour
 // swatches and their dialog, the credits panel, the About box and the flat
-// button's hover, press, disabled and focus looks.
+// button's hover, press, disabled and focus looks; the refusal of typed text
+// Windows-1250 cannot hold.
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QImage>
@@ -16,6 +17,7 @@
 #include "ui/credits_scroller.h"
 #include "ui/display_qt.h"
 #include "ui/flat_button.h"
+#include "ui/qt_text.h"
 
 using namespace skrybon;
 
@@ -263,6 +265,18 @@ class UiControlsTest : public QObject {
     // Focused: a focus rectangle one pixel inside.
     a->setFocus();
     QVERIFY(Grab(a) != Grab(b));
+  }
+
+  void refusalMessagesNameTheCharacter() {
+    QCOMPARE(FirstCharOutsideCp1250(QStringLiteral("Zażółć „gęślą”")), std::nullopt);
+    QCOMPARE(FirstCharOutsideCp1250(QString::fromUtf8("ab\xF0\x9F\x98\x80")), std::optional<char32_t>(0x1F600));
+    QCOMPARE(DescribeCharacter(U'α'), QStringLiteral("„α” (U+03B1)"));
+    QCOMPARE(DescribeCharacter(0x1F600), QString::fromUtf8("„\xF0\x9F\x98\x80” (U+1F600)"));
+    QCOMPARE(DescribeCharacter(0x2003), QStringLiteral("U+2003"));  // em space: invisible
+    QCOMPARE(DescribeCharacter(0xFFFD), QStringLiteral("U+FFFD"));
+    QCOMPARE(CharacterOutsideCp1250Message(QStringLiteral("Nazwa"), U'α'),
+             QStringLiteral("Nazwa zawiera znak „α” (U+03B1), którego nie można zapisać w kodowaniu "
+                            "Windows-1250. Popraw tekst."));
   }
 };
 
