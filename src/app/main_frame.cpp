@@ -34,6 +34,7 @@
 #include "ui/command_ids.h"
 #include "ui/display_qt.h"
 #include "ui/icons.h"
+#include "ui/resource_commands.h"
 #include "ui/status_panes.h"
 
 namespace skrybon {
@@ -126,6 +127,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
   CSearchCommands::Install(*this);
+  CResourceCommands::Install(*this);
   RefreshCommandStates();
 }
 

@@ -1,0 +1,101 @@
+#include "ui/alias_editor.h"
+
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <variant>
+#include <vector>
+
+#include "data/archive.h"
+#include "data/atomic_file.h"
+#include "ui/qt_text.h"
+
+namespace skrybon {
+namespace {
+
+// Why an existing file could not be read, for the message.
+QString ReadFailureReason(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return QStringLiteral("To nie jest zwykły plik.");
+  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
+    std::fclose(file);
+    return QStringLiteral("Plik jest za duży.");
+  }
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+}  // namespace
+
+CAliasEditor::CAliasEditor(TranslationId id, std::string path, QWidget* parent)
+    : QDialog(parent), path_(std::move(path)) {
+  setObjectName(QStringLiteral("aliasEditor"));
+  setWindowTitle(QStringLiteral("Edycja aliasów – %1").arg(ToQString(TranslationTitle(id))));
+  setModal(true);
+  const QString fileName = QFileInfo(QString::fromStdString(path_)).fileName();
+
+  std::vector<std::uint8_t> bytes;
+  std::error_code ec;
+  if (std::filesystem::exists(path_, ec) && !ReadWholeFile(path_, bytes)) {
+    readError_ = QStringLiteral("Nie mogę odczytać pliku: '%1'!\n%2").arg(fileName, ReadFailureReason(path_));
+  }
+  const CEditableAliasText text =
+      AliasFileToEditable(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  lineEnd_ = text.lineEnd;
+
+  editor_ = new QPlainTextEdit(this);
+  editor_->setObjectName(QStringLiteral("aliasText"));
+  editor_->setAccessibleName(fileName);
+  editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  editor_->setPlainText(QString::fromStdString(text.utf8));
+
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* save = buttons->addButton(QStringLiteral("Zapisz"), QDialogButtonBox::AcceptRole);
+  save->setObjectName(QStringLiteral("saveButton"));
+  QPushButton* cancel = buttons->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("cancelButton"));
+  // Enter belongs to the text: no button is the default.
+  save->setAutoDefault(false);
+  cancel->setAutoDefault(false);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CAliasEditor::Save);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(editor_, 1);
+  layout->addWidget(buttons);
+  resize(560, 460);
+}
+
+bool CAliasEditor::Save() {
+  const auto bytes = EditableToAliasFile(editor_->toPlainText().toStdString(), lineEnd_);
+  if (const auto* bad = std::get_if<CUnsavableCharacter>(&bytes)) {
+    ShowMessage(CharacterOutsideCp1250Message(QStringLiteral("Wiersz %1").arg(bad->line), bad->character));
+    return false;
+  }
+  const std::string& data = std::get<std::string>(bytes);
+  const FileWriteResult written = WriteFileAtomically(
+      path_, std::span(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()));
+  if (!written) {
+    ShowMessage(QStringLiteral("Nie mogę zapisać pliku: '%1'!\n%2")
+                    .arg(QFileInfo(QString::fromStdString(path_)).fileName(),
+                         QString::fromStdString(written.error)));
+    return false;
+  }
+  accept();
+  return true;
+}
+
+void CAliasEditor::ShowMessage(const QString& text) {
+  if (messageSink_) messageSink_(text);
+  else QMessageBox::warning(this, QStringLiteral("Skrybon v1.4"), text);
+}
+
+}  // namespace skrybon

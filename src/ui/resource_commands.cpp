@@ -1,0 +1,90 @@
+#include "ui/resource_commands.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+
+#include "app/main_frame.h"
+#include "data/scripture_data.h"
+#include "ui/alias_editor.h"
+#include "ui/command_ids.h"
+#include "ui/companion_program.h"
+#include "ui/qt_text.h"
+
+namespace skrybon {
+
+CResourceCommands::CResourceCommands(CScriptureData& data, QWidget* owner, QObject* parent)
+    : QObject(parent), data_(data), owner_(owner) {
+  setObjectName(QStringLiteral("resourceCommands"));
+}
+
+CResourceCommands* CResourceCommands::Install(CMainFrame& frame) {
+  auto* commands = new CResourceCommands(frame.Data(), &frame, &frame);
+  frame.AddCommandTarget(commands);
+  return commands;
+}
+
+std::optional<TranslationId> CResourceCommands::AliasCommandTranslation(int id) {
+  switch (id) {
+    case ID_EDIT_ALIASES_BG: return TranslationId::BG;
+    case ID_EDIT_ALIASES_BW: return TranslationId::BW;
+    case ID_EDIT_ALIASES_BT: return TranslationId::BT;
+    default: return std::nullopt;
+  }
+}
+
+bool CResourceCommands::OnUpdateCommand(int id, CCmdUI& ui) {
+  if (id == ID_TARNEL) {
+    ui.Enable(CompanionProgramAvailable(data_.MainFolder()));
+    return true;
+  }
+  if (AliasCommandTranslation(id)) {
+    ui.Enable(true);
+    return true;
+  }
+  return false;
+}
+
+bool CResourceCommands::OnCommand(int id) {
+  if (id == ID_TARNEL) {
+    StartCompanionProgram();
+    return true;
+  }
+  if (const std::optional<TranslationId> translation = AliasCommandTranslation(id)) {
+    EditAliases(*translation);
+    return true;
+  }
+  return false;
+}
+
+void CResourceCommands::EditAliases(TranslationId id) {
+  {
+    CAliasEditor editor(id, data_.MainFolder() + "/" + AliasFileName(id), owner_);
+    if (!editor.IsReadable()) {
+      ShowMessage(editor.ReadError());
+      return;  // the table stays as it is: the file was not edited
+    }
+    if (messageSink_) editor.SetMessageSink(messageSink_);
+    if (editorObserver_) editorObserver_(editor);
+    editor.exec();
+  }
+  // Whichever way the editor closed, the table follows the file.
+  if (const std::optional<std::string> message = data_.Get(id).LoadAliases(data_.MainFolder()))
+    ShowMessage(ToQString(*message));
+}
+
+void CResourceCommands::StartCompanionProgram() {
+  const QString path = QFileInfo(QString::fromStdString(CompanionProgramPath(data_.MainFolder()))).absoluteFilePath();
+  QProcess process;
+  process.setProgram(path);
+  process.setWorkingDirectory(QFileInfo(path).absolutePath());
+  if (!process.startDetached())
+    ShowMessage(QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(path, process.errorString()));
+}
+
+void CResourceCommands::ShowMessage(const QString& text) {
+  if (messageSink_) messageSink_(text);
+  else QMessageBox::warning(owner_, QStringLiteral("Skrybon v1.4"), text);
+}
+
+}  // namespace skrybon

@@ -1,0 +1,57 @@
+// The "&Zasoby" commands as a frame-level command target: the alias editing
+// commands (32833-32835) open a translation's alias file in our own editor
+// (CAliasEditor), wait for it to close and then reload that translation's
+// alias table from the file, whichever way the editor was closed; the
+// companion command "&Tarnel" (32832) is enabled exactly while an executable
+// "tarnel" lies in the main folder and starts it there, detached, without
+// waiting. A start that fails is reported with the file and the reason.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "data/translation.h"
+#include "ui/command_target.h"
+
+class QWidget;
+
+namespace skrybon {
+
+class CAliasEditor;
+class CMainFrame;
+class CScriptureData;
+
+class CResourceCommands : public QObject, public ICommandTarget {
+  Q_OBJECT
+
+ public:
+  // owner: the window the editor and the messages belong to (the main frame).
+  CResourceCommands(CScriptureData& data, QWidget* owner, QObject* parent = nullptr);
+
+  static CResourceCommands* Install(CMainFrame& frame);
+
+  // Receives each message to show; by default a warning box over the owner.
+  void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
+  // Called with the editor just before it runs (tests drive it from here).
+  void SetEditorObserver(std::function<void(CAliasEditor&)> observer) { editorObserver_ = std::move(observer); }
+
+  void EditAliases(TranslationId id);
+  void StartCompanionProgram();
+
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+  bool OnCommand(int id) override;
+
+ private:
+  static std::optional<TranslationId> AliasCommandTranslation(int id);
+  void ShowMessage(const QString& text);
+
+  CScriptureData& data_;
+  QPointer<QWidget> owner_;
+  std::function<void(const QString&)> messageSink_;
+  std::function<void(CAliasEditor&)> editorObserver_;
+};
+
+}  // namespace skrybon
