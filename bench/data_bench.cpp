@@ -15,6 +15,7 @@
 #include "data/codepage.h"
 #include "data/scripture_data.h"
 #include "data/translation_builder.h"
+#include "data/translation_writer.h"
 
 namespace skrybon {
 namespace {
@@ -59,10 +60,6 @@ const Corpus& LoadCorpus() {
       CTranslationBuilder builder(id);
       AddTsv(tsv, builder);
       if (auto message = WriteTranslation(c.folder, builder.Build())) {
-        c.problem = *message;
-        return c;
-      }
-      if (auto message = WriteDefaultAliasFileIfMissing(c.folder, id)) {
         c.problem = *message;
         return c;
       }

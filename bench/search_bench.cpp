@@ -12,6 +12,7 @@
 #include "data/archive.h"
 #include "data/codepage.h"
 #include "data/translation_builder.h"
+#include "data/translation_writer.h"
 #include "data/verse_index.h"
 #include "search/search_engine.h"
 

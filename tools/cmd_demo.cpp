@@ -1,6 +1,7 @@
 // skrybon-tool demo: a data folder of all three translations with synthetic text.
 #include "data/demo_data.h"
 #include "data/translation_builder.h"
+#include "data/translation_writer.h"
 #include "tool_args.h"
 #include "tool_output.h"
 
@@ -28,10 +29,6 @@ int DemoMain(std::span<const std::string> rawArgs) {
       AddDemoVerses(builder);
       const BuiltTranslation built = builder.Build();
       if (auto error = WriteTranslation(out, built)) {
-        PrintLine(stderr, "skrybon-tool demo: " + *error);
-        return kExitFailure;
-      }
-      if (auto error = WriteDefaultAliasFileIfMissing(out, id)) {
         PrintLine(stderr, "skrybon-tool demo: " + *error);
         return kExitFailure;
       }

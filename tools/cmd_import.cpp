@@ -5,6 +5,7 @@
 
 #include "data/archive.h"
 #include "data/translation_builder.h"
+#include "data/translation_writer.h"
 #include "data/xml_verses.h"
 #include "tool_args.h"
 #include "tool_output.h"
@@ -64,12 +65,8 @@ int ImportMain(std::span<const std::string> rawArgs) {
     }
     const BuiltTranslation built = builder.Build();
     for (const auto& line : builder.Report().Describe(id)) PrintLine(stderr, "warning: " + line);
-    if (auto error = WriteTranslation(out, built)) {
-      PrintLine(stderr, "skrybon-tool import: " + *error);
-      return kExitFailure;
-    }
     bool aliasWritten = false;
-    if (auto error = WriteDefaultAliasFileIfMissing(out, id, &aliasWritten)) {
+    if (auto error = WriteTranslation(out, built, &aliasWritten)) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }

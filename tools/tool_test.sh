@@ -53,6 +53,24 @@ grep -q 'book(s) missing' "$work/err" || fail "import reports missing books"
 expect_rc 0 "check of imported data" "$tool" check --data "$work/imp"
 expect_rc 0 "show imported" "$tool" show --data "$work/imp" --translation bg "1 Moj 1"
 printf '1 Moj. 1:1-3\r\n1. pierwszy\r\n2. \r\n3. trzeci\r\n(BG)\r\n' | cmp -s - "$work/out" || fail "a verse gap is an empty verse"
+# A re-import that fails on a full disk (each new book fits, the index does
+# not) leaves the earlier translation byte for byte and no temporary behind.
+awk 'BEGIN { for (b = 0; b < 66; b++) for (v = 1; v <= 30; v++) printf "%d\t1\t%d\t%0100d\n", b, v, v }' >"$work/big.tsv"
+state() { (cd "$work/imp" && find . | sort && find . -type f | sort | xargs md5sum); }
+state >"$work/before"
+(trap '' XFSZ; ulimit -f 4; exec "$tool" import --translation bg --format tsv --out "$work/imp" "$work/big.tsv") \
+  >"$work/out" 2>"$work/err" && fail "an import onto a full disk reports success"
+grep -q 'bg.idx: File too large' "$work/err" || fail "a failed import names the file and the reason ($(cat "$work/err"))"
+state | cmp -s - "$work/before" || fail "a failed import changed the earlier translation"
+expect_rc 0 "check after a failed import" "$tool" check --data "$work/imp"
+# A book file of another import beside the index: the check names it.
+cp "$work/imp/ksiegi/0.bg" "$work/saved.bg"
+"$tool" import --translation bg --format tsv --out "$work/other" "$work/big.tsv" >/dev/null 2>&1
+cp "$work/other/ksiegi/0.bg" "$work/imp/ksiegi/0.bg"
+expect_rc 1 "check of a mixed translation" "$tool" check --data "$work/imp"
+grep -q 'ksiegi/0.bg: holds 30 verses, the index names 3' "$work/out" || fail "check names a book file longer than its index"
+cp "$work/saved.bg" "$work/imp/ksiegi/0.bg"
+
 expect_rc 1 "import of nothing" "$tool" import --translation bg --format tsv --out "$work/none" /dev/null
 [[ ! -e "$work/none/bg.idx" ]] || fail "an empty import writes nothing"
 expect_rc 1 "import of a missing file" "$tool" import --translation bg --format tsv --out "$work/x" "$work/nope.tsv"

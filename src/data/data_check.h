@@ -1,6 +1,6 @@
 // Verifies a data folder the way the program will use it: each translation's
 // index file decodes, its alias file is there, and every book file exists,
-// decodes and holds every entry the index names for it.
+// decodes and holds exactly the entries the index names for it.
 #pragma once
 
 #include <string>
@@ -21,8 +21,8 @@ struct TranslationCheck {
 TranslationCheck CheckTranslationFolder(const std::string& mainFolder, TranslationId id);
 
 // The problem of one book file's bytes against the index, or "" when it is
-// sound: the file must decode, and every chapter's entries must be
-// consecutive and present in it.
+// sound: the file must decode, every chapter's entries must be consecutive,
+// and the file must hold as many verses as the index names for the book.
 std::string CheckBookBytes(const VerseIndex& index, int book, std::span<const std::uint8_t> bytes);
 
 }  // namespace skrybon

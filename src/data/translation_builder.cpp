@@ -1,14 +1,11 @@
 #include "data/translation_builder.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <filesystem>
 
-#include "data/archive.h"
-#include "data/atomic_file.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
-#include "data/default_aliases.h"
 
 namespace skrybon {
 namespace {
@@ -185,40 +182,6 @@ void ImportTsv(std::string_view utf8, CTranslationBuilder& builder) {
     }
     builder.AddVerse(book, chapter, verse, line);
   }
-}
-
-std::optional<std::string> WriteTranslation(const std::string& folder, const BuiltTranslation& built) {
-  const std::string bookFolder = "ksiegi";
-  std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(folder) / bookFolder, ec);
-  if (ec) return "cannot create folder " + folder + "/" + bookFolder + ": " + ec.message();
-  for (std::size_t b = 0; b < built.books.size(); ++b) {
-    const std::string path = folder + "/" + BookFilePath(bookFolder, built.id, static_cast<int>(b));
-    if (const auto written = WriteFileAtomically(path, WriteStringArray(built.books[b])); !written) {
-      return "cannot write " + path + ": " + written.error;
-    }
-  }
-  // The index last, so that a folder with an index has all its book files.
-  const std::string indexPath = folder + "/" + IndexFileName(built.id);
-  if (const auto written = WriteFileAtomically(indexPath, WriteVerseIndex(built.index)); !written) {
-    return "cannot write " + indexPath + ": " + written.error;
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> WriteDefaultAliasFileIfMissing(const std::string& folder, TranslationId id,
-                                                          bool* written) {
-  if (written) *written = false;
-  const std::string path = folder + "/" + AliasFileName(id);
-  std::error_code ec;
-  if (std::filesystem::exists(path, ec)) return std::nullopt;
-  const std::string text = DefaultAliasFileText(id);
-  const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (const auto written = WriteFileAtomically(path, bytes); !written) {
-    return "cannot write " + path + ": " + written.error;
-  }
-  if (written) *written = true;
-  return std::nullopt;
 }
 
 }  // namespace skrybon

@@ -1,7 +1,7 @@
 // Builds a translation's data files from verses given by place: collects the
 // verses (UTF-8), converts them to Windows-1250, fills holes so that the verse
 // index keeps its invariants (every book has a chapter, every chapter a verse,
-// verse n at position n - 1) and writes "<code>.idx" and "ksiegi/<n>.<code>".
+// verse n at position n - 1), ready for WriteTranslation (translation_writer.h).
 // Everything that is not taken over as given is counted in a BuildReport.
 #pragma once
 
@@ -84,14 +84,5 @@ std::string PlaceForReport(TranslationId id, int book, int chapter, int verse);
 // leading byte order mark is skipped; empty lines are ignored). A line that
 // does not have this form is rejected with its number.
 void ImportTsv(std::string_view utf8, CTranslationBuilder& builder);
-
-// Writes "<code>.idx" into folder and every book file into folder/ksiegi,
-// creating the folders. Returns a message (UTF-8) on failure.
-std::optional<std::string> WriteTranslation(const std::string& folder, const BuiltTranslation& built);
-
-// Writes the default alias file "<code>_alias.txt" into folder unless one is
-// there; *written tells whether it was. Returns a message (UTF-8) on failure.
-std::optional<std::string> WriteDefaultAliasFileIfMissing(const std::string& folder, TranslationId id,
-                                                          bool* written = nullptr);
 
 }  // namespace skrybon

@@ -57,67 +57,6 @@ TEST(TranslationBuilder, TsvWithHolesKeepsTheIndexWholeAndReportsEverything) {
   EXPECT_EQ(built.books[65], (std::vector<std::string>{""}));
 }
 
-class WrittenFolder : public ::testing::Test {
- protected:
-  testing::CTempFolder temp;
-  std::string folder = temp.String() + "/out";  // made by the writer
-};
-
-TEST_F(WrittenFolder, WrittenFilesReadBackAsTheProgramReadsThem) {
-  CTranslationBuilder builder(TranslationId::BT);
-  const std::string longVerse(300, 'a');  // needs the longer length form
-  builder.AddVerse(22, 119, 1, "Psalm");
-  builder.AddVerse(22, 119, 2, longVerse);
-  builder.AddVerse(72, 1, 1, "Ap");
-  ASSERT_FALSE(WriteTranslation(folder, builder.Build()));
-  bool written = false;
-  ASSERT_FALSE(WriteDefaultAliasFileIfMissing(folder, TranslationId::BT, &written));
-  EXPECT_TRUE(written);
-  ASSERT_FALSE(WriteDefaultAliasFileIfMissing(folder, TranslationId::BT, &written));
-  EXPECT_FALSE(written);  // an existing alias file is kept
-
-  CTranslationIndex bt(TranslationId::BT);
-  ASSERT_FALSE(bt.LoadIndex(folder));
-  ASSERT_FALSE(bt.LoadAliases(folder));
-  EXPECT_EQ(bt.GetChapterCount(22), 119);
-  std::vector<std::string> lines;
-  ASSERT_FALSE(LoadChapterText(bt, folder, "ksiegi", 22, 118, lines));
-  EXPECT_EQ(lines, (std::vector<std::string>{"Psalm", longVerse}));
-  std::string typed = "Ps 119:2";
-  int chapter = 0, verse = 0;
-  EXPECT_EQ(bt.ParseReference(typed, chapter, verse), 22);
-  EXPECT_TRUE(CheckTranslationFolder(folder, TranslationId::BT).problems.empty());
-}
-
-TEST_F(WrittenFolder, CheckNamesEachDamagedOrMissingFile) {
-  CTranslationBuilder builder(TranslationId::BW);
-  builder.AddVerse(0, 1, 1, "a");
-  builder.AddVerse(0, 1, 2, "b");
-  builder.AddVerse(1, 1, 1, "c");
-  ASSERT_FALSE(WriteTranslation(folder, builder.Build()));
-  std::filesystem::remove(folder + "/ksiegi/2.bw");
-  // Book 0 cut short: only its first verse, so the index names one entry too many.
-  const auto shortFile = WriteStringArray({"a"});
-  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bw", shortFile));
-  const std::vector<std::uint8_t> garbage = {0x05, 0x00, 0xFF};
-  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/1.bw", garbage));
-
-  const TranslationCheck check = CheckTranslationFolder(folder, TranslationId::BW);
-  ASSERT_EQ(check.problems.size(), 4u);
-  EXPECT_EQ(check.problems[0], "bw_alias.txt: missing");
-  EXPECT_EQ(check.problems[1], "ksiegi/0.bw: holds 1 verses, the index names 2");
-  EXPECT_TRUE(check.problems[2].starts_with("ksiegi/1.bw: damaged")) << check.problems[2];
-  EXPECT_EQ(check.problems[3], "ksiegi/2.bw: missing");
-
-  EXPECT_EQ(CheckTranslationFolder(folder, TranslationId::BG).problems.size(), 1u);  // no bg.idx
-}
-
-TEST(TranslationBuilder, IndexNamingScatteredEntriesIsReported) {
-  const VerseIndex index = {{{0, 2}}};
-  EXPECT_NE(CheckBookBytes(index, 0, WriteStringArray({"a", "b", "c"})), "");
-  EXPECT_EQ(CheckBookBytes({{{0, 1}}}, 0, WriteStringArray({"a", "b"})), "");
-}
-
 TEST(DemoData, WholeTranslationsWithLongVersesAndPolishLetters) {
   for (const TranslationId id : kAllTranslations) {
     CTranslationBuilder builder(id);

@@ -1,0 +1,20 @@
+// Writes a built translation into a data folder as one change: the index
+// "<code>.idx", every book file "ksiegi/<n>.<code>" and, when the folder has
+// none, the default alias file. Either all of them replace what was there or,
+// on any failure, the folder keeps its earlier translation untouched.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "data/translation_builder.h"
+
+namespace skrybon {
+
+// Writes built into folder (creating it and its book folder). Returns the
+// failure (UTF-8, naming the file and the system's reason); *aliasWritten,
+// when given, tells whether the default alias file was added.
+std::optional<std::string> WriteTranslation(const std::string& folder, const BuiltTranslation& built,
+                                            bool* aliasWritten = nullptr);
+
+}  // namespace skrybon
