@@ -21,6 +21,8 @@ constexpr CCommandInfo kCommands[] = {
     {ID_SAVE_CLIPBOARD, "Zawartość &schowka...", "",
      "Zapisuje zawartość schowka do pliku tekstowego", "Zapisuje zawartość schowka"},
     {ID_FILE_PRINT, "&Drukuj...\tCtrl+P", "Ctrl+P", "Drukuje zaznaczone wersety", "Drukuje wersety"},
+    {ID_FILE_PRINT_PREVIEW, "Podgląd &wydruku...", "", "Pokazuje strony wydruku zaznaczonych wersetów",
+     "Podgląd wydruku"},
     {ID_APP_EXIT, "&Zakończ", "", "Kończy pracę z programem", "Wyjście"},
     {ID_EDIT_COPY, "&Kopiuj/Dołącz\tCtrl+C", "Ctrl+C",
      "Kopiuje lub dołącza zazaczony fragment do schowka", "Kopiuje lub dołącza"},
@@ -121,7 +123,7 @@ constexpr CMenuEntry kMenu140[] = {
 constexpr CMenuEntry kMenu141[] = {
     SUB("&Plik"), CMD(ID_FILE_NEW_BG), CMD(ID_FILE_NEW_BW), CMD(ID_FILE_NEW_BT), SEP,
     SUB("Z&apisz"), CMD(ID_SAVE_SELECTED_VERSES), CMD(ID_SAVE_FOUND_VERSES), CMD(ID_SAVE_CLIPBOARD),
-    END, CMD(ID_FILE_PRINT), SEP, CMD(ID_APP_EXIT), END,
+    END, CMD(ID_FILE_PRINT), CMD(ID_FILE_PRINT_PREVIEW), SEP, CMD(ID_APP_EXIT), END,
     SUB("S&chowek"), CMD(ID_EDIT_COPY), CMD(ID_CLIPBOARD_CLEAR), CMD(ID_EDIT_SELECT_ALL), SEP,
     CMD(ID_CLIPBOARD_MODE), END,
     SUB("&Otwórz"), CMD(ID_GOTO_BOOK), CMD(ID_GOTO_CHAPTER), CMD(ID_GOTO_VERSE), SEP,

@@ -26,6 +26,7 @@
 
 #include "app/command_table.h"
 #include "app/window_placement.h"
+#include "print/print_commands.h"
 #include "reading/navigation_bar.h"
 #include "reading/translation_windows.h"
 #include "search/search_commands.h"
@@ -128,6 +129,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CNavigationBar::Install(*this);
   CSearchCommands::Install(*this);
   CResourceCommands::Install(*this);
+  CPrintCommands::Install(*this);
   RefreshCommandStates();
 }
 

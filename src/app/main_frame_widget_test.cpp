@@ -145,7 +145,7 @@ class MainFrameTest : public QObject {
                                     "O&kna", "Pomo&c"}));
     QCOMPARE(Items(TopMenu(*frame, "&Plik")),
              Ids({"32800", "32801", "32802", "-", "[Z&apisz", "32820", "32821", "32822", "]", "57607",
-                  "-", "57665"}));
+                  "57609", "-", "57665"}));
     QCOMPARE(Items(TopMenu(*frame, "S&chowek")), Ids({"57634", "32807", "57642", "-", "32806"}));
     QCOMPARE(Items(TopMenu(*frame, "&Otwórz")),
              Ids({"32817", "32818", "32819", "-", "32816", "-", "[&Poprzednia", "32831", "32829", "]",

@@ -147,6 +147,7 @@ bool CChildFrame::OnUpdateCommand(int id, CCmdUI& ui) {
     case ID_EDIT_COPY:
     case ID_SAVE_SELECTED_VERSES:
     case ID_FILE_PRINT:
+    case ID_FILE_PRINT_PREVIEW:
       if (HasSelection()) return false;
       ui.Enable(false);
       return true;

@@ -1,0 +1,43 @@
+#include "print/print_commands.h"
+
+#include "app/main_frame.h"
+#include "export/citation.h"
+#include "print/verse_printer.h"
+#include "reading/child_frame.h"
+#include "ui/command_ids.h"
+
+namespace skrybon {
+
+CPrintCommands::CPrintCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {}
+
+CPrintCommands* CPrintCommands::Install(CMainFrame& frame) {
+  auto* commands = new CPrintCommands(frame);
+  frame.AddCommandTarget(commands);
+  return commands;
+}
+
+bool CPrintCommands::OnUpdateCommand(int id, CCmdUI& ui) {
+  if (id != ID_FILE_PRINT && id != ID_FILE_PRINT_PREVIEW) return false;
+  ui.Enable(qobject_cast<CChildFrame*>(frame_.ActiveReadingWindow()) != nullptr);
+  return true;
+}
+
+bool CPrintCommands::OnCommand(int id) {
+  if (id != ID_FILE_PRINT && id != ID_FILE_PRINT_PREVIEW) return false;
+  auto* window = qobject_cast<CChildFrame*>(frame_.ActiveReadingWindow());
+  if (window == nullptr) return true;
+  const CSelectedVerses selection = window->GetSelection();
+  if (selection.verses.empty()) return true;
+  CPrintVerseList list;
+  FillPrintVerseList(selection.Input(), list);
+  CVersePrinter printer(frame_.Profile());
+  printer.SetVerseList(&list);
+  if (observer_) observer_(printer);
+  if (id == ID_FILE_PRINT)
+    printer.Print(printer_, &frame_);
+  else
+    printer.Preview(printer_, printer.Settings(), &frame_);
+  return true;
+}
+
+}  // namespace skrybon

@@ -1,0 +1,39 @@
+// The print commands of the frame: "&Drukuj..." (57607) and "Podgląd
+// wydruku" (57609) print or preview the verses selected in the active reading
+// window (the window itself disables both while nothing is selected). The
+// program's current printer lives here for the whole run, so a printer and
+// page setup chosen once stay for the next command.
+#pragma once
+
+#include <QObject>
+#include <QPrinter>
+#include <functional>
+
+#include "ui/command_target.h"
+
+namespace skrybon {
+
+class CMainFrame;
+class CVersePrinter;
+
+class CPrintCommands : public QObject, public ICommandTarget {
+  Q_OBJECT
+
+ public:
+  explicit CPrintCommands(CMainFrame& frame);
+  static CPrintCommands* Install(CMainFrame& frame);
+
+  QPrinter& Printer() { return printer_; }
+  // Called with each command's printer before it runs (tests set dialogs' hooks).
+  void SetPrinterObserver(std::function<void(CVersePrinter&)> observer) { observer_ = std::move(observer); }
+
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+  bool OnCommand(int id) override;
+
+ private:
+  CMainFrame& frame_;
+  QPrinter printer_{QPrinter::HighResolution};
+  std::function<void(CVersePrinter&)> observer_;
+};
+
+}  // namespace skrybon

@@ -1,0 +1,201 @@
+// Printing as a user meets it: a job printed to a PDF file and read back
+// with pdftotext (page range, header, page numbers, Polish letters, labels),
+// "Anuluj" during the first page, the preview's pages against the job's, the
+// settings dialog's values and refusals, and the font face combo.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "data/codepage.h"
+#include "print/print_progress_dlg.h"
+#include "print/print_settings_dlg.h"
+#include "print/printer_animation.h"
+#include "print/verse_printer.h"
+#include "testing/widget_fixtures.h"
+#include "ui/font_name_combo.h"
+#include "ui/qt_text.h"
+
+using namespace skrybon;
+using testing::Control;
+
+namespace {
+
+// Eighty verses of Polish text, some of two lines: five pages of A6 with the
+// default settings.
+CPrintVerseList Verses() {
+  CPrintVerseList list;
+  list.SetDescription(Cp("1 Moj. 3:1-58"));
+  for (int i = 1; i <= 58; ++i) {
+    std::string text = Cp("Zażółć gęślą jaźń, ŹRÓDŁO & ŚWIATŁO");
+    for (int word = 0; word < i % 3 * 4; ++word) text += Cp(" słowo");
+    list.Append(std::to_string(i) + ".", text);
+  }
+  return list;
+}
+
+void ToPdf(QPrinter& printer, const QString& path) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  printer.setPageSize(QPageSize(QPageSize::A6));
+}
+
+QString PdfText(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+  if (!process.waitForFinished(20000)) return {};
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+}  // namespace
+
+class CPrintWidgetTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    profile_ = std::make_unique<CProfile>(dir_.filePath(QStringLiteral("skrybon.ini")).toStdString());
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QSKIP("pdftotext is not installed");
+  }
+
+  void pdfJobPrintsTheChosenPages() {
+    const CPrintVerseList list = Verses();
+    CVersePrinter printer(*profile_);
+    printer.SetVerseList(&list);
+    QStringList pageTexts;
+    QStringList percents;
+    printer.SetProgressObserver([&](CPrintProgressDlg& progress) {
+      pageTexts << progress.PageText();
+      percents << progress.PercentText() + QStringLiteral("@%1").arg(progress.Position());
+      QVERIFY(!owner_.isEnabled());
+    });
+    QPrinter qprinter(QPrinter::HighResolution);
+    const QString path = dir_.filePath(QStringLiteral("range.pdf"));
+    ToPdf(qprinter, path);
+    qprinter.setPrintRange(QPrinter::PageRange);
+    qprinter.setFromTo(2, 3);
+    owner_.show();
+    QCOMPARE(printer.PrintJob(qprinter, &owner_), CVersePrinter::Result::Printed);
+    QVERIFY(owner_.isEnabled());
+    QCOMPARE(percents, (QStringList{"50 %@1", "100 %@2"}));
+    QCOMPARE(pageTexts.first(), QString::fromUtf8("Strona 1 z 2, ?? do końca o ..."));
+
+    const QString text = PdfText(path);
+    const QStringList pages = text.split(QChar(u'\f'), Qt::SkipEmptyParts);
+    QCOMPARE(pages.size(), 2);
+    QVERIFY2(pages[0].contains(QStringLiteral("Strona 2 z 5")), qPrintable(pages[0]));
+    QVERIFY(pages[1].contains(QStringLiteral("Strona 3 z 5")));
+    QVERIFY(pages[0].contains(QStringLiteral("Wersety 1 Moj. 3:1-58")));
+    QVERIFY(pages[0].contains(QString::fromUtf8("Zażółć gęślą jaźń, ŹRÓDŁO & ŚWIATŁO")));
+    QVERIFY(!text.contains(QRegularExpression(QStringLiteral("(^|\\s)1\\.\\s*Za"))));  // page 1 is not printed
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("(^|\\s)30\\.\\s*Za"))));
+  }
+
+  void previewPaintsTheJobsPages() {
+    const CPrintVerseList list = Verses();
+    CPrintSettings settings = LoadPrintSettings(*profile_);
+    settings.headerText = "A&&B %s";
+    settings.footerText = Cp("Stopka\ndruga linia");
+    QPrinter job(QPrinter::HighResolution);
+    ToPdf(job, dir_.filePath(QStringLiteral("job.pdf")));
+    CVersePrinter printer(*profile_);
+    printer.Settings() = settings;
+    printer.SetVerseList(&list);
+    QCOMPARE(printer.PrintJob(job, &owner_), CVersePrinter::Result::Printed);
+    QPrinter preview(QPrinter::HighResolution);
+    ToPdf(preview, dir_.filePath(QStringLiteral("preview.pdf")));
+    preview.setResolution(CVersePrinter::kResolution);
+    CVersePrinter::PaintAllPages(preview, settings, list);
+    const QString jobText = PdfText(job.outputFileName());
+    QCOMPARE(PdfText(preview.outputFileName()), jobText);
+    QVERIFY(jobText.contains(QStringLiteral("AB 1 Moj. 3:1-58")) || jobText.contains(QStringLiteral("A&B 1 Moj")));
+    QVERIFY(jobText.contains(QStringLiteral("druga linia")));
+  }
+
+  void cancelDuringTheFirstPageLeavesNoFile() {
+    const CPrintVerseList list = Verses();
+    CVersePrinter printer(*profile_);
+    printer.SetVerseList(&list);
+    int pagesShown = 0;
+    printer.SetProgressObserver([&](CPrintProgressDlg& progress) {
+      ++pagesShown;
+      QVERIFY(progress.Animation().IsPlaying());
+      QTest::mouseClick(Control<QAbstractButton>(progress, 2), Qt::LeftButton);
+    });
+    QPrinter qprinter(QPrinter::HighResolution);
+    ToPdf(qprinter, dir_.filePath(QStringLiteral("cancel.pdf")));
+    owner_.show();
+    QCOMPARE(printer.PrintJob(qprinter, &owner_), CVersePrinter::Result::Stopped);
+    QCOMPARE(pagesShown, 1);
+    QVERIFY(!QFile::exists(qprinter.outputFileName()));
+    QVERIFY(owner_.isEnabled());
+  }
+
+  void settingsDialogShowsAndTakesValues() {
+    QPrinter qprinter;
+    CPrintSettingsDlg dialog(LoadPrintSettings(*profile_), qprinter);
+    QStringList messages;
+    dialog.SetMessageSink([&](const QString& m) { messages << m; });
+    QCOMPARE(Control<QComboBox>(dialog, 1073)->currentText(), QStringLiteral("11"));
+    QCOMPARE(Control<QComboBox>(dialog, 1077)->count(), 11);
+    QCOMPARE(Control<QPlainTextEdit>(dialog, 1078)->toPlainText(), QStringLiteral("Wersety %s"));
+    QCOMPARE(Control<QLineEdit>(dialog, 1079)->text(), QStringLiteral("Strona %d z %d"));
+    QCOMPARE(Control<QSpinBox>(dialog, 1053)->value(), 10);
+    // The default face shows what really prints in its place.
+    QCOMPARE(Control<CFontNameCombo>(dialog, 1072)->Face(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+
+    Control<QComboBox>(dialog, 1073)->setEditText(QStringLiteral("12pt"));
+    Control<QComboBox>(dialog, 1077)->setEditText(QStringLiteral("duży"));
+    Control<QSpinBox>(dialog, 1056)->setValue(301);
+    Control<QPlainTextEdit>(dialog, 1070)->setPlainText(QString::fromUtf8("Stopka α"));
+    dialog.accept();
+    QVERIFY(dialog.result() != QDialog::Accepted);
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(QString::fromUtf8("„α”")), qPrintable(messages[0]));
+    QCOMPARE(Control<QPlainTextEdit>(dialog, 1070)->toPlainText(), QString::fromUtf8("Stopka α"));
+
+    Control<QPlainTextEdit>(dialog, 1070)->setPlainText(QString::fromUtf8("Stopka ż\ndruga"));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const CPrintSettings s = dialog.Settings();
+    QCOMPARE(s.headerFont.size, 12);
+    QCOMPARE(s.bodyFont.size, 0);
+    QCOMPARE(s.marginBottom, 300);
+    QCOMPARE(s.footerText, Cp("Stopka ż\ndruga"));
+  }
+
+  void fontComboListsPolishFacesInTheirOwnFace() {
+    CFontNameCombo combo;
+    combo.Fill();
+    QVERIFY(combo.count() > 0);
+    for (int i = 0; i < combo.count(); ++i) {
+      QVERIFY(CFontNameCombo::ShowsPolishLetters(combo.itemText(i)));
+      const QFont font = combo.itemData(i, Qt::FontRole).value<QFont>();
+      QCOMPARE(font.family(), combo.itemText(i));
+      QCOMPARE(font.pointSize(), 9);
+      if (i > 0) QVERIFY(combo.itemText(i - 1).compare(combo.itemText(i), Qt::CaseInsensitive) <= 0);
+    }
+    QVERIFY(!CFontNameCombo::ShowsPolishLetters(QStringLiteral("No Such Face 123")));
+    combo.SelectFace(combo.itemText(combo.count() - 1).left(3).toLower());
+    QVERIFY(combo.itemText(combo.currentIndex()).startsWith(combo.Face().left(3)));
+    QVERIFY(combo.Face().startsWith(combo.itemText(combo.count() - 1).left(3), Qt::CaseInsensitive));
+    combo.SelectFace({});
+    QCOMPARE(combo.Face(), QString());
+  }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<CProfile> profile_;
+  QMainWindow owner_;
+};
+
+QTEST_MAIN(CPrintWidgetTest)
+#include "print_widget_test.moc"
