@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running need on Debian 12 (as root).
 set -euo pipefail
-packages=(cmake g++ clang libclang-rt-14-dev ninja-build libgtest-dev libbenchmark-dev libpugixml-dev qt6-base-dev
+packages=(cmake g++ clang libclang-rt-14-dev ninja-build libgtest-dev libbenchmark-dev libpugixml-dev libsword-dev libsword-utils sword-text-kjv pkg-config qt6-base-dev
           qt6-translations-l10n fonts-dejavu-core xvfb xauth xdotool imagemagick poppler-utils xclip)
 missing=()
 for p in "${packages[@]}"; do

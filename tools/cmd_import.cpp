@@ -7,6 +7,7 @@
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
 #include "data/xml_verses.h"
+#include "sword_source.h"
 #include "tool_args.h"
 #include "tool_output.h"
 #include "xml_reader.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania --out DIR FILE\n"
+    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] --out DIR MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
     "  the default alias file DIR/<code>_alias.txt.\n"
     "  tsv: UTF-8 lines book<TAB>chapter<TAB>verse<TAB>text, book 0-based in the\n"
@@ -23,7 +25,10 @@ constexpr std::string_view kUsage =
     "  Problems are reported, and the index is always kept whole: a book missing from\n"
     "  the input gets one chapter with one empty verse, a missing chapter one empty\n"
     "  verse, a missing verse an empty text; characters Windows-1250 cannot hold\n"
-    "  are written as '?'.\n";
+    "  are written as '?'.\n"
+    "  sword: an installed SWORD Bible module by name (see skrybon-tool modules), read\n"
+    "  through the SWORD library; books are mapped by their standard identifiers.\n"
+    "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n";
 
 std::optional<std::string> Collect(const std::string& format, const std::string& path,
                                    CTranslationBuilder& builder) {
@@ -41,19 +46,25 @@ std::optional<std::string> Collect(const std::string& format, const std::string&
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
     }
     const TranslationId id = args.Translation();
-    const std::string format = args.Choice("format", {"tsv", "osis", "zefania"});
+    const std::string format = args.Choice("format", {"tsv", "osis", "zefania", "sword"});
     const std::string out = args.Required("out");
-    args.ExpectPositional(1, "one input FILE");
+    args.ExpectPositional(1, format == "sword" ? "one MODULE name" : "one input FILE");
     const std::string& input = args.Positional()[0];
 
     CTranslationBuilder builder(id);
-    if (auto error = Collect(format, input, builder)) {
+    if (format == "sword") {
+      // A module that cannot be used is a wrong request, not a damaged input.
+      if (auto error = CollectSwordModule({args.Get("sword-path", "")}, input, builder)) {
+        PrintLine(stderr, "skrybon-tool import: " + *error + "; nothing written");
+        return kExitUsage;
+      }
+    } else if (auto error = Collect(format, input, builder)) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }

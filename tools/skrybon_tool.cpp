@@ -15,6 +15,7 @@ int CheckMain(std::span<const std::string> args);
 int ShowMain(std::span<const std::string> args);
 int DemoMain(std::span<const std::string> args);
 int SearchMain(std::span<const std::string> args);
+int ModulesMain(std::span<const std::string> args);
 
 namespace {
 
@@ -25,7 +26,9 @@ struct Subcommand {
 };
 
 constexpr std::array kSubcommands = {
-    Subcommand{"import", "build a translation's data files from TSV, OSIS or Zefania XML", ImportMain},
+    Subcommand{"import", "build a translation's data files from TSV, OSIS, Zefania XML or a SWORD module",
+               ImportMain},
+    Subcommand{"modules", "list the installed SWORD Bible modules", ModulesMain},
     Subcommand{"check", "verify the index and book files of all three translations", CheckMain},
     Subcommand{"show", "print the citation text of a typed place", ShowMain},
     Subcommand{"demo", "write a demo data folder with synthetic text", DemoMain},

@@ -1,0 +1,38 @@
+// Bible texts installed as SWORD modules, read through the SWORD library
+// itself: the list of installed Bible text modules, and the verses of one
+// module handed to a CTranslationBuilder by their standard book identifiers.
+// Verse text is the library's plain-text rendering with notes, Strong's
+// numbers, headings and cross-references switched off, white space collapsed.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/translation_builder.h"
+
+namespace skrybon::tool {
+
+struct SwordModuleInfo {
+  std::string name;
+  std::string language;
+  std::string versification;
+  std::string description;
+};
+
+// Where modules are looked for: a folder holding "mods.d", or the library's
+// own search rules (SWORD_PATH, ~/.sword, /usr/share/sword…) when empty.
+struct SwordLocation {
+  std::string path;
+};
+
+// The installed Bible text modules, sorted by name.
+std::vector<SwordModuleInfo> ListSwordBibles(const SwordLocation& where);
+
+// Hands every verse of `module` to the builder. A module that is missing, not
+// a Bible text, locked (enciphered without a key) or without any verse gives
+// a message (UTF-8) and hands over nothing.
+std::optional<std::string> CollectSwordModule(const SwordLocation& where, const std::string& module,
+                                              CTranslationBuilder& builder);
+
+}  // namespace skrybon::tool

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# End-to-end checks of importing SWORD modules: the King James module Debian
+# installs, and a small Polish module built here with osis2mod (a missing
+# verse, a note and a Strong's number that must not reach the text, and a
+# deuterocanonical book). Usage: sword_test.sh path/to/skrybon-tool
+set -u
+tool=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+expect_rc() {  # expected-code description command...
+  local want=$1 what=$2; shift 2
+  "$@" >"$work/out" 2>"$work/err"
+  local rc=$?
+  [[ $rc == "$want" ]] || fail "$what: exit code $rc, expected $want ($(head -c 300 "$work/err"))"
+}
+crlf() { printf '%s\r\n' "$@"; }
+
+# The King James Version as Debian installs it: every verse of its 66 books.
+expect_rc 0 "modules" "$tool" modules
+grep -q $'^engKJV2006eb\ten\tKJV\tKing James Version$' "$work/out" || fail "modules lists the KJV module"
+expect_rc 0 "import of KJV" "$tool" import --translation bg --format sword --out "$work/kjv" engKJV2006eb
+grep -q '^BG: 66 books, 1189 chapters, 31102 verses' "$work/out" || fail "KJV gives 66 books, 31102 verses: $(cat "$work/out")"
+expect_rc 0 "show Gen 1:1" "$tool" show --data "$work/kjv" --translation bg "1 Moj 1:1"
+crlf "1 Moj. 1:1" "1. In the beginning God created the heaven and the earth." "(BG)" | cmp -s - "$work/out" \
+  || fail "Genesis 1:1 is the module's text: $(cat "$work/out")"
+expect_rc 0 "show John 3:16" "$tool" show --data "$work/kjv" --translation bg "Jan 3:16"
+grep -q '^16\. ¶ For God so loved the world, that he gave his only begotten Son, that whosoever believeth in him should not perish, but have everlasting life\.' "$work/out" \
+  || fail "John 3:16 is the module's text: $(cat "$work/out")"
+
+# A small Polish module: Genesis 1 lacks verse 2, verse 3 carries a note and
+# a Strong's number, and Tobit exists only for BT.
+mkdir -p "$work/sword/mods.d" "$work/sword/modules/texts/rawtext/poltest"
+cat >"$work/poltest.osis.xml" <<'OSIS'
+<?xml version="1.0" encoding="UTF-8"?>
+<osis xmlns="http://www.bibletechnologies.net/2003/OSIS/namespace">
+<osisText osisIDWork="PolTest" osisRefWork="Bible" xml:lang="pl">
+<header><work osisWork="PolTest"><title>Próba</title><refSystem>Bible.KJVA</refSystem></work></header>
+<div type="book" osisID="Gen"><chapter osisID="Gen.1">
+<title type="chapter">Stworzenie świata</title>
+<verse osisID="Gen.1.1">Na początku stworzył Bóg niebo i ziemię.</verse>
+<verse osisID="Gen.1.3">I rzekł Bóg: <w lemma="strong:H0216">Niech</w> się stanie światłość<note type="study">Przypis, którego nie ma w tekście.</note>. I stała się światłość.</verse>
+</chapter></div>
+<div type="book" osisID="Tob"><chapter osisID="Tob.1">
+<verse osisID="Tob.1.1">Księga dziejów Tobiasza, zażółć gęślą jaźń.</verse>
+</chapter></div>
+</osisText></osis>
+OSIS
+osis2mod "$work/sword/modules/texts/rawtext/poltest" "$work/poltest.osis.xml" -v KJVA >"$work/osis2mod.log" 2>&1 \
+  || fail "osis2mod builds the test module: $(tail -3 "$work/osis2mod.log")"
+module_conf() {  # name driver [extra lines]
+  printf '[%s]\nDataPath=./modules/texts/rawtext/poltest/\nModDrv=%s\nSourceType=OSIS\nEncoding=UTF-8\nLang=pl\nVersification=KJVA\nDescription=Polski moduł próbny\n%s\n' "$@"
+}
+module_conf PolTest RawText >"$work/sword/mods.d/poltest.conf"
+module_conf PolKomentarz RawCom >"$work/sword/mods.d/polkomentarz.conf"
+expect_rc 0 "modules of a folder" "$tool" modules --sword-path "$work/sword"
+[[ $(cat "$work/out") == $'PolTest\tpl\tKJVA\tPolski moduł próbny' ]] || fail "only the Bible text is listed: $(cat "$work/out")"
+
+expect_rc 0 "import of the Polish module" "$tool" import --translation bt --format sword --sword-path "$work/sword" --out "$work/pl" PolTest
+grep -q 'missing verse' "$work/err" || fail "the missing verse is reported: $(cat "$work/err")"
+expect_rc 0 "show Gen 1" "$tool" show --data "$work/pl" --translation bt "Rdz 1"
+crlf "Rdz 1:1-3" "1. Na początku stworzył Bóg niebo i ziemię." "2. " \
+  "3. I rzekł Bóg: Niech się stanie światłość. I stała się światłość." "(BT)" | cmp -s - "$work/out" \
+  || fail "Genesis 1 comes back without the heading, note and Strong's number: $(cat "$work/out")"
+expect_rc 0 "show Tob 1:1" "$tool" show --data "$work/pl" --translation bt "Tb 1:1"
+grep -q '^1\. Księga dziejów Tobiasza, zażółć gęślą jaźń\.' "$work/out" || fail "Tobit reaches BT: $(cat "$work/out")"
+
+# Modules that cannot be imported write nothing and end in exit code 2.
+expect_rc 2 "missing module" "$tool" import --translation bg --format sword --sword-path "$work/sword" --out "$work/none1" NoSuchModule
+expect_rc 2 "commentary" "$tool" import --translation bg --format sword --sword-path "$work/sword" --out "$work/none2" PolKomentarz
+grep -q 'not a Bible text' "$work/err" || fail "a commentary is named as not a Bible text"
+module_conf PolZamek RawText 'CipherKey=' >"$work/sword/mods.d/polzamek.conf"
+expect_rc 2 "locked module" "$tool" import --translation bg --format sword --sword-path "$work/sword" --out "$work/none3" PolZamek
+grep -q 'locked' "$work/err" || fail "a locked module is named as locked"
+for folder in none1 none2 none3; do [[ -e "$work/$folder" ]] && fail "a refused import leaves no folder ($folder)"; done
+
+echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
+((failures == 0))
