@@ -34,6 +34,7 @@
 #include "ui/colors_dialog.h"
 #include "ui/command_ids.h"
 #include "ui/display_qt.h"
+#include "ui/help_commands.h"
 #include "ui/icons.h"
 #include "ui/resource_commands.h"
 #include "ui/status_panes.h"
@@ -130,6 +131,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CSearchCommands::Install(*this);
   CResourceCommands::Install(*this);
   CPrintCommands::Install(*this);
+  CHelpCommands::Install(*this);
   RefreshCommandStates();
 }
 

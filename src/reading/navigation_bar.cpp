@@ -13,6 +13,7 @@
 #include "reading/place_spin_box.h"
 #include "reading/book_combo.h"
 #include "ui/command_ids.h"
+#include "ui/context_help.h"
 #include "ui/flat_button.h"
 #include "ui/icons.h"
 #include "ui/qt_text.h"
@@ -120,6 +121,9 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
                                                    verseBox_, verseBox_->Edit(),   openButton_, historyButton_};
   for (QObject* control : watched) control->installEventFilter(this);
   bookBox_->view()->installEventFilter(this);
+
+  InstallContextHelp(*this, 101, {{1001, bookSpin_}, {1009, chapterBox_}, {1013, verseBox_}, {1015, bookBox_},
+                                   {1024, openButton_}});
 
   DisableAll();
   openButton_->setEnabled(false);

@@ -14,6 +14,7 @@
 #include "reading/verse_list_box.h"
 #include "search/found_verse_list.h"
 #include "ui/command_ids.h"
+#include "ui/context_help.h"
 #include "ui/qt_text.h"
 
 namespace skrybon {
@@ -78,6 +79,8 @@ CFoundVersesBar::CFoundVersesBar(ActiveWindowFn activeWindow, QWidget* parent)
   layout->addWidget(arrows_);
   layout->addSpacing(6);
   layout->addWidget(message_, 1);
+
+  InstallContextHelp(*this, 115);
 
   connect(list_, &QComboBox::activated, this, &CFoundVersesBar::OnChosen);
   connect(arrows_, &CSpinArrows::stepped, this, &CFoundVersesBar::Step);

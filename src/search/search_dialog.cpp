@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/context_help.h"
 #include "ui/qt_text.h"
 
 namespace skrybon {
@@ -105,6 +106,9 @@ CSearchDialog::CSearchDialog(QWidget* parent) : QDialog(parent) {
                                                     translations_[2]}) {
     w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
   }
+
+  InstallContextHelp(*this, 106);
+  setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 
   connect(ok, &QPushButton::clicked, this, &CSearchDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &CSearchDialog::reject);

@@ -1,0 +1,45 @@
+// The help commands as a frame-level command target: "&Tematy pomocy..."
+// (57666) opens the guide's contents, "&Pomoc na temat..." (57667) its index
+// with the search field, "&Jak korzystać z pomocy..." (57668) the page about
+// the help window. F1 (57670) shows the pop-up text of the focused control
+// when it has one and otherwise opens the contents; F1 on a highlighted menu
+// item opens that command's topic; Shift+F1 (57669) enters What's This mode.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <string_view>
+
+#include "ui/command_target.h"
+
+class QWidget;
+
+namespace skrybon {
+
+class CHelpWindow;
+class CMainFrame;
+
+class CHelpCommands : public QObject, public ICommandTarget {
+  Q_OBJECT
+
+ public:
+  CHelpCommands(QWidget* owner, QObject* parent = nullptr);
+
+  // Registers with the frame and watches its menus for F1.
+  static CHelpCommands* Install(CMainFrame& frame);
+
+  // The help window, created on first use.
+  CHelpWindow& Window();
+
+  bool OnUpdateCommand(int id, CCmdUI& ui) override;
+  bool OnCommand(int id) override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QPointer<QWidget> owner_;
+  QPointer<CHelpWindow> window_;
+};
+
+}  // namespace skrybon
