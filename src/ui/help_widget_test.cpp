@@ -85,9 +85,12 @@ class HelpTest : public QObject {
       }
     }
     for (const CHelpTopic& topic : HelpTopics()) QVERIFY2(reached.contains(Q(topic.page)), topic.page.data());
-    // Every command with a menu item has a topic that exists.
-    for (const CCommandInfo& command : AllCommands())
+    // Every command with a menu item has a topic of its own (About: the contents).
+    for (const CCommandInfo& command : AllCommands()) {
       QVERIFY(FindHelpTopic(CommandHelpPage(command.id)) != nullptr);
+      if (!command.menuText.empty() && command.id != ID_APP_ABOUT)
+        QVERIFY2(CommandHelpPage(command.id) != kHelpContentsPage, command.menuText.data());
+    }
   }
 
   void theGuideNamesOnlyCommandsAndKeysThatExist() {
