@@ -28,7 +28,10 @@ CHelpCommands* CHelpCommands::Install(CMainFrame& frame) {
 CHelpWindow& CHelpCommands::Window() {
   if (window_ == nullptr) {
     window_ = new CHelpWindow(owner_);
-    window_->setWindowFlag(Qt::Window, true);
+    // Closing the guide hands the keyboard back to the frame, also without a window manager.
+    connect(window_, &QDialog::finished, this, [this] {
+      if (owner_ != nullptr) owner_->activateWindow();
+    });
   }
   return *window_;
 }

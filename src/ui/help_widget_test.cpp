@@ -147,6 +147,7 @@ class HelpTest : public QObject {
 
     QTest::keyClick(window.Browser(), Qt::Key_Escape);
     QVERIFY(!window.isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
 
     // F1 where no control has help opens the contents; on a control with a help id, its pop-up.
     frame.MdiArea()->setFocus();

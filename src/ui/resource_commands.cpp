@@ -68,6 +68,8 @@ void CResourceCommands::EditAliases(TranslationId id) {
     if (editorObserver_) editorObserver_(editor);
     editor.exec();
   }
+  // Back to the frame, also where no window manager hands the activation back.
+  if (owner_ != nullptr) owner_->activateWindow();
   // Whichever way the editor closed, the table follows the file.
   if (const std::optional<std::string> message = data_.Get(id).LoadAliases(data_.MainFolder()))
     ShowMessage(ToQString(*message));
