@@ -7,7 +7,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
+#include <memory>
 
+#include "print/cups_queue.h"
 #include "print/print_progress_dlg.h"
 #include "print/print_settings_dlg.h"
 #include "print/print_surface_qt.h"
@@ -88,37 +91,57 @@ CVersePrinter::Result CVersePrinter::PrintJob(QPrinter& printer, QWidget* owner)
   printer.setDocName(QString::fromLatin1(kDocumentName));
   printer.setFullPage(false);
   const bool toFile = !printer.outputFileName().isEmpty();
+  // A job for a print queue is drawn into a PDF file of the same page
+  // layout, and handed to the queue only when every page is drawn.
+  QTemporaryDir spoolFolder;
+  std::unique_ptr<QPrinter> spool;
+  if (!toFile) {
+    spool = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    spool->setOutputFormat(QPrinter::PdfFormat);
+    spool->setOutputFileName(spoolFolder.filePath(QStringLiteral("dokument.pdf")));
+    spool->setPageLayout(printer.pageLayout());
+    spool->setResolution(kResolution);
+    spool->setDocName(printer.docName());
+  }
+  QPrinter& target = spool ? *spool : printer;
+  const QString device = toFile ? QString::fromUtf8("PDF") : printer.printerName();
+  const QString port = toFile ? printer.outputFileName() : QString::fromUtf8("CUPS");
+
   QPainter painter;
-  if (!painter.begin(&printer)) {
-    ShowMessage(QString::fromUtf8("Nie można rozpocząć drukowania na drukarce %1.")
-                    .arg(toFile ? printer.outputFileName() : printer.printerName()),
-                owner);
+  if (!spoolFolder.isValid() || !painter.begin(&target)) {
+    ShowMessage(QString::fromUtf8("Nie można rozpocząć drukowania na drukarce %1 (%2).").arg(device, port), owner);
     return Result::NotStarted;
   }
-  CQtPrintSurface surface(painter, settings_, printer.resolution());
+  CQtPrintSurface surface(painter, settings_, target.resolution());
   CPrintLayout layout(settings_, *list_);
-  layout.Paginate(surface, PrintableArea(printer), printer.resolution(), printer.resolution());
+  layout.Paginate(surface, PrintableArea(target), target.resolution(), target.resolution());
   const std::vector<int> pages = ChosenPages(printer, layout.PageCount());
 
   CPrintProgressDlg progress;
   progress.setWindowTitle(QString::fromUtf8("Drukuje wersety %1").arg(QString::fromLatin1(kDocumentName)));
-  const QString device = toFile ? QString::fromUtf8("PDF") : printer.printerName();
-  const QString port = toFile ? printer.outputFileName() : QString::fromUtf8("CUPS");
   progress.SetJobText(QString::fromUtf8("Drukuje %1 na %2 na porcie %3  ...")
                           .arg(QString::fromLatin1(kDocumentName), device, port));
   progress.SetRange(static_cast<int>(pages.size()));
   progress.SetPosition(0);
   progress.Open(owner);
 
-  CQtJobDevice jobDevice(printer, progress, observer_);
+  CQtJobDevice jobDevice(target, progress, observer_);
   const PrintJobResult result = RunPrintJob(layout, pages, surface, jobDevice);
-  if (result == PrintJobResult::Stopped) printer.abort();
   painter.end();
   progress.DestroyWindow();
-  if (result == PrintJobResult::Printed) return Result::Printed;
-  // A stopped job leaves no half-written file behind.
-  if (toFile) QFile::remove(printer.outputFileName());
-  return Result::Stopped;
+  if (result == PrintJobResult::Stopped) {
+    // No half-written file stays behind; a spool file goes with its folder.
+    if (toFile) QFile::remove(printer.outputFileName());
+    return Result::Stopped;
+  }
+  if (spool) {
+    const QString failure = SubmitToCupsQueue(printer, spool->outputFileName(), printer.docName());
+    if (!failure.isEmpty()) {
+      ShowMessage(QString::fromUtf8("Nie można wysłać wydruku do drukarki %1:\n%2").arg(device, failure), owner);
+      return Result::NotStarted;
+    }
+  }
+  return Result::Printed;
 }
 
 void CVersePrinter::PaintAllPages(QPrinter& printer, const CPrintSettings& settings, const CPrintVerseList& list) {
