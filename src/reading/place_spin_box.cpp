@@ -2,6 +2,9 @@
 
 #include <QLineEdit>
 
+#include "reading/navigation.h"
+#include "ui/qt_text.h"
+
 namespace skrybon {
 
 CPlaceSpinBox::CPlaceSpinBox(QWidget* parent) : QSpinBox(parent) {
@@ -13,6 +16,22 @@ CPlaceSpinBox::CPlaceSpinBox(QWidget* parent) : QSpinBox(parent) {
 void CPlaceSpinBox::stepBy(int steps) {
   QSpinBox::stepBy(steps);
   if (onStep_) onStep_();
+}
+
+QValidator::State CPlaceSpinBox::validate(QString& input, int&) const {
+  // A number outside the range is kept as typed (the platform's box would drop
+  // the keystroke, so 60 in a box of 48 would stay 6).
+  if (input.isEmpty()) return QValidator::Intermediate;
+  for (const QChar c : input) {
+    if (c < u'0' || c > u'9') return QValidator::Invalid;
+  }
+  bool ok = false;
+  const int value = input.toInt(&ok);
+  return ok && value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void CPlaceSpinBox::fixup(QString& input) const {
+  input = QString::number(ReadPlaceNumber(FromQString(input), maximum()));
 }
 
 CBookSpin::CBookSpin(QWidget* parent) : QAbstractSpinBox(parent) {

@@ -1,6 +1,8 @@
 // The arrows of the navigation bar. CPlaceSpinBox is a chapter or verse box:
 // digits only, right-aligned, wrapping between 1 and the count, reporting
-// each arrow step (not typing). CBookSpin is a pair of arrows without a
+// each arrow step (not typing). Any number of digits may be typed; a number
+// above the count, 0 or an empty box stands for the last chapter or verse when
+// the box is read (ReadPlaceNumber) or loses the focus. CBookSpin is a pair of arrows without a
 // number: up steps to the previous book, down to the next one.
 #pragma once
 
@@ -22,6 +24,8 @@ class CPlaceSpinBox : public QSpinBox {
   QLineEdit* Edit() const { return lineEdit(); }
 
   void stepBy(int steps) override;
+  QValidator::State validate(QString& input, int& pos) const override;
+  void fixup(QString& input) const override;
 
  private:
   std::function<void()> onStep_;
