@@ -49,7 +49,9 @@ int ShowMain(std::span<const std::string> rawArgs) {
     }
     std::string text = Cp(typed);
     int chapter = -1, verse = -1;
-    const int book = index.ParseReference(text, chapter, verse);
+    // A character Windows-1250 lacks is in no book name; as '?' it would end
+    // the name early, so "Obj α" would still name a place.
+    const int book = FirstCharOutsideCp1250(typed) ? -1 : index.ParseReference(text, chapter, verse);
     if (book < 0 || book >= BookCount(id)) {
       PrintLine(stderr, "skrybon-tool show: '" + typed + "' names no place in " +
                             std::string(TranslationCode(id)));

@@ -31,6 +31,7 @@ head -c 14 "$work/out" | grep -q '^1 Moj. 1:1-' || fail "a book alone shows chap
 expect_rc 0 "show cp1250" "$tool" show --data "$work/demo" --translation bg --encoding cp1250 "Łuk 1:1"
 head -c 4 "$work/out" | od -An -tx1 | grep -q 'a3 75 6b 2e' || fail "cp1250 output writes Ł as one byte"
 expect_rc 2 "unknown place" "$tool" show --data "$work/demo" --translation bg "xyz 1"
+expect_rc 2 "place outside Windows-1250" "$tool" show --data "$work/demo" --translation bg "Obj α 1"
 expect_rc 2 "missing translation" "$tool" show --data "$work/demo" "Rdz 1"
 expect_rc 2 "bad encoding" "$tool" show --data "$work/demo" --translation bg --encoding latin2 "Rdz 1"
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <unordered_map>
 
 namespace skrybon {
@@ -146,6 +147,22 @@ std::optional<char32_t> FirstCharOutsideCp1250(std::string_view utf8) {
     if (ByteOf(cp) < 0) return cp;
   }
   return std::nullopt;
+}
+
+std::string DescribeCodePoint(char32_t c) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+  if (c == kReplacement) return std::string(code) + " (malformed UTF-8)";
+  std::string out = std::string(code) + " '";
+  if (c < 0x10000) {
+    AppendUtf8(out, c);
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return out + "'";
 }
 
 char Utf16ToCp1250(char16_t unit) {

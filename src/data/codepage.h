@@ -26,6 +26,11 @@ std::string Utf8ToCp1250(std::string_view utf8, std::size_t* unmappable = nullpt
 // into '?'.
 std::optional<char32_t> FirstCharOutsideCp1250(std::string_view utf8);
 
+// Names a character for the command-line tool's messages, in UTF-8:
+// "U+03B1 'α'", or "U+FFFD (malformed UTF-8)" for what the check above
+// reports for a malformed sequence.
+std::string DescribeCodePoint(char32_t c);
+
 // Converts one UTF-16 code unit to Windows-1250 ('?' when it has no byte).
 char Utf16ToCp1250(char16_t unit);
 

@@ -54,6 +54,12 @@ TEST(Codepage, FirstCharOutsideCp1250FindsWhatConversionWouldLose) {
   }
 }
 
+TEST(Codepage, DescribeCodePointShowsCodeAndCharacter) {
+  EXPECT_EQ(DescribeCodePoint(U'α'), "U+03B1 'α'");
+  EXPECT_EQ(DescribeCodePoint(U'😀'), "U+1F600 '😀'");
+  EXPECT_EQ(DescribeCodePoint(0xFFFD), "U+FFFD (malformed UTF-8)");
+}
+
 TEST(Codepage, LowerCaseFoldsPolishAndOtherCapitalsOnly) {
   EXPECT_EQ(Cp1250ToUtf8(Cp1250Lower(Cp("ĄĆĘŁŃÓŚŹŻ ABC xyz 123"))), "ąćęłńóśźż abc xyz 123");
   EXPECT_EQ(Cp1250ToUtf8(Cp1250Lower(Cp("ŠŤŽĽŔÁÂĂÄĹÇČÉËĚÍÎĎĐŇÔŐÖŘŮÚŰÜÝŢ"))),

@@ -224,7 +224,11 @@ void CNavigationBar::UpdateVerseRange() {
 
 bool CNavigationBar::ResolveTypedPlace() {
   const CTranslationIndex* index = ListedIndex();
-  const std::optional<TypedPlace> place = ResolveTypedText(index, FromQString(bookBox_->currentText()));
+  // A character Windows-1250 lacks is in no book name; converted it would be
+  // '?', which ends the name early, so "Mα" would still find a book.
+  const QString typed = bookBox_->currentText();
+  const std::optional<TypedPlace> place =
+      FirstCharOutsideCp1250(typed) ? std::nullopt : ResolveTypedText(index, FromQString(typed));
   if (!place) {
     bookBox_->DropDownSoon();
     return false;

@@ -182,6 +182,57 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QVERIFY(PlaceOf(window) == (VerseRef{45, 15, testing::VerseCount(45, 15) - 1}));
   }
 
+  // Typing keeps every digit; Open (or leaving the box) takes a number above
+  // the count as the last chapter or verse, as it does an empty box or 0.
+  void numbersAboveTheCountAreKeptAndOpenTheLast() {
+    CChildFrame* window = Open(TranslationId::BG);
+    struct Case {
+      bool chapterBox;
+      QString typed;
+      VerseRef expected;
+    };
+    const int lastChapter = testing::ChapterCount(45) - 1;
+    const Case cases[] = {
+        {true, QStringLiteral("30"), {45, lastChapter, 1}},  // "3" alone would be a chapter
+        {true, QStringLiteral("99999999999999999999"), {45, lastChapter, 1}},
+        {false, QStringLiteral("60"), {45, 2, testing::VerseCount(45, 2) - 1}},
+        {false, QStringLiteral("007"), {45, 2, testing::VerseCount(45, 2) - 1}},
+        {false, QStringLiteral("02"), {45, 2, 1}},
+    };
+    for (const Case& c : cases) {
+      window->ShowPlace(45, 2, 1);
+      QSpinBox* box = c.chapterBox ? bar_->ChapterBox() : bar_->VerseBox();
+      c.chapterBox ? bar_->FocusChapterBox() : bar_->FocusVerseBox();
+      QTest::keyClicks(box, c.typed + QStringLiteral("x"));  // a letter is refused
+      QCOMPARE(box->text(), c.typed);
+      QTest::keyClick(box, Qt::Key_Return);
+      QVERIFY2(PlaceOf(window) == c.expected, qPrintable(c.typed));
+    }
+
+    // Leaving the box takes the number into range too, not back to the old one.
+    window->ShowPlace(45, 2, 1);
+    bar_->FocusChapterBox();
+    QTest::keyClicks(bar_->ChapterBox(), QStringLiteral("30"));
+    bar_->FocusVerseBox();
+    QCOMPARE(bar_->ChapterBox()->text(), QString::number(lastChapter + 1));
+    bar_->OnOpen();
+    QCOMPARE(PlaceOf(window).chapter, lastChapter);
+  }
+
+  // A character Windows-1250 lacks cannot be part of a book name: such a text
+  // names no book, whatever the rest of it would match as '?'.
+  void aBookTextOutsideTheCodePageNamesNoBook() {
+    CChildFrame* window = Open(TranslationId::BG);
+    bar_->FocusBookBox();
+    for (const QChar c : QString::fromUtf8("1 Korα 13"))
+      QTest::sendKeyEvent(QTest::Click, BookEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
+    bar_->BookBox()->hidePopup();
+    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));
+    QCOMPARE(bar_->BookBox()->currentText(), QString::fromUtf8("1 Korα 13"));
+  }
+
   void bookArrowsMoveTheSelectionWithoutShowing() {
     CChildFrame* window = Open(TranslationId::BG);
     window->ShowPlace(1, 1, 4);  // book 1: 2 chapters

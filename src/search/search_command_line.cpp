@@ -118,6 +118,15 @@ std::optional<SearchCommandLine> ParseSearchCommandLine(std::span<const std::str
       line.request.operators[p / 2] = *op;
       continue;
     }
+    if (line.encoding == TextEncoding::Utf8) {
+      // A character the text's code page lacks cannot occur in any verse; as
+      // '?' it would find something else.
+      if (const auto c = FirstCharOutsideCp1250(positional[p])) {
+        error = "word " + std::to_string(p / 2 + 1) + " holds " + DescribeCodePoint(*c) +
+                ", which Windows-1250 cannot hold, so it cannot occur in the text";
+        return std::nullopt;
+      }
+    }
     std::string word = line.encoding == TextEncoding::Utf8 ? Utf8ToCp1250(positional[p]) : positional[p];
     if (word.size() > kSearchWordMaxLength) {
       error = "a word or phrase holds at most 200 characters";

@@ -61,6 +61,15 @@ TEST(SearchCommandLine, BadArgumentsAreRefused) {
     EXPECT_FALSE(why.empty());
   }
   EXPECT_TRUE(Parse({"--translation", "bg", std::string(200, 'a')}));
+
+  // A word Windows-1250 cannot hold would be searched as '?': refused, naming it.
+  std::string why;
+  EXPECT_FALSE(Parse({"--translation", "bg", "wiara", "LUB", "α"}, &why));
+  EXPECT_EQ(why, "word 2 holds U+03B1 'α', which Windows-1250 cannot hold, so it cannot occur in the text");
+  EXPECT_FALSE(Parse({"--translation", "bg", "a\xC3"}, &why));
+  EXPECT_NE(why.find("malformed"), std::string::npos);
+  // In cp1250 the words are bytes already.
+  EXPECT_TRUE(Parse({"--translation", "bg", "--encoding", "cp1250", "a\xC3"}));
 }
 
 }  // namespace

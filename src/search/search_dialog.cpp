@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -139,6 +140,7 @@ bool CSearchDialog::Run(std::optional<TranslationId> active) {
 }
 
 void CSearchDialog::accept() {
+  if (RefuseUnholdableWord()) return;
   ControlsToFields();
   if (!state_.Accept()) {
     QDialog::reject();
@@ -153,9 +155,32 @@ void CSearchDialog::reject() {
   QDialog::reject();
 }
 
+bool CSearchDialog::RefuseUnholdableWord() {
+  for (std::size_t i = 0; i < words_.size(); ++i) {
+    QLineEdit* edit = words_[i];
+    const std::optional<char32_t> c = FirstCharOutsideCp1250(edit->text());
+    if (!c) continue;
+    QMessageBox::warning(this, windowTitle(),
+                         U("Wyraz %1 zawiera znak %2, którego nie ma w tekście Biblii (tekst jest zapisany "
+                           "w kodowaniu Windows-1250). Popraw wyraz.")
+                             .arg(i + 1)
+                             .arg(DescribeCharacter(*c)));
+    const QString shown = QString::fromUcs4(&*c, 1);
+    const qsizetype at = edit->text().indexOf(shown);
+    edit->setFocus();
+    if (at >= 0) edit->setSelection(static_cast<int>(at), static_cast<int>(shown.size()));
+    return true;
+  }
+  return false;
+}
+
 void CSearchDialog::FieldsToControls() {
   SearchDialogFields& f = state_.fields;
-  for (std::size_t i = 0; i < words_.size(); ++i) words_[i]->setText(ToQString(f.words[i]));
+  for (std::size_t i = 0; i < words_.size(); ++i) {
+    const QString& typed = typed_[i];
+    const bool keepTyped = FirstCharOutsideCp1250(typed) && FromQString(typed) == f.words[i];
+    words_[i]->setText(keepTyped ? typed : ToQString(f.words[i]));
+  }
   for (std::size_t i = 0; i < operators_.size(); ++i) operators_[i]->setCurrentIndex(f.operators[i]);
   wordStart_->setChecked(f.wordStart);
   caseSensitive_->setChecked(f.caseSensitive);
@@ -168,7 +193,8 @@ void CSearchDialog::FieldsToControls() {
 void CSearchDialog::ControlsToFields() {
   SearchDialogFields& f = state_.fields;
   for (std::size_t i = 0; i < words_.size(); ++i) {
-    std::string word = FromQString(words_[i]->text());
+    typed_[i] = words_[i]->text();
+    std::string word = FromQString(typed_[i]);
     if (word.size() > kSearchWordMaxLength) word.resize(kSearchWordMaxLength);
     f.words[i] = std::move(word);
   }

@@ -37,6 +37,10 @@ class CSearchDialog : public QDialog {
   void reject() override;
 
  private:
+  // Refuses OK while a word holds a character Windows-1250 cannot hold: such a
+  // word cannot occur in the text. Tells which word and character, puts the
+  // cursor on the character and answers false.
+  bool RefuseUnholdableWord();
   void FieldsToControls();
   void ControlsToFields();
   void ApplyEnabled();
@@ -45,6 +49,10 @@ class CSearchDialog : public QDialog {
   void OnClick(Rule rule);
 
   CSearchDialogState state_;
+  // The word edits' texts as last read. The fields hold Windows-1250, where a
+  // character the code page lacks would show as '?'; such a word is shown
+  // again from here, as it was typed, until the user corrects it.
+  std::array<QString, kSearchWordCount> typed_;
   std::optional<TranslationId> active_;
   std::array<QLineEdit*, kSearchWordCount> words_{};
   std::array<QComboBox*, kSearchOperatorCount> operators_{};

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -11,6 +12,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "data/codepage.h"
 #include "search/search_dialog.h"
 #include "search/search_progress_dlg.h"
 #include "testing/widget_fixtures.h"
@@ -141,6 +143,51 @@ class SearchDialogTest : public QObject {
       QTest::keyClick(Control<QLineEdit>(d, 1019), Qt::Key_Return);
     }));
     QCOMPARE(dialog.Request().words, (SearchWords{"", "", "", ""}));
+  }
+
+  // A word with a character Windows-1250 lacks cannot occur in the text: OK is
+  // refused with a message naming the character, and the typed text is kept
+  // through click rules, "Anuluj" and reopening, never turned into '?'.
+  void wordsOutsideTheCodePageAreRefusedAndKept() {
+    CSearchDialog dialog;
+    QStringList messages;
+    const auto answerMessage = [&messages] {
+      QTimer::singleShot(0, [&messages] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return;
+        messages << box->text();
+        box->accept();
+      });
+    };
+    QVERIFY(!RunWith(dialog, std::nullopt, [&](CSearchDialog& d) {
+      QLineEdit* word2 = Control<QLineEdit>(d, 1018);
+      Type(word2, QString::fromUtf8("Pan α"));
+      answerMessage();
+      Click(d, 1);
+      QVERIFY(d.isVisible());
+      QCOMPARE(messages.size(), 1);
+      QVERIFY2(messages[0].startsWith(QString::fromUtf8("Wyraz 2 zawiera znak „α” (U+03B1)")), qPrintable(messages[0]));
+      QCOMPARE(word2->text(), QString::fromUtf8("Pan α"));
+      QCOMPARE(word2->selectedText(), QString::fromUtf8("α"));
+      Click(d, 1029);  // a click rule copies the fields to the controls
+      QCOMPARE(word2->text(), QString::fromUtf8("Pan α"));
+      Click(d, 2);
+    }));
+    QVERIFY(RunWith(dialog, std::nullopt, [&](CSearchDialog& d) {
+      QCOMPARE(Control<QLineEdit>(d, 1018)->text(), QString::fromUtf8("Pan α"));
+      // Enter refuses as OK does; a four-byte character is named whole.
+      Control<QLineEdit>(d, 1017)->setText(QString::fromUtf8("a\xF0\x9F\x98\x80"));
+      answerMessage();
+      QTest::keyClick(Control<QLineEdit>(d, 1017), Qt::Key_Return);
+      QVERIFY(d.isVisible());
+      QCOMPARE(messages.size(), 2);
+      QVERIFY(messages[1].startsWith(QString::fromUtf8("Wyraz 1 zawiera znak „\xF0\x9F\x98\x80” (U+1F600)")));
+      Control<QLineEdit>(d, 1017)->setText(QStringLiteral("Pan"));
+      Control<QLineEdit>(d, 1018)->setText(QString::fromUtf8("Bóg"));
+      Click(d, 1);
+    }));
+    QCOMPARE(messages.size(), 2);
+    QCOMPARE(dialog.Request().words, (SearchWords{"Pan", Cp("Bóg"), "", ""}));
   }
 };
 

@@ -66,3 +66,10 @@ search(2 --translation bg)
 search(2 --translation xx wiara)
 search(2 --translation bg wiara ORAZ nadzieja)
 search(2 --whole-words --word-start --translation bg wiara)
+# A character Windows-1250 lacks is refused, not searched as '?' (which the
+# text holds nowhere here, but '?' must not stand in for it anyway).
+search(2 --translation bg α)
+string(FIND "${err}" "U+03B1" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the refusal does not name the character:\n${err}")
+endif()
