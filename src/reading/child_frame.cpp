@@ -138,7 +138,9 @@ bool CChildFrame::OnUpdateCommand(int id, CCmdUI& ui) {
     return true;
   }
   if (const auto target = CompareTarget(id)) {
-    ui.Enable(CanCompareBook(translation_, *target, book_));
+    // A window whose first chapter failed shows no place (chapter -1): there
+    // is nothing to compare, and passing -1 on would open "0:0".
+    ui.Enable(chapter_ >= 0 && CanCompareBook(translation_, *target, book_));
     return true;
   }
   // Commands carried out elsewhere: this window only says when they have

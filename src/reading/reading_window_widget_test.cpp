@@ -150,6 +150,14 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     QCOMPARE(empty->windowTitle(), Title("Biblia Tysiąclecia"));
     QCOMPARE(empty->GetVerseList().GetCount(), 0);
     QVERIFY(empty->GetPlaceHistory().Empty());
+    // It shows no place, so there is none to compare: the commands are
+    // disabled and a direct call opens nothing (no "1 Moj. 0:0" window).
+    for (int id : {ID_COMPARE_BG, ID_COMPARE_BW, ID_COMPARE_BT})
+      QCOMPARE(testing::StateOf(*empty, id), testing::CommandState::Disabled);
+    const std::size_t before = windows_->Windows().size();
+    QVERIFY(empty->OnCommand(ID_COMPARE_BG));
+    QVERIFY(windows_->OpenComparisonWindow(*empty, TranslationId::BW) == nullptr);
+    QCOMPARE(windows_->Windows().size(), before);
   }
 
   void theTitleFollowsTheSelection() {

@@ -90,7 +90,7 @@ CChildFrame* CReadingWindows::OpenTranslationWindow(TranslationId id) { return O
 
 CChildFrame* CReadingWindows::OpenComparisonWindow(const CChildFrame& source, TranslationId target) {
   const auto book = MapBook(source.GetTranslation(), target, source.GetCurrentBook());
-  if (!book) return nullptr;
+  if (!book || source.GetCurrentChapter() < 0) return nullptr;  // the source shows no chapter
   return OpenWindowAt(target, {*book, source.GetCurrentChapter(), source.GetCurrentVerse()});
 }
 

@@ -56,7 +56,8 @@ class CReadingWindows : public QObject, public ICommandTarget {
   // the active window.
   CChildFrame* OpenTranslationWindow(TranslationId id);
   // A new window of `target` at the source's place, the book mapped between
-  // the canons; null when the book has no counterpart in `target`.
+  // the canons; null when the book has no counterpart in `target` or the
+  // source shows no chapter (its first one failed to load).
   CChildFrame* OpenComparisonWindow(const CChildFrame& source, TranslationId target);
   // A new active window of the translation showing the place.
   CChildFrame* OpenWindowAt(TranslationId id, VerseRef place);
