@@ -78,10 +78,24 @@ CDisplaySettings CDisplaySettings::Load(const CProfile& profile, const CSystemCo
   return s;
 }
 
+namespace {
+
+// Pure yellow, RGB(255, 255, 0), is the value 65535, which the profile's rule
+// reads back as a missing key: it would turn into the default colour at the
+// next start. It is written as RGB(255, 255, 1) instead, which reads back as
+// itself and which nobody can tell from pure yellow on screen. The rule for
+// reading stays as it is, for the profiles already stored.
+ColorRef StorableColor(ColorRef color) {
+  return color == static_cast<ColorRef>(kProfileMissing) ? Rgb(255, 255, 1) : color;
+}
+
+}  // namespace
+
 void CDisplaySettings::Save(CProfile& profile) const {
   const auto put = [&profile](std::string_view key, long long value) {
     profile.WriteProfileInt(kDisplaySection, key, static_cast<int>(value));
   };
+  const auto putColor = [&put](std::string_view key, ColorRef color) { put(key, StorableColor(color)); };
   put(kFontHeight, font.height);
   put(kCharacterSet, font.charSet);
   profile.WriteProfileString(kDisplaySection, kFaceName, font.faceName);
@@ -89,11 +103,11 @@ void CDisplaySettings::Save(CProfile& profile) const {
   put(kClipPrecision, font.clipPrecision);
   put(kQuality, font.quality);
   put(kPitch, font.pitchAndFamily);
-  put(kTextColor, colors.text);
-  put(kWindowColor, colors.background);
-  put(kNumberColor, colors.numbers);
-  put(kHighlightTextColor, colors.highlightText);
-  put(kHighlightColor, colors.highlightBackground);
+  putColor(kTextColor, colors.text);
+  putColor(kWindowColor, colors.background);
+  putColor(kNumberColor, colors.numbers);
+  putColor(kHighlightTextColor, colors.highlightText);
+  putColor(kHighlightColor, colors.highlightBackground);
 }
 
 int MulDiv(int a, int b, int c) {

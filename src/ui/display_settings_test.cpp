@@ -59,6 +59,35 @@ TEST_F(DisplaySettingsTest, StoredValuesOneByteFieldsAndThe65535Rule) {
   EXPECT_EQ(s.colors.numbers, Rgb(255, 0, 0));
 }
 
+// Pure yellow is stored as 65535, which reads as missing: it is written one
+// step of blue away so that it survives a restart; every other colour is
+// written as it is.
+TEST_F(DisplaySettingsTest, EveryColourSurvivesARestart) {
+  struct Case {
+    ColorRef chosen;
+    ColorRef afterRestart;
+  };
+  const Case cases[] = {
+      {Rgb(255, 255, 0), Rgb(255, 255, 1)},  // pure yellow
+      {Rgb(255, 255, 1), Rgb(255, 255, 1)},
+      {Rgb(255, 254, 0), Rgb(255, 254, 0)},
+      {Rgb(0, 0, 0), Rgb(0, 0, 0)},
+      {Rgb(255, 255, 255), Rgb(255, 255, 255)},
+  };
+  for (const Case& c : cases) {
+    CDisplaySettings s = CDisplaySettings::Defaults(kSystem);
+    s.colors = {c.chosen, c.chosen, c.chosen, c.chosen, c.chosen};
+    {
+      CProfile profile(path_);
+      s.Save(profile);
+    }
+    const CDisplayColors read = CDisplaySettings::Load(CProfile(path_), kSystem).colors;
+    EXPECT_EQ(read, (CDisplayColors{c.afterRestart, c.afterRestart, c.afterRestart, c.afterRestart,
+                                    c.afterRestart}))
+        << c.chosen;
+  }
+}
+
 TEST_F(DisplaySettingsTest, AbsurdFontHeightsAreHeldToTheLargestSaneOne) {
   WriteFile("[Skrybon]\nFont height=-2147483648\n");
   EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, -CLogFont::kMaxHeight);
