@@ -27,8 +27,10 @@
 #include "app/command_table.h"
 #include "app/window_placement.h"
 #include "print/print_commands.h"
+#include "reading/child_frame.h"
 #include "reading/navigation_bar.h"
 #include "reading/translation_windows.h"
+#include "reading/window_cascade.h"
 #include "search/search_commands.h"
 #include "ui/about_dialog.h"
 #include "ui/colors_dialog.h"
@@ -435,7 +437,7 @@ bool CMainFrame::OnCommand(int id) {
     case ID_VIEW_NAVIGATION_BAR: navigationDock_->setVisible(!navigationDock_->isVisible()); return true;
     case ID_VIEW_FOUND_VERSES_BAR: foundVersesDock_->setVisible(!foundVersesDock_->isVisible()); return true;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); return true;
-    case ID_WINDOW_CASCADE: mdi_->cascadeSubWindows(); return true;
+    case ID_WINDOW_CASCADE: CascadeWindows(); return true;
     case ID_WINDOW_TILE_VERT: TileWindows(true); return true;
     case ID_WINDOW_TILE_HORZ: TileWindows(false); return true;
     case ID_WINDOW_ARRANGE: ArrangeIcons(); return true;
@@ -480,6 +482,24 @@ void CMainFrame::CloseActiveWindow() {
   sub->deleteLater();
   if (next != nullptr) mdi_->setActiveSubWindow(next);
   OnSubWindowActivated();
+}
+
+// The platform's cascade shrinks every window to its smallest useful size, so
+// verses wrapped after a few words; the windows keep the size new ones get.
+void CMainFrame::CascadeWindows() {
+  QMdiSubWindow* active = mdi_->activeSubWindow();
+  int position = 0;
+  // Least recently active first: the active window ends on top, furthest along.
+  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::ActivationHistoryOrder)) {
+    if (sub->isMinimized() || !sub->isVisible()) continue;
+    if (sub->isMaximized()) sub->showNormal();
+    const QSize area = mdi_->viewport()->size();
+    const CascadeRect r = CascadePlace(position++, area.width(), area.height(), CChildFrame::kMinimumWidth,
+                                       CChildFrame::kMinimumHeight);
+    sub->setGeometry(r.x, r.y, r.width, r.height);
+    sub->raise();
+  }
+  if (active != nullptr) mdi_->setActiveSubWindow(active);
 }
 
 void CMainFrame::TileWindows(bool sideBySide) {

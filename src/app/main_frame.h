@@ -161,6 +161,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void ColorsCommand();
   void FontCommand();
   void CloseActiveWindow();
+  void CascadeWindows();
   void TileWindows(bool sideBySide);
   void ArrangeIcons();
   std::vector<ICommandTarget*> Chain();

@@ -382,8 +382,18 @@ class MainFrameTest : public QObject {
       if (id == ID_WINDOW_TILE_VERT) QCOMPARE(ra.top(), rb.top());
       else QCOMPARE(ra.left(), rb.left());
     }
+    // Cascade keeps the size new windows get, three quarters of the area, in
+    // diagonal steps; the active window ends on top, furthest along.
+    b->showMaximized();
     QVERIFY(frame->ExecuteCommand(ID_WINDOW_CASCADE));
-    QVERIFY(a->geometry().topLeft() != b->geometry().topLeft());
+    const QSize area = frame->MdiArea()->viewport()->size();
+    for (QMdiSubWindow* w : {static_cast<QMdiSubWindow*>(a), static_cast<QMdiSubWindow*>(b)}) {
+      QVERIFY(!w->isMaximized());
+      QCOMPARE(w->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
+    }
+    QCOMPARE(a->geometry().topLeft(), QPoint(0, 0));
+    QCOMPARE(b->geometry().topLeft(), QPoint(24, 24));
+    QCOMPARE(frame->ActiveReadingWindow(), b);
 
     QVERIFY(frame->ExecuteCommand(ID_WINDOW_CLOSE_ALL));
     QVERIFY(frame->MdiArea()->subWindowList().isEmpty());

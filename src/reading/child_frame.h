@@ -37,6 +37,8 @@ class CChildFrame : public QMdiSubWindow, public ICommandTarget {
 
  public:
   static constexpr int kMinimumWidth = 210;
+  // The least height a new or cascaded window gets.
+  static constexpr int kMinimumHeight = 120;
 
   // The window starts at book 0, chapter -1, verse -1, titled with the
   // translation title, so that its first ShowPlace always loads a chapter.

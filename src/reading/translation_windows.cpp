@@ -5,15 +5,13 @@
 
 #include "reading/book_mapping.h"
 #include "reading/child_frame.h"
+#include "reading/window_cascade.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 
 namespace skrybon {
 namespace {
 
-constexpr int kCascadeSteps = 8;
-constexpr int kCascadeOffset = 24;
-constexpr int kMinimumHeight = 120;
 
 std::optional<TranslationId> NewWindowTranslation(int id) {
   switch (id) {
@@ -72,13 +70,12 @@ bool CReadingWindows::ExecuteCommand(int id) {
 
 CChildFrame* CReadingWindows::OpenWindowAt(TranslationId id, VerseRef place) {
   auto* window = new CChildFrame(*this, id);
-  const int cascade = static_cast<int>(area_.subWindowList().size()) % kCascadeSteps;
+  const int position = static_cast<int>(area_.subWindowList().size());
   area_.addSubWindow(window);
-  // New windows cascade from the top-left corner, three quarters of the area in size.
   const QSize areaSize = area_.viewport()->size();
-  window->setGeometry(cascade * kCascadeOffset, cascade * kCascadeOffset,
-                      std::max(areaSize.width() * 3 / 4, CChildFrame::kMinimumWidth),
-                      std::max(areaSize.height() * 3 / 4, kMinimumHeight));
+  const CascadeRect r = CascadePlace(position, areaSize.width(), areaSize.height(), CChildFrame::kMinimumWidth,
+                                     CChildFrame::kMinimumHeight);
+  window->setGeometry(r.x, r.y, r.width, r.height);
   emit windowOpened(window);
   window->show();
   area_.setActiveSubWindow(window);
