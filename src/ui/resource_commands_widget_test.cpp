@@ -155,6 +155,19 @@ class ResourceCommandsTest : public QObject {
     QCOMPARE(ReadBytes(file), Cp("Rodzaju,Rdz\r\nWyjścia,Wj"));
     QCOMPARE(messages_.size(), 1);
     QCOMPARE(BookOf(TranslationId::BT, "wj 3"), 1);
+
+    // A file that is there but cannot be read opens no editor (saving would replace it).
+    std::filesystem::remove(file);
+    std::filesystem::create_directory(file);
+    bool editorShown = false;
+    EditAliases(ID_EDIT_ALIASES_BT, [&editorShown](CAliasEditor& editor) {
+      editorShown = true;
+      Click(editor, "cancelButton");
+    });
+    QVERIFY(!editorShown);
+    QCOMPARE(messages_.size(), 2);
+    QCOMPARE(messages_[1], QStringLiteral("Nie mogę odczytać pliku: 'bt_alias.txt'!\nTo nie jest zwykły plik."));
+    QCOMPARE(BookOf(TranslationId::BT, "wj 3"), 1);  // the table stays as it was
   }
 
   void theCompanionProgramIsEnabledOnlyWhenExecutableAndStartsInTheMainFolder() {
