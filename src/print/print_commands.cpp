@@ -32,7 +32,6 @@ bool CPrintCommands::OnCommand(int id) {
   FillPrintVerseList(selection.Input(), list);
   CVersePrinter printer(frame_.Profile());
   printer.SetVerseList(&list);
-  if (observer_) observer_(printer);
   if (id == ID_FILE_PRINT)
     printer.Print(printer_, &frame_);
   else

@@ -7,14 +7,12 @@
 
 #include <QObject>
 #include <QPrinter>
-#include <functional>
 
 #include "ui/command_target.h"
 
 namespace skrybon {
 
 class CMainFrame;
-class CVersePrinter;
 
 class CPrintCommands : public QObject, public ICommandTarget {
   Q_OBJECT
@@ -23,17 +21,12 @@ class CPrintCommands : public QObject, public ICommandTarget {
   explicit CPrintCommands(CMainFrame& frame);
   static CPrintCommands* Install(CMainFrame& frame);
 
-  QPrinter& Printer() { return printer_; }
-  // Called with each command's printer before it runs (tests set dialogs' hooks).
-  void SetPrinterObserver(std::function<void(CVersePrinter&)> observer) { observer_ = std::move(observer); }
-
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
 
  private:
   CMainFrame& frame_;
   QPrinter printer_{QPrinter::HighResolution};
-  std::function<void(CVersePrinter&)> observer_;
 };
 
 }  // namespace skrybon

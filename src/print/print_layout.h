@@ -92,7 +92,6 @@ class CPrintLayout {
   const std::vector<CPrintPage>& Pages() const { return pages_; }
   int HeaderHeight() const { return headerHeight_; }
   int FooterHeight() const { return footerHeight_; }
-  const PrintRect& MarginRect() const { return margins_; }
 
   // Draws page (1-based) of the layout, its number shown of PageCount().
   void DrawPage(IPrintSurface& surface, int page) const;

@@ -34,7 +34,6 @@ class CPrintProgressDlg : public QDialog {
   void SetPosition(int pagesStarted);
   // Lets waiting events through; false when the job is to stop.
   bool Continue();
-  bool AbortRequested() const { return abort_; }
   // Enables the owner again and hides the window.
   void DestroyWindow();
 

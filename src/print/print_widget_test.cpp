@@ -172,6 +172,33 @@ class CPrintWidgetTest : public QObject {
     QCOMPARE(s.footerText, Cp("Stopka ż\ndruga"));
   }
 
+  void okWritesTheSettingsEvenWhenThePrintDialogIsCancelled() {
+    const CPrintVerseList list = Verses();
+    CVersePrinter printer(*profile_);
+    printer.SetVerseList(&list);
+    QStringList dialogs;
+    // Each modal dialog in turn: OK in the settings dialog, cancel in the print dialog.
+    std::function<void()> answer = [&] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return QTimer::singleShot(10, answer);
+      dialogs << dialog->metaObject()->className();
+      if (auto* settings = qobject_cast<CPrintSettingsDlg*>(dialog)) {
+        Control<QLineEdit>(*settings, 1079)->setText(QStringLiteral("%d/%d"));
+        settings->accept();
+        QTimer::singleShot(10, answer);
+      } else {
+        dialog->reject();
+      }
+    };
+    QTimer::singleShot(10, answer);
+    QPrinter qprinter(QPrinter::HighResolution);
+    printer.Print(qprinter, &owner_);
+    QCOMPARE(dialogs, (QStringList{"skrybon::CPrintSettingsDlg", "QPrintDialog"}));
+    const std::string text = profile_->Text();
+    QCOMPARE(std::count(text.begin(), text.end(), '='), 13);
+    QCOMPARE(LoadPrintSettings(CProfile(profile_->Path())).pageNumberFormat, std::string("%d/%d"));
+  }
+
   void fontComboListsPolishFacesInTheirOwnFace() {
     CFontNameCombo combo;
     combo.Fill();

@@ -16,7 +16,6 @@ class CPrinterAnimation : public QWidget {
   static constexpr int kFrameMs = 100;
 
   explicit CPrinterAnimation(QWidget* parent = nullptr);
-  int Frame() const { return frame_; }
   bool IsPlaying() const { return timer_.isActive(); }
   QSize sizeHint() const override { return {272, 60}; }
 

@@ -20,7 +20,6 @@ class CFontNameCombo : public QComboBox {
 
   // Lists the faces (the first call of SelectFace does it too).
   void Fill();
-  bool IsFilled() const { return filled_; }
   // Empty name: no selection. Otherwise the first face beginning with the
   // name (case-insensitive), else the platform's substitute, else the first face.
   void SelectFace(const QString& name);
