@@ -26,6 +26,7 @@
 
 #include "app/command_table.h"
 #include "app/window_placement.h"
+#include "export/export_commands.h"
 #include "print/print_commands.h"
 #include "reading/child_frame.h"
 #include "reading/navigation_bar.h"
@@ -134,6 +135,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CResourceCommands::Install(*this);
   CPrintCommands::Install(*this);
   CHelpCommands::Install(*this);
+  CExportCommands::Install(*this);
   RefreshCommandStates();
 }
 
@@ -400,6 +402,7 @@ void CMainFrame::RefreshCommandStates() {
       if (a->isEnabled() != enabled) a->setEnabled(enabled);
       if (ui.IsChecked() && !a->isCheckable()) a->setCheckable(true);
       if (a->isCheckable() && a->isChecked() != ui.IsChecked()) a->setChecked(ui.IsChecked());
+      if (!ui.Text().empty() && a->text() != Q(ui.Text())) a->setText(Q(ui.Text()));
     }
   }
   if (statusPanes_ != nullptr) statusPanes_->UpdateTitle();

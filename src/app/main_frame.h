@@ -34,7 +34,6 @@
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
-//   KeptClipboardText(), ClipboardAppendMode()   the clipboard's shared state
 // Signals: displaySettingsChanged() once after OK in the colours or font
 // dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
 // when the current sub-window changes (also to none).
@@ -120,10 +119,6 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
 
   void ShowStatusMessage(const QString& text);
 
-  std::string& KeptClipboardText() { return keptClipboardText_; }
-  bool ClipboardAppendMode() const { return clipboardAppendMode_; }
-  void SetClipboardAppendMode(bool append) { clipboardAppendMode_ = append; }
-
   // Placement from the profile section "Main Window State": geometry now,
   // and the window state to show with (normal, maximised, minimised).
   void ApplyStoredPlacement();
@@ -175,8 +170,6 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   CProfile& profile_;
   CDisplaySettings settings_;
   QFont displayFont_;  // made from settings_.font whenever it changes
-  std::string keptClipboardText_;
-  bool clipboardAppendMode_ = false;
   QRect normalRect_;
   int storedStyle_ = kProfileMissing;
   int menuBarId_ = 0;

@@ -198,7 +198,8 @@ class MainFrameTest : public QObject {
         {32821, "&Listę znalezionych wersetów...", ""}, {32822, "Zawartość &schowka...", ""},
         {57607, "&Drukuj...\tCtrl+P", "Ctrl+P"}, {57665, "&Zakończ", ""},
         {57634, "&Kopiuj/Dołącz\tCtrl+C", "Ctrl+C"}, {32807, "&Wyczyść", ""},
-        {57642, "Zaznacz wszystko\tCtrl+A", "Ctrl+A"}, {32806, "&Tryb schowka", ""},
+        {57642, "Zaznacz wszystko\tCtrl+A", "Ctrl+A"},
+        {32806, "&Tryb dołączania", ""},  // names the mode it switches to
         {32817, "&Księga\tCtrl+K", "Ctrl+K"}, {32818, "&Rozdział\tCtrl+R", "Ctrl+R"},
         {32819, "W&erset\tCtrl+E", "Ctrl+E"}, {32816, "&Otwórz\tCtrl+O", "Ctrl+O"},
         {32831, "&Księga\tCtrl+Up", "Ctrl+Up"}, {32829, "&Rozdział\tCtrl+Left", "Ctrl+Left"},

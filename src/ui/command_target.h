@@ -3,8 +3,12 @@
 // navigation bar, the active reading window, the frame's other targets, the
 // frame and the application; the first target that answers true handles it.
 // The same chain answers update requests, which set the command's enabled and
-// checked state; a command no target handles is disabled.
+// checked state (and, for a few commands, the menu text); a command no target
+// handles is disabled.
 #pragma once
+
+#include <string>
+#include <string_view>
 
 namespace skrybon {
 
@@ -13,12 +17,16 @@ class CCmdUI {
  public:
   void Enable(bool enabled = true) { enabled_ = enabled; }
   void SetCheck(bool checked = true) { checked_ = checked; }
+  // A menu text (UTF-8) that replaces the command's own while it holds.
+  void SetText(std::string_view utf8) { text_ = utf8; }
   bool IsEnabled() const { return enabled_; }
   bool IsChecked() const { return checked_; }
+  const std::string& Text() const { return text_; }  // "" = the command's own text
 
  private:
   bool enabled_ = true;
   bool checked_ = false;
+  std::string text_;
 };
 
 class ICommandTarget {
