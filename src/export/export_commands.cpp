@@ -131,10 +131,11 @@ std::optional<CChosenFile> CExportCommands::ChooseWithDialog(QWidget* parent, co
   dialog.setDefaultSuffix(QStringLiteral("txt"));
   if (!defaultName.isEmpty()) dialog.selectFile(defaultName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  lastFolder_ = dialog.directory().absolutePath();
+  const QString path = dialog.selectedFiles().constFirst();
+  lastFolder_ = QFileInfo(path).absolutePath();
   const TextFileEncoding encoding =
       dialog.selectedNameFilter() == kUtf8Filter ? TextFileEncoding::Utf8Lf : TextFileEncoding::Cp1250CrLf;
-  return CChosenFile{dialog.selectedFiles().constFirst(), encoding};
+  return CChosenFile{path, encoding};
 }
 
 void CExportCommands::Write(const CChosenFile& chosen, const std::string& cp1250, QWidget* over) {
