@@ -160,8 +160,11 @@ VerseIndex ReadVerseIndex(std::span<const std::uint8_t> bytes, int expectedBooks
         table.Add({false, ClassKind::WordArray, static_cast<int>(b), static_cast<int>(c)});
         const std::uint32_t verseCount = ReadBoundedCount(in, 2);
         if (verseCount == 0) throw DataFormatError(Cp("rozdział bez wersetów"));
+        const auto words = in.ReadBytes(std::size_t{verseCount} * 2);
         book[c].resize(verseCount);
-        for (auto& entry : book[c]) entry = in.ReadWord();
+        for (std::size_t v = 0; v < verseCount; ++v) {
+          book[c][v] = static_cast<std::uint16_t>(words[2 * v] | (words[2 * v + 1] << 8));
+        }
       }
       versesInBook += book[c].size();
       if (versesInBook > kMaxVersesPerBook) throw DataFormatError(Cp("za dużo wersetów w księdze"));
