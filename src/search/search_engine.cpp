@@ -30,14 +30,10 @@ CTranslationSearch::CTranslationSearch(const SearchRequest& request, const CTran
       words_(request.words),
       operators_(request.operators),
       method_(request.method),
-      caseSensitive_(request.caseSensitive) {
-  for (std::size_t w = 0; w < words_.size(); ++w) {
-    finders_[w] = CSubstringFinder(caseSensitive_ ? words_[w] : Cp1250Lower(words_[w]));
-  }
-  // Room for the largest books from the start, so that the buffers do not
-  // grow (and move) book after book.
-  constexpr std::size_t kLargeBook = 512 * 1024;
-  bytes_.reserve(kLargeBook);
+      // Room for the largest books from the start, so that the buffer does
+      // not grow (and move) book after book.
+      file_(256 * 1024) {
+  for (std::size_t w = 0; w < words_.size(); ++w) finders_[w] = CSubstringFinder(words_[w], !request.caseSensitive);
   starts_.reserve(4096);
   ends_.reserve(4096);
 }
@@ -46,52 +42,31 @@ std::string_view CTranslationSearch::Verse(std::size_t v) const {
   return haystack_.substr(starts_[v], ends_[v] - starts_[v]);
 }
 
-std::string_view CTranslationSearch::RawVerse(std::size_t v) const {
-  if (caseSensitive_) return Verse(v);
-  return std::string_view(raw_).substr(starts_[v], ends_[v] - starts_[v]);
-}
-
-void CTranslationSearch::CollectVerses(bool keepRaw) {
+void CTranslationSearch::CollectVerses() {
   // Plain strings are searched where they lie in the file: the verses are
   // ranges of the file's bytes, and the length bytes between them count as
   // no verse. Strings stored as UTF-16 are converted elsewhere, so a file
   // that has any is copied verse by verse into one text instead.
+  const std::span<const std::uint8_t> bytes = file_.Bytes();
+  if (FindPlainStrings(bytes, starts_, ends_)) {
+    haystack_ = std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return;
+  }
+  // Every string takes at least one length byte besides its characters
+  // (UTF-16 ones two bytes a character), so the copy fits the file's size.
+  // A file that cannot be decoded throws here.
   starts_.clear();
   ends_.clear();
-  const char* const file = reinterpret_cast<const char*>(bytes_.data());
-  bool inPlace = true;
-  const auto fileAddress = reinterpret_cast<std::uintptr_t>(file);
-  ForEachString(bytes_, [&](std::size_t, std::string_view verse) {
-    const auto address = reinterpret_cast<std::uintptr_t>(verse.data());
-    if (address < fileAddress || address - fileAddress > bytes_.size()) inPlace = false;
-    const std::size_t start = address - fileAddress;
-    starts_.push_back(static_cast<std::uint32_t>(start));
-    ends_.push_back(static_cast<std::uint32_t>(start + verse.size()));
-  });
-  char* text = nullptr;
+  text_.resize(bytes.size());
   std::size_t size = 0;
-  if (inPlace) {
-    text = reinterpret_cast<char*>(bytes_.data());
-    size = bytes_.size();
-  } else {
-    // Every string takes at least one length byte besides its characters
-    // (UTF-16 ones two bytes a character), so the copy fits the file's size.
-    starts_.clear();
-    ends_.clear();
-    text_.resize(bytes_.size());
-    ForEachString(bytes_, [&](std::size_t, std::string_view verse) {
-      starts_.push_back(static_cast<std::uint32_t>(size));
-      std::memcpy(text_.data() + size, verse.data(), verse.size());
-      size += verse.size();
-      ends_.push_back(static_cast<std::uint32_t>(size));
-      text_[size++] = '\n';
-    });
-    text = text_.data();
-  }
-  haystack_ = std::string_view(text, size);
-  if (caseSensitive_) return;
-  if (keepRaw) raw_.assign(text, size);
-  FoldCp1250InPlace(text, size);
+  ForEachString(bytes, [&](std::size_t, std::string_view verse) {
+    starts_.push_back(static_cast<std::uint32_t>(size));
+    std::memcpy(text_.data() + size, verse.data(), verse.size());
+    size += verse.size();
+    ends_.push_back(static_cast<std::uint32_t>(size));
+    text_[size++] = '\n';
+  });
+  haystack_ = std::string_view(text_.data(), size);
 }
 
 void CTranslationSearch::FindFirstOccurrences(std::size_t w) {
@@ -110,6 +85,7 @@ void CTranslationSearch::FindFirstOccurrences(std::size_t w) {
     if (position >= starts_[v] && position + length <= ends_[v]) {
       // The first occurrence decides; the rest of this verse is not looked at.
       first[v] = static_cast<std::uint32_t>(position - starts_[v]);
+      candidates_.push_back(static_cast<std::uint32_t>(v));
       from = ends_[v];
       ++v;
     } else {
@@ -140,18 +116,28 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
                                                           std::vector<std::string>* texts) {
   const TranslationId id = index_.Id();
   const std::string path = BookFilePath(bookFolder_, id, book);
-  if (!ReadWholeFile(mainFolder_ + "/" + path, bytes_)) return SearchMissingBookMessage(path, bookFolder_, id, book);
+  if (!file_.Read(mainFolder_ + "/" + path)) return SearchMissingBookMessage(path, bookFolder_, id, book);
   try {
-    CollectVerses(texts != nullptr);
+    CollectVerses();
   } catch (const DataFormatError&) {
     return SearchMissingBookMessage(path, bookFolder_, id, book);
   }
+  // A verse that holds none of the words fails whatever the operators
+  // (t1 op1 (...) is false when t1 and the rest are), so only the verses
+  // that hold a word are tested.
+  candidates_.clear();
+  std::size_t words = 0;
   for (std::size_t w = 0; w < finders_.size(); ++w) {
-    if (!finders_[w].Needle().empty()) FindFirstOccurrences(w);
+    if (finders_[w].Needle().empty()) continue;
+    FindFirstOccurrences(w);
+    ++words;
   }
-  const std::size_t verseCount = starts_.size();
+  if (words > 1) {
+    std::sort(candidates_.begin(), candidates_.end());
+    candidates_.erase(std::unique(candidates_.begin(), candidates_.end()), candidates_.end());
+  }
   bool placesMapped = false;
-  for (std::size_t v = 0; v < verseCount; ++v) {
+  for (const std::uint32_t v : candidates_) {
     std::array<bool, kSearchWordCount> tests{};
     for (std::size_t w = 0; w < finders_.size(); ++w) {
       const std::size_t length = finders_[w].Needle().size();
@@ -166,8 +152,8 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
     }
     const auto [chapter, verse] = places_[v];
     if (chapter < 0) continue;
-    list.Add(book, static_cast<std::uint32_t>(v), FoundVerseLabel(id, book, chapter, verse));
-    if (texts != nullptr) texts->emplace_back(RawVerse(v));
+    list.Add(book, v, FoundVerseLabel(id, book, chapter, verse));
+    if (texts != nullptr) texts->emplace_back(Verse(v));
   }
   return std::nullopt;
 }

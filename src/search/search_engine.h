@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "data/verse_index.h"
+#include "search/file_buffer.h"
 #include "search/found_verse_list.h"
 #include "search/search_request.h"
 #include "search/text_scan.h"
@@ -53,17 +54,16 @@ class CTranslationSearch {
   std::optional<std::string> SearchBook(int book, CFoundVerseList& list, std::vector<std::string>* texts = nullptr);
 
  private:
-  // Finds the book's verses as ranges [starts_, ends_) of haystack_ and
-  // applies the letter case rule to it. With keepRaw the verses as stored
-  // stay available through RawVerse.
-  void CollectVerses(bool keepRaw);
-  // Records in firstPositions_[w] the first occurrence of word w in each verse.
+  // Finds the book's verses as ranges [starts_, ends_) of haystack_: where
+  // they lie in the file, or, when the file holds UTF-16 strings, in a copy.
+  void CollectVerses();
+  // Records in firstPositions_[w] the first occurrence of word w in each
+  // verse, and appends the verses that hold it to candidates_.
   void FindFirstOccurrences(std::size_t w);
   // Fills places_ with the chapter and verse of every entry of the book, or
   // -1 for an entry no chapter lists.
   void MapPlaces(int book);
   std::string_view Verse(std::size_t v) const;
-  std::string_view RawVerse(std::size_t v) const;
 
   static constexpr std::uint32_t kNotFound = UINT32_MAX;
 
@@ -71,20 +71,22 @@ class CTranslationSearch {
   std::string mainFolder_;
   std::string bookFolder_;
   SearchWords words_;
-  std::array<CSubstringFinder, kSearchWordCount> finders_;  // the words under the letter case rule
+  // The words under the letter case rule: the finders ignore letter case
+  // themselves, so verses are tested as stored. The word tests give the same
+  // answers there, as lower-casing never makes or unmakes a separator.
+  std::array<CSubstringFinder, kSearchWordCount> finders_;
   SearchOperators operators_;
   SearchMethod method_;
-  bool caseSensitive_;
 
   // Buffers reused from book to book.
-  std::vector<std::uint8_t> bytes_;
+  CFileBuffer file_;
   std::string text_;
-  std::string_view haystack_;  // bytes_ or text_
+  std::string_view haystack_;  // the file's bytes or text_
   std::vector<std::uint32_t> starts_;
   std::vector<std::uint32_t> ends_;
-  std::string raw_;
   std::vector<std::pair<int, int>> places_;
   std::array<std::vector<std::uint32_t>, kSearchWordCount> firstPositions_;
+  std::vector<std::uint32_t> candidates_;  // ascending verse numbers
 };
 
 enum class SearchOutcome { Completed, Cancelled };

@@ -1,8 +1,8 @@
 #include "search/text_scan.h"
 
-#include <array>
 #include <cstring>
 
+#include "data/book_file.h"
 #include "data/codepage.h"
 
 #if defined(__SSE2__)
@@ -21,75 +21,97 @@ const std::array<char, 256>& FoldTable() {
   return table;
 }
 
-// The folding splits into two ranges that change by setting bit 0x20, A-Z and
-// 0xC0-0xDE, and a few bytes that the ranges get wrong (capitals outside
-// them, and bytes inside them that stay as they are); those few are looked up
-// in the table one by one.
-bool InCaseRanges(int b) { return (b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE); }
-
-struct FoldExceptions {
-  std::array<char, 16> bytes{};
-  std::size_t count = 0;
-  bool fits = true;  // false: too many exceptions for the block loop
+// For every lower-cased byte, the bytes that fold to it, e.g. 'a' and 'A'.
+struct FoldSources {
+  std::array<std::vector<char>, 256> of;
 };
 
-const FoldExceptions& Exceptions() {
-  static const FoldExceptions exceptions = [] {
-    FoldExceptions e;
-    const auto& table = FoldTable();
+const FoldSources& Sources() {
+  static const FoldSources sources = [] {
+    FoldSources s;
+    const auto& fold = FoldTable();
     for (int b = 0; b < 256; ++b) {
-      const int byRanges = InCaseRanges(b) ? (b | 0x20) : b;
-      if (static_cast<unsigned char>(table[static_cast<std::size_t>(b)]) == byRanges) continue;
-      if (e.count == e.bytes.size()) {
-        e.fits = false;
-        break;
-      }
-      e.bytes[e.count++] = static_cast<char>(b);
+      s.of[static_cast<unsigned char>(fold[static_cast<std::size_t>(b)])].push_back(static_cast<char>(b));
     }
-    return e;
+    return s;
   }();
-  return exceptions;
+  return sources;
 }
+
+// Fills bytes with the bytes of the text that match needle byte c; false
+// when there are more of them than bytes holds.
+bool MatchingBytes(char c, bool foldCase, std::array<char, 2>& bytes) {
+  bytes.fill(c);
+  if (!foldCase) return true;
+  const std::vector<char>& sources = Sources().of[static_cast<unsigned char>(c)];
+  if (sources.size() > bytes.size()) return false;
+  for (std::size_t i = 0; i < sources.size(); ++i) bytes[i] = sources[i];
+  return true;
+}
+
+std::uint32_t Word(const std::uint8_t* p) { return static_cast<std::uint32_t>(p[0] | (p[1] << 8)); }
+
+std::uint32_t Dword(const std::uint8_t* p) { return Word(p) | (Word(p + 2) << 16); }
 
 }  // namespace
 
-void FoldCp1250InPlace(char* text, std::size_t size) {
-  const std::array<char, 256>& fold = FoldTable();
-  std::size_t i = 0;
-#if defined(__SSE2__)
-  const FoldExceptions& exceptions = Exceptions();
-  if (exceptions.fits) {
-    // Signed bytes: 0xC0-0xDE are -64 to -34.
-    const __m128i beforeA = _mm_set1_epi8('A' - 1);
-    const __m128i afterZ = _mm_set1_epi8('Z' + 1);
-    const __m128i beforeC0 = _mm_set1_epi8(static_cast<char>(0xBF));
-    const __m128i afterDE = _mm_set1_epi8(static_cast<char>(0xDF));
-    const __m128i caseBit = _mm_set1_epi8(0x20);
-    __m128i special[16];
-    for (std::size_t k = 0; k < exceptions.count; ++k) special[k] = _mm_set1_epi8(exceptions.bytes[k]);
-    for (; i + 16 <= size; i += 16) {
-      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
-      const __m128i ascii = _mm_and_si128(_mm_cmpgt_epi8(block, beforeA), _mm_cmplt_epi8(block, afterZ));
-      const __m128i high = _mm_and_si128(_mm_cmpgt_epi8(block, beforeC0), _mm_cmplt_epi8(block, afterDE));
-      __m128i odd = _mm_setzero_si128();
-      for (std::size_t k = 0; k < exceptions.count; ++k) odd = _mm_or_si128(odd, _mm_cmpeq_epi8(block, special[k]));
-      const __m128i folded = _mm_or_si128(block, _mm_and_si128(_mm_or_si128(ascii, high), caseBit));
-      unsigned oddMask = static_cast<unsigned>(_mm_movemask_epi8(odd));
-      if (oddMask == 0) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(text + i), folded);
-        continue;
-      }
-      alignas(16) char original[16];
-      _mm_store_si128(reinterpret_cast<__m128i*>(original), block);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(text + i), folded);
-      for (; oddMask != 0; oddMask &= oddMask - 1) {
-        const unsigned at = static_cast<unsigned>(__builtin_ctz(oddMask));
-        text[i + at] = fold[static_cast<unsigned char>(original[at])];
+bool FindPlainStrings(std::span<const std::uint8_t> bytes, std::vector<std::uint32_t>& starts,
+                      std::vector<std::uint32_t>& ends) {
+  // The same rules as ForEachString, without a call per byte: a count of 16
+  // bits (0xFFFF: 32 bits follow), then each string's length in one byte,
+  // or 0xFF and 16 bits (0xFFFF: 32 bits follow; 0xFFFE: UTF-16), and its bytes.
+  const std::uint8_t* const data = bytes.data();
+  const std::size_t size = bytes.size();
+  if (size > UINT32_MAX) return false;
+  std::size_t pos = 0;
+  const auto have = [&](std::size_t n) { return n <= size - pos; };
+  if (!have(2)) return false;
+  std::uint32_t count = Word(data);
+  pos = 2;
+  if (count == 0xFFFF) {
+    if (!have(4)) return false;
+    count = Dword(data + pos);
+    pos += 4;
+  }
+  if (count > size - pos || count > kMaxBookFileVerses) return false;
+  starts.resize(count);
+  ends.resize(count);
+  for (std::uint32_t k = 0; k < count; ++k) {
+    if (!have(1)) return false;
+    std::size_t length = data[pos++];
+    if (length == 0xFF) {
+      if (!have(2)) return false;
+      length = Word(data + pos);
+      pos += 2;
+      if (length == 0xFFFE) return false;
+      if (length == 0xFFFF) {
+        if (!have(4)) return false;
+        length = Dword(data + pos);
+        pos += 4;
       }
     }
+    if (!have(length)) return false;
+    starts[k] = static_cast<std::uint32_t>(pos);
+    pos += length;
+    ends[k] = static_cast<std::uint32_t>(pos);
   }
-#endif
-  for (; i < size; ++i) text[i] = fold[static_cast<unsigned char>(text[i])];
+  return true;
+}
+
+CSubstringFinder::CSubstringFinder(std::string_view needle, bool foldCase)
+    : needle_(foldCase ? Cp1250Lower(needle) : std::string(needle)), foldCase_(foldCase) {
+  if (needle_.empty()) return;
+  vectorised_ = MatchingBytes(needle_.front(), foldCase_, firstBytes_) &&
+                MatchingBytes(needle_.back(), foldCase_, lastBytes_);
+}
+
+bool CSubstringFinder::MatchesAt(const char* at) const {
+  if (!foldCase_) return std::memcmp(at, needle_.data(), needle_.size()) == 0;
+  const auto& fold = FoldTable();
+  for (std::size_t k = 0; k < needle_.size(); ++k) {
+    if (fold[static_cast<unsigned char>(at[k])] != needle_[k]) return false;
+  }
+  return true;
 }
 
 std::size_t CSubstringFinder::Find(std::string_view text, std::size_t from) const {
@@ -99,27 +121,38 @@ std::size_t CSubstringFinder::Find(std::string_view text, std::size_t from) cons
   if (length == 0) return from;
   if (length > n - from) return std::string_view::npos;
   const char* data = text.data();
-  if (length == 1) {
+  if (length == 1 && !foldCase_) {
     const void* hit = std::memchr(data + from, needle_[0], n - from);
     return hit == nullptr ? std::string_view::npos : static_cast<std::size_t>(static_cast<const char*>(hit) - data);
   }
   std::size_t i = from;
 #if defined(__SSE2__)
-  // Candidates are the places where both the first and the last byte of the
-  // needle match; only those are compared in full.
-  const __m128i first = _mm_set1_epi8(needle_.front());
-  const __m128i last = _mm_set1_epi8(needle_.back());
-  for (; i + length - 1 + 16 <= n; i += 16) {
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + length - 1));
-    unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-    for (; mask != 0; mask &= mask - 1) {
-      const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
-      if (std::memcmp(data + at + 1, needle_.data() + 1, length - 2) == 0) return at;
+  if (vectorised_) {
+    // Candidates are the places where both the first and the last byte of
+    // the needle match (in either letter case when folding); only those are
+    // compared in full.
+    const __m128i first0 = _mm_set1_epi8(firstBytes_[0]);
+    const __m128i first1 = _mm_set1_epi8(firstBytes_[1]);
+    const __m128i last0 = _mm_set1_epi8(lastBytes_[0]);
+    const __m128i last1 = _mm_set1_epi8(lastBytes_[1]);
+    for (; i + length - 1 + 16 <= n; i += 16) {
+      const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+      const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + length - 1));
+      const __m128i firstHits = _mm_or_si128(_mm_cmpeq_epi8(a, first0), _mm_cmpeq_epi8(a, first1));
+      const __m128i lastHits = _mm_or_si128(_mm_cmpeq_epi8(b, last0), _mm_cmpeq_epi8(b, last1));
+      unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(firstHits, lastHits)));
+      for (; mask != 0; mask &= mask - 1) {
+        const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
+        if (MatchesAt(data + at)) return at;
+      }
     }
   }
 #endif
-  return text.find(needle_, i);
+  if (!foldCase_) return text.find(needle_, i);
+  for (; i + length <= n; ++i) {
+    if (MatchesAt(data + i)) return i;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace skrybon

@@ -1,30 +1,53 @@
-// Fast primitives of the whole-book search: letter case folding of a buffer
-// (the same result as Cp1250LowerInPlace) and a substring finder prepared
-// once per word. Both work on whole books at a time, 16 bytes per step where
-// the processor allows.
+// Fast primitives of the whole-book search: the verses of a book file found
+// where they lie in its bytes, and a substring finder prepared once per word
+// that can ignore letter case while it scans, so that the text itself is
+// never lower-cased or copied. Both work on whole books at a time, the finder
+// 16 bytes per step where the processor allows.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace skrybon {
 
-// Lower-cases Windows-1250 text in place, exactly as Cp1250LowerInPlace.
-void FoldCp1250InPlace(char* text, std::size_t size);
+// Finds the strings of a book file (a serialised string array) where they lie
+// in bytes: string k is bytes [starts[k], ends[k]). Returns false, leaving
+// starts and ends unspecified, when a string is stored as UTF-16 or the bytes
+// cannot be decoded; ForEachString tells those two apart. When it returns
+// true the ranges are exactly the strings ForEachString visits.
+bool FindPlainStrings(std::span<const std::uint8_t> bytes, std::vector<std::uint32_t>& starts,
+                      std::vector<std::uint32_t>& ends);
 
 class CSubstringFinder {
  public:
-  explicit CSubstringFinder(std::string needle = {}) : needle_(std::move(needle)) {}
+  // With foldCase the needle is lower-cased here (Cp1250Lower) and Find
+  // looks for it in the text as if the text were lower-cased too.
+  explicit CSubstringFinder(std::string_view needle = {}, bool foldCase = false);
 
+  // The needle as it is looked for: lower-cased when folding case.
   const std::string& Needle() const { return needle_; }
 
   // Position of the first occurrence of the needle in text at or after from,
-  // or std::string_view::npos; an empty needle is found at from.
+  // or std::string_view::npos; an empty needle is found at from. Folding
+  // maps one byte to one byte, so positions are those of the text as given.
   std::size_t Find(std::string_view text, std::size_t from = 0) const;
 
  private:
+  bool MatchesAt(const char* at) const;
+
   std::string needle_;
+  bool foldCase_ = false;
+  // The bytes of the text that match the needle's first and last byte (a
+  // capital and its small letter, or the same byte twice); vectorised_ is
+  // false when a byte has more such bytes than these hold.
+  std::array<char, 2> firstBytes_{};
+  std::array<char, 2> lastBytes_{};
+  bool vectorised_ = true;
 };
 
 }  // namespace skrybon

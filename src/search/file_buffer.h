@@ -1,0 +1,36 @@
+// Whole files read one after another into one buffer that keeps its memory:
+// it grows to the largest file read and is never cleared or shrunk, so the
+// books of a search cost one allocation, and each file is one read into it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace skrybon {
+
+class CFileBuffer {
+ public:
+  // The buffer first holds capacity bytes, so that files up to that size
+  // never make it grow.
+  explicit CFileBuffer(std::size_t capacity = 0);
+
+  // Reads the whole regular file at path. False, with Bytes() empty, when it
+  // is missing, not a regular file (a folder, a pipe), 1 GiB or larger, or
+  // cannot be read.
+  bool Read(const std::string& path);
+
+  // The bytes of the file read last; valid until the next Read.
+  std::span<const std::uint8_t> Bytes() const { return {data_.get(), size_}; }
+
+ private:
+  bool Grow();
+
+  std::unique_ptr<std::uint8_t[]> data_;
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
+};
+
+}  // namespace skrybon
