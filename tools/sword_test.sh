@@ -75,5 +75,13 @@ expect_rc 2 "locked module" "$tool" import --translation bg --format sword --swo
 grep -q 'locked' "$work/err" || fail "a locked module is named as locked"
 for folder in none1 none2 none3; do [[ -e "$work/$folder" ]] && fail "a refused import leaves no folder ($folder)"; done
 
+# The SWORD commands run in skrybon-tool-sword beside the tool; without it the
+# tool names what is missing.
+cp "$tool" "$work/lone-tool"
+expect_rc 1 "modules without skrybon-tool-sword" "$work/lone-tool" modules
+grep -q 'cannot start .*skrybon-tool-sword' "$work/err" || fail "a missing skrybon-tool-sword is named"
+expect_rc 2 "import without skrybon-tool-sword" "$work/lone-tool" import --translation bg --format sword --out "$work/none4" engKJV2006eb
+[[ -e "$work/none4" ]] && fail "an import without skrybon-tool-sword writes nothing"
+
 echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
 ((failures == 0))

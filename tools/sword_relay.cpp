@@ -1,0 +1,52 @@
+// The SWORD commands of the statically linked skrybon-tool. The SWORD library
+// and the forty-odd shared libraries it brings would take several times as
+// long to load as a whole search does, so the tool that runs every other
+// command is built without them, and `modules` and `import --format sword`
+// run in skrybon-tool-sword, built beside it with the library: the same
+// command line, in place of this process.
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "sword_source.h"
+#include "tool_args.h"
+
+namespace skrybon::tool {
+namespace {
+
+// Replaces this process with skrybon-tool-sword on the same arguments; on
+// failure returns why it could not.
+std::string RunInSwordTool() {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  const std::string helper = (self.parent_path() / "skrybon-tool-sword").string();
+  // The command line as given, from the kernel's copy of it.
+  std::vector<std::string> args;
+  std::ifstream in("/proc/self/cmdline", std::ios::binary);
+  for (std::string arg; std::getline(in, arg, '\0');) args.push_back(arg);
+  if (ec || args.empty()) return "cannot find the command line to hand to " + helper;
+  args[0] = helper;
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  ::execv(helper.c_str(), argv.data());
+  return "cannot start " + helper + ": " + std::strerror(errno);
+}
+
+}  // namespace
+
+int ModulesMain(std::span<const std::string>) {
+  std::fprintf(stderr, "skrybon-tool modules: %s\n", RunInSwordTool().c_str());
+  return kExitFailure;
+}
+
+std::optional<std::string> CollectSwordModule(const SwordLocation&, const std::string&, CTranslationBuilder&) {
+  return RunInSwordTool();
+}
+
+}  // namespace skrybon::tool
