@@ -57,10 +57,17 @@ int SearchMain(std::span<const std::string> args) {
       search, list,
       [](const std::string& message) { PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(message)); },
       [](int) { return true; }, &texts);
-  // The list is in book order, so writing it in list order writes it book by book.
+  // The list is in book order, so writing it in list order writes it book by
+  // book. It goes out in pieces: a search that finds thousands of verses
+  // never holds their whole text a second and a third time.
+  constexpr std::size_t kPiece = 64 * 1024;
   std::string out = FoundVersesFileHeader(list);
   for (int i = 0; i < list.GetCount(); ++i) {
     AppendFoundVerse(out, list.GetLabel(i), texts[static_cast<std::size_t>(i)]);
+    if (out.size() >= kPiece) {
+      WriteOut(out, line->encoding);
+      out.clear();
+    }
   }
   out += FoundVersesFileFooter(list);
   WriteOut(out, line->encoding);
