@@ -27,53 +27,52 @@ CTranslationIndex MakeIndex(TranslationId id) {
   return index;
 }
 
-std::optional<VerseRef> Step(const CTranslationIndex& index, StepCommand step, VerseRef from) {
-  return StepPlace(index, step, from);
-}
-
-TEST(StepPlaceTest, ChapterStepsStayInTheBookAndKeepTheVerseInRange) {
-  const CTranslationIndex bg = MakeIndex(TranslationId::BG);
-  EXPECT_EQ(Step(bg, StepCommand::NextChapter, {0, 0, 4}), (VerseRef{0, 1, 2}));  // chapter 2 has 3 verses
-  EXPECT_EQ(Step(bg, StepCommand::NextChapter, {0, 1, 2}), (VerseRef{0, 2, 2}));
-  EXPECT_EQ(Step(bg, StepCommand::NextChapter, {0, 2, 6}), std::nullopt);  // last chapter: no next book
-  EXPECT_EQ(Step(bg, StepCommand::NextChapter, {1, 0, 0}), std::nullopt);
-  EXPECT_EQ(Step(bg, StepCommand::PrevChapter, {0, 2, 6}), (VerseRef{0, 1, 2}));
-  EXPECT_EQ(Step(bg, StepCommand::PrevChapter, {0, 1, 1}), (VerseRef{0, 0, 1}));
-  EXPECT_EQ(Step(bg, StepCommand::PrevChapter, {0, 0, 3}), std::nullopt);  // first chapter
-  EXPECT_EQ(Step(bg, StepCommand::PrevChapter, {2, 0, 0}), std::nullopt);  // not into the book before
-}
-
-TEST(StepPlaceTest, BookStepsClampChapterAndVerseIntoTheNewBook) {
-  const CTranslationIndex bg = MakeIndex(TranslationId::BG);
-  // From chapter 3 verse 7 of book 0 into book 1, which has one chapter of 2 verses.
-  EXPECT_EQ(Step(bg, StepCommand::NextBook, {0, 2, 6}), (VerseRef{1, 0, 1}));
-  EXPECT_EQ(Step(bg, StepCommand::PrevBook, {2, 1, 5}), (VerseRef{1, 0, 1}));
-  EXPECT_EQ(Step(bg, StepCommand::PrevBook, {1, 0, 1}), (VerseRef{0, 0, 1}));
-  EXPECT_EQ(Step(bg, StepCommand::NextBook, {1, 0, 0}), (VerseRef{2, 0, 0}));
-  EXPECT_EQ(Step(bg, StepCommand::PrevBook, {0, 1, 0}), std::nullopt);
-}
-
-TEST(StepPlaceTest, NextBookStopsAtEachTranslationsLastBook) {
+// Chapter steps stay in the book; book steps take chapter and verse into the
+// new book's range and stop at each translation's last book; a window whose
+// first chapter could not be loaded stands at chapter -1, verse -1.
+TEST(StepPlaceTest, StepsKeepThePlaceInRangeAndStopAtTheEnds) {
   const CTranslationIndex bg = MakeIndex(TranslationId::BG);
   const CTranslationIndex bw = MakeIndex(TranslationId::BW);
   const CTranslationIndex bt = MakeIndex(TranslationId::BT);
-  EXPECT_EQ(Step(bg, StepCommand::NextBook, {64, 1, 3}), (VerseRef{65, 1, 3}));
-  EXPECT_EQ(Step(bg, StepCommand::NextBook, {65, 0, 0}), std::nullopt);
-  EXPECT_EQ(Step(bw, StepCommand::NextBook, {65, 1, 5}), std::nullopt);
-  EXPECT_EQ(Step(bt, StepCommand::NextBook, {65, 1, 5}), (VerseRef{66, 1, 5}));
-  EXPECT_EQ(Step(bt, StepCommand::NextBook, {71, 0, 2}), (VerseRef{72, 0, 2}));
-  EXPECT_EQ(Step(bt, StepCommand::NextBook, {72, 0, 2}), std::nullopt);
+  const CTranslationIndex none(TranslationId::BG);  // no index loaded: every step does nothing
+  constexpr auto NextChapter = StepCommand::NextChapter, PrevChapter = StepCommand::PrevChapter,
+                 NextBook = StepCommand::NextBook, PrevBook = StepCommand::PrevBook;
+  struct Case {
+    const CTranslationIndex& index;
+    StepCommand step;
+    VerseRef from;
+    std::optional<VerseRef> expected;
+  };
+  const Case cases[] = {
+      {bg, NextChapter, {0, 0, 4}, VerseRef{0, 1, 2}},  // chapter 2 has 3 verses
+      {bg, NextChapter, {0, 1, 2}, VerseRef{0, 2, 2}},
+      {bg, NextChapter, {0, 2, 6}, std::nullopt},  // last chapter: no next book
+      {bg, NextChapter, {1, 0, 0}, std::nullopt},
+      {bg, PrevChapter, {0, 2, 6}, VerseRef{0, 1, 2}},
+      {bg, PrevChapter, {0, 1, 1}, VerseRef{0, 0, 1}},
+      {bg, PrevChapter, {0, 0, 3}, std::nullopt},  // first chapter
+      {bg, PrevChapter, {2, 0, 0}, std::nullopt},  // not into the book before
+      {bg, NextBook, {0, 2, 6}, VerseRef{1, 0, 1}},  // into one chapter of 2 verses
+      {bg, PrevBook, {2, 1, 5}, VerseRef{1, 0, 1}},
+      {bg, PrevBook, {1, 0, 1}, VerseRef{0, 0, 1}},
+      {bg, NextBook, {1, 0, 0}, VerseRef{2, 0, 0}},
+      {bg, PrevBook, {0, 1, 0}, std::nullopt},
+      {bg, NextBook, {64, 1, 3}, VerseRef{65, 1, 3}},
+      {bg, NextBook, {65, 0, 0}, std::nullopt},
+      {bw, NextBook, {65, 1, 5}, std::nullopt},
+      {bt, NextBook, {65, 1, 5}, VerseRef{66, 1, 5}},
+      {bt, NextBook, {71, 0, 2}, VerseRef{72, 0, 2}},
+      {bt, NextBook, {72, 0, 2}, std::nullopt},
+      {none, NextBook, {0, 0, 0}, std::nullopt},
+      {bg, NextChapter, {0, -1, -1}, VerseRef{0, 0, 0}},
+      {bg, NextBook, {0, -1, -1}, VerseRef{1, 0, 0}},
+      {bg, PrevChapter, {0, -1, -1}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(StepPlace(c.index, c.step, c.from), c.expected)
+        << static_cast<int>(c.step) << " from " << c.from.book << ":" << c.from.chapter << ":" << c.from.verse;
+  }
   EXPECT_EQ(LastBook(bt), 72);
-  // No index loaded: every step does nothing.
-  EXPECT_EQ(Step(CTranslationIndex(TranslationId::BG), StepCommand::NextBook, {0, 0, 0}), std::nullopt);
-}
-
-TEST(StepPlaceTest, AWindowWithoutAChapterYetStepsToValidPlaces) {
-  // A window whose first chapter could not be loaded stands at chapter -1, verse -1.
-  const CTranslationIndex bg = MakeIndex(TranslationId::BG);
-  EXPECT_EQ(Step(bg, StepCommand::NextChapter, {0, -1, -1}), (VerseRef{0, 0, 0}));
-  EXPECT_EQ(Step(bg, StepCommand::NextBook, {0, -1, -1}), (VerseRef{1, 0, 0}));
-  EXPECT_EQ(Step(bg, StepCommand::PrevChapter, {0, -1, -1}), std::nullopt);
 }
 
 TEST(ResolveTypedTextTest, TakesTypedChapterAndVerseIntoRange) {
@@ -103,16 +102,10 @@ TEST(ResolveTypedTextTest, UnknownEmptyOrUnlistedTextsNameNoPlace) {
 }
 
 TEST(ReadPlaceNumberTest, EmptyZeroOrTooBigMeansTheLast) {
-  EXPECT_EQ(ReadPlaceNumber("7", 50), 7);
-  EXPECT_EQ(ReadPlaceNumber(" 12 ", 50), 12);
-  EXPECT_EQ(ReadPlaceNumber("50", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("51", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("0", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("000", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("99999999999999999999999", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("1a", 50), 50);
-  EXPECT_EQ(ReadPlaceNumber("-3", 50), 50);
+  const std::pair<const char*, int> cases[] = {{"7", 7},  {" 12 ", 12}, {"50", 50}, {"51", 50},
+                                               {"", 50},  {"0", 50},    {"000", 50}, {"99999999999999999999999", 50},
+                                               {"1a", 50}, {"-3", 50}};
+  for (const auto& [typed, expected] : cases) EXPECT_EQ(ReadPlaceNumber(typed, 50), expected) << typed;
   EXPECT_EQ(ReadPlaceNumber("3", 0), 1);
 }
 
