@@ -15,6 +15,7 @@
 #include "data/codepage.h"
 #include "reading/child_frame.h"
 #include "reading/translation_windows.h"
+#include "reading/verse_words.h"
 #include "reading/verse_list_box.h"
 #include "testing/fixture_data.h"
 #include "testing/widget_fixtures.h"
@@ -335,7 +336,7 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
         QCOMPARE(list.GetItemHeight(i), layout->lines * metrics.height() + CVerseListBox::kExtraHeight);
         QCOMPARE(list.visualRect(list.model()->index(i, 0)).height(), list.GetItemHeight(i));
         if (layout->lines > 1) ++wrapped;
-        const std::vector<std::string> words = SplitWords(list.GetVerseText(i));
+        const std::vector<std::string> words = SplitVerseWords(list.GetVerseText(i));
         for (std::size_t w = 0; w < layout->words.size(); ++w) {
           const PlacedWord& placed = layout->words[w];
           const bool endsBrokenLine = placed.line < layout->lines - 1 &&
@@ -361,18 +362,6 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     QCOMPARE(list.GetItemHeight(0), narrowHeight);
   }
 
- private:
-  static std::vector<std::string> SplitWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i) {
-      if (i == text.size() || text[i] == ' ') {
-        if (i < text.size() || start < text.size()) words.push_back(text.substr(start, i - start));
-        start = i + 1;
-      }
-    }
-    return words;
-  }
 };
 
 QTEST_MAIN(ReadingWindowTest)
