@@ -40,26 +40,6 @@ TEST(SearchDialogState, CurrentWindowLocksTheTranslation) {
   EXPECT_EQ(dialog.fields.translation, 1);
 }
 
-TEST(SearchDialogState, MethodBoxesExcludeEachOther) {
-  CSearchDialogState dialog;
-  dialog.fields.wordStart = true;
-  dialog.ClickWordStart();
-  EXPECT_FALSE(dialog.enabled.wholeWords);
-  EXPECT_FALSE(dialog.fields.wholeWords);
-  dialog.fields.wordStart = false;
-  dialog.ClickWordStart();
-  EXPECT_TRUE(dialog.enabled.wholeWords);
-  dialog.fields.wholeWords = true;
-  dialog.ClickWholeWords();
-  EXPECT_FALSE(dialog.enabled.wordStart);
-  // The opening derives the same state from the kept values.
-  dialog.enabled = {};
-  dialog.Open(std::nullopt);
-  EXPECT_FALSE(dialog.enabled.wordStart);
-  EXPECT_TRUE(dialog.enabled.wholeWords);
-  EXPECT_EQ(dialog.Request().method, SearchMethod::WholeWord);
-}
-
 TEST(SearchDialogState, ClearResetsEverything) {
   CSearchDialogState dialog;
   dialog.fields.operators = {1, 2, 1};
