@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "data/archive.h"
 #include "data/atomic_file.h"
 #include "data/codepage.h"
@@ -71,18 +73,16 @@ TEST(VerseIndexFile, RejectsDamagedFilesWithoutReadingPastThem) {
     rejects(Bytes(kOneBookExample.begin(), kOneBookExample.begin() + static_cast<long>(n)));
   }
   rejects(kOneBookExample, 66);  // wrong number of books
+  const std::tuple<std::size_t, std::uint8_t, const char*> damages[] = {
+      {10, 'X', "class name"}, {4, 1, "schema"}, {44, 0x09, "tag of an unknown class number"}};
+  for (const auto& [at, byte, what] : damages) {
+    Bytes bad = kOneBookExample;
+    bad[at] = byte;
+    SCOPED_TRACE(what);
+    rejects(bad);
+  }
   Bytes bad = kOneBookExample;
-  bad[10] = 'X';  // class name
-  rejects(bad);
-  bad = kOneBookExample;
-  bad[4] = 1;  // schema
-  rejects(bad);
-  bad = kOneBookExample;
-  bad[44] = 0x09;  // tag of an unknown class number
-  rejects(bad);
-  bad = kOneBookExample;
-  bad[44] = 0x00;  // null object where a chapter list belongs
-  bad[45] = 0x00;
+  bad[44] = bad[45] = 0x00;  // null object where a chapter list belongs
   rejects(bad);
   // A count of four billion is refused before anything is allocated.
   rejects({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, 1);

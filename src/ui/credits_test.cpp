@@ -2,25 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace skrybon {
 namespace {
 
 TEST(Credits, LastCharacterChoosesTheStyleAndIsNotKept) {
-  EXPECT_EQ(ParseCreditLine("Tytuł\t").style, CCreditStyle::Heading1);
-  EXPECT_EQ(ParseCreditLine("Tytuł\t").text, "Tytuł");
-  EXPECT_EQ(ParseCreditLine("B\n").style, CCreditStyle::Heading2);
-  EXPECT_EQ(ParseCreditLine("C\r").style, CCreditStyle::Heading3);
-  EXPECT_EQ(ParseCreditLine("C\r").text, "C");
-  EXPECT_EQ(ParseCreditLine("170^").style, CCreditStyle::Picture);
-  EXPECT_EQ(ParseCreditLine("170^").text, "170");
-  EXPECT_EQ(ParseCreditLine("zwykły").style, CCreditStyle::Normal);
-  EXPECT_EQ(ParseCreditLine("zwykły").text, "zwykły");
-  EXPECT_EQ(ParseCreditLine("").style, CCreditStyle::Normal);
-  EXPECT_EQ(ParseCreditLine("\t").text, "");
-  EXPECT_EQ(CreditFontHeight(CCreditStyle::Heading1), 21);
-  EXPECT_EQ(CreditFontHeight(CCreditStyle::Heading2), 19);
-  EXPECT_EQ(CreditFontHeight(CCreditStyle::Heading3), 17);
-  EXPECT_EQ(CreditFontHeight(CCreditStyle::Normal), 14);
+  const std::tuple<const char*, CCreditStyle, const char*> cases[] = {
+      {"Tytuł\t", CCreditStyle::Heading1, "Tytuł"}, {"B\n", CCreditStyle::Heading2, "B"},
+      {"C\r", CCreditStyle::Heading3, "C"},         {"170^", CCreditStyle::Picture, "170"},
+      {"zwykły", CCreditStyle::Normal, "zwykły"},   {"", CCreditStyle::Normal, ""},
+      {"\t", CCreditStyle::Heading1, ""}};
+  for (const auto& [line, style, text] : cases) {
+    EXPECT_EQ(ParseCreditLine(line).style, style) << line;
+    EXPECT_EQ(ParseCreditLine(line).text, text) << line;
+  }
+  const std::pair<CCreditStyle, int> heights[] = {{CCreditStyle::Heading1, 21}, {CCreditStyle::Heading2, 19},
+                                                  {CCreditStyle::Heading3, 17}, {CCreditStyle::Normal, 14}};
+  for (const auto& [style, height] : heights) EXPECT_EQ(CreditFontHeight(style), height);
 }
 
 TEST(Credits, SplitKeepsEmptyLines) {

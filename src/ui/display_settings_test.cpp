@@ -89,12 +89,12 @@ TEST_F(DisplaySettingsTest, EveryColourSurvivesARestart) {
 }
 
 TEST_F(DisplaySettingsTest, AbsurdFontHeightsAreHeldToTheLargestSaneOne) {
-  WriteFile("[Skrybon]\nFont height=-2147483648\n");
-  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, -CLogFont::kMaxHeight);
-  WriteFile("[Skrybon]\nFont height=99999999\n");
-  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, CLogFont::kMaxHeight);
-  WriteFile("[Skrybon]\nFont height=-1000\n");
-  EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, -1000);
+  const std::pair<const char*, int> cases[] = {
+      {"-2147483648", -CLogFont::kMaxHeight}, {"99999999", CLogFont::kMaxHeight}, {"-1000", -1000}};
+  for (const auto& [stored, height] : cases) {
+    WriteFile(std::string("[Skrybon]\nFont height=") + stored + "\n");
+    EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), kSystem).font.height, height) << stored;
+  }
 }
 
 TEST_F(DisplaySettingsTest, UnstoredFontFieldsLastOneRunAndLongFaceNamesAreCut) {
