@@ -11,15 +11,6 @@ std::vector<VerseRef> Places(const CPlaceHistory& history) {
   return places;
 }
 
-TEST(PlaceHistory, KeepsTheSixNewestNewestFirst) {
-  CPlaceHistory history;
-  for (int chapter = 0; chapter < 7; ++chapter) history.AddPlace(std::string("c").append(std::to_string(chapter)), 3, chapter, 0);
-  ASSERT_EQ(history.Size(), 6u);
-  EXPECT_EQ(history.Entries().front().GetText(), "c6");
-  EXPECT_EQ(history.Entries().back().GetText(), "c1");
-  EXPECT_EQ(Places(history).back(), (VerseRef{3, 1, 0}));
-}
-
 TEST(PlaceHistory, AnEqualPlaceMovesToTheHeadWithItsNewText) {
   CPlaceHistory history;
   history.AddPlace("A", 0, 0, 0);
@@ -47,6 +38,8 @@ TEST(PlaceHistory, EntryTextGetsATabBeforeTheParenthesis) {
   EXPECT_EQ(HistoryEntryText("no code"), "no code");
 }
 
+// Seven places keep the six newest, newest first; the newest is the current
+// place, so the menu lists the five before it.
 TEST(HistoryMenuTest, ListsEarlierPlacesWithTheirPositionsAsIds) {
   CPlaceHistory history;
   EXPECT_TRUE(BuildHistoryMenu(history).items.empty());
@@ -54,8 +47,9 @@ TEST(HistoryMenuTest, ListsEarlierPlacesWithTheirPositionsAsIds) {
 
   for (int chapter = 0; chapter < 7; ++chapter)
     history.AddPlace(std::string("c").append(std::to_string(chapter)), 1, chapter, chapter + 10);
+  ASSERT_EQ(history.Size(), 6u);
   const HistoryMenu menu = BuildHistoryMenu(history);
-  ASSERT_EQ(menu.items.size(), 5u);  // the newest is the current place
+  ASSERT_EQ(menu.items.size(), 5u);
   EXPECT_EQ(menu.items.front().id, 2);
   EXPECT_EQ(menu.items.front().text, "c5");
   EXPECT_EQ(menu.items.back().id, 6);
