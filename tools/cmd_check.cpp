@@ -1,4 +1,5 @@
 // skrybon-tool check: verifies the data files of all three translations.
+#include "app/data_folder.h"
 #include "data/data_check.h"
 #include "tool_args.h"
 #include "tool_output.h"
@@ -8,9 +9,9 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: skrybon-tool check [--data DIR]\n"
-    "  Reads BG, BW and BT from DIR (default: the current folder) as the program does\n"
-    "  and checks every book file against the index. Prints one line per translation,\n"
-    "  or each problem with its file name (a missing alias file counts as one, since\n"
+    "  Reads BG, BW and BT from DIR (default: the main folder the program finds) as\n"
+    "  the program does and checks every book file against the index. Prints one line\n"
+    "  per translation, or each problem with its file name (a missing alias file counts as one, since\n"
     "  the program reports it at start). Exit code 0 when all is well, 1 otherwise.\n";
 
 }  // namespace
@@ -23,7 +24,7 @@ int CheckMain(std::span<const std::string> rawArgs) {
       return kExitOk;
     }
     args.ExpectPositional(0, "");
-    const std::string folder = args.Get("data", ".");
+    const std::string folder = ResolveProcessDataFolder(args.Get("data"));
     bool allWell = true;
     for (const TranslationId id : kAllTranslations) {
       const TranslationCheck check = CheckTranslationFolder(folder, id);

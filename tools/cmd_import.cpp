@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/data_folder.h"
 #include "data/archive.h"
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
@@ -16,10 +17,11 @@ namespace skrybon::tool {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania --out DIR FILE\n"
-    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] --out DIR MODULE\n"
+    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR] FILE\n"
+    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--out DIR] MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
-    "  the default alias file DIR/<code>_alias.txt.\n"
+    "  the default alias file DIR/<code>_alias.txt. DIR defaults to the user's data\n"
+    "  folder, $XDG_DATA_HOME/skrybon (~/.local/share/skrybon), where the program finds it.\n"
     "  tsv: UTF-8 lines book<TAB>chapter<TAB>verse<TAB>text, book 0-based in the\n"
     "  translation's book order, chapter and verse 1-based.\n"
     "  Problems are reported, and the index is always kept whole: a book missing from\n"
@@ -42,6 +44,16 @@ std::optional<std::string> Collect(const std::string& format, const std::string&
   return ReadXmlFile(path, *collector);
 }
 
+// The folder given with --out, or the user's data folder.
+std::string OutputFolder(const ToolArgs& args) {
+  if (auto out = args.Get("out")) {
+    if (out->empty()) throw ToolUsageError("option --out needs a folder");
+    return *out;
+  }
+  if (auto user = UserDataFolder(ProcessDataFolderSources(std::nullopt))) return *user;
+  throw ToolUsageError("option --out is required when neither XDG_DATA_HOME nor HOME names a folder");
+}
+
 }  // namespace
 
 int ImportMain(std::span<const std::string> rawArgs) {
@@ -53,7 +65,7 @@ int ImportMain(std::span<const std::string> rawArgs) {
     }
     const TranslationId id = args.Translation();
     const std::string format = args.Choice("format", {"tsv", "osis", "zefania", "sword"});
-    const std::string out = args.Required("out");
+    const std::string out = OutputFolder(args);
     args.ExpectPositional(1, format == "sword" ? "one MODULE name" : "one input FILE");
     const std::string& input = args.Positional()[0];
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/data_folder.h"
 #include "data/codepage.h"
 #include "data/verse_index.h"
 #include "search/found_verses_text.h"
@@ -23,7 +24,7 @@ constexpr std::string_view kDetails =
     "  Prints the found-verses file text (header with the four words, label and\n"
     "  text of each found verse, the count), UTF-8 unless --encoding cp1250, which\n"
     "  also takes the words as Windows-1250 bytes. A missing book file is reported\n"
-    "  on stderr and skipped. DIR defaults to the current folder.\n";
+    "  on stderr and skipped. DIR defaults to the main folder the program finds.\n";
 
 void WriteOut(const std::string& cp1250, TextEncoding encoding) {
   const std::string text = encoding == TextEncoding::Utf8 ? Cp1250ToUtf8(cp1250) : cp1250;
@@ -45,12 +46,13 @@ int SearchMain(std::span<const std::string> args) {
   const auto line = ParseSearchCommandLine(args, error);
   if (!line) return UsageError(error, usage);
   const SearchRequest& request = line->request;
+  const std::string folder = ResolveProcessDataFolder(line->dataFolder);
   CTranslationIndex index(request.GetTranslationId());
-  if (auto message = index.LoadIndex(line->dataFolder)) {
+  if (auto message = index.LoadIndex(folder)) {
     PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(*message));
     return kExitFailure;
   }
-  CTranslationSearch search(request, index, line->dataFolder, "ksiegi");
+  CTranslationSearch search(request, index, folder, "ksiegi");
   CFoundVerseList list;
   std::vector<std::string> texts;
   RunSearch(

@@ -2,10 +2,12 @@
 #include <numeric>
 #include <vector>
 
+#include "app/data_folder.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "data/verse_index.h"
 #include "export/citation.h"
+#include "reading/navigation.h"
 #include "tool_args.h"
 #include "tool_output.h"
 
@@ -18,7 +20,7 @@ constexpr std::string_view kUsage =
     "  translation's aliases and prints its citation text as the clipboard gets it:\n"
     "  with a verse that verse, with a chapter the whole chapter, with a book only its\n"
     "  chapter 1; a chapter or verse beyond the last is taken as the last.\n"
-    "  DIR defaults to the current folder; output is UTF-8 unless --encoding cp1250.\n"
+    "  DIR defaults to the main folder the program finds; output is UTF-8 unless --encoding cp1250.\n"
     "  Exit code 2 when TEXT names no place.\n";
 
 }  // namespace
@@ -36,7 +38,7 @@ int ShowMain(std::span<const std::string> rawArgs) {
     // A place typed without quotes arrives as several words.
     std::string typed;
     for (const auto& word : args.Positional()) typed += (typed.empty() ? "" : " ") + word;
-    const std::string folder = args.Get("data", ".");
+    const std::string folder = ResolveProcessDataFolder(args.Get("data"));
 
     CTranslationIndex index(id);
     if (auto message = index.LoadIndex(folder)) {
@@ -47,17 +49,19 @@ int ShowMain(std::span<const std::string> rawArgs) {
       PrintIndented(stderr, "skrybon-tool show: ", Cp1250ToUtf8(*message));
       return kExitFailure;
     }
-    std::string text = Cp(typed);
-    int chapter = -1, verse = -1;
     // A character Windows-1250 lacks is in no book name; as '?' it would end
-    // the name early, so "Obj α" would still name a place.
-    const int book = FirstCharOutsideCp1250(typed) ? -1 : index.ParseReference(text, chapter, verse);
-    if (book < 0 || book >= BookCount(id)) {
+    // the name early, so "Obj α" would still name a place. A verse counts only
+    // together with a chapter, as in the navigation bar.
+    const std::optional<TypedPlace> place =
+        FirstCharOutsideCp1250(typed) ? std::nullopt : ResolveTypedText(&index, Cp(typed));
+    if (!place) {
       PrintLine(stderr, "skrybon-tool show: '" + typed + "' names no place in " +
                             std::string(TranslationCode(id)));
       return kExitUsage;
     }
-    chapter = std::clamp(chapter, 0, index.GetChapterCount(book) - 1);
+    const int book = place->book;
+    const int chapter = std::max(place->chapter, 0);
+    const int verse = place->verse;
     std::vector<std::string> lines;
     if (auto message = LoadChapterText(index, folder, "ksiegi", book, chapter, lines)) {
       PrintIndented(stderr, "skrybon-tool show: ", Cp1250ToUtf8(*message));

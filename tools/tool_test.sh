@@ -87,11 +87,31 @@ expect_rc 0 "OSIS import" "$tool" import --translation bg --format osis --out "$
 expect_rc 0 "show OSIS import" "$tool" show --data "$work/xml" --translation bg "Jan 3:16"
 grep -q '^16\. Albowiem tak Bóg umiłował & dał' "$work/out" || fail "OSIS verse text"
 
+# Without --out the import writes to the user's data folder and says so; without
+# --data the other commands find it there from any folder, while a folder that
+# holds an index of its own comes first, and --data names the folder as given.
+user="$work/xdg/skrybon"
+for code in bg bw bt; do
+  expect_rc 0 "import $code to the user folder" env XDG_DATA_HOME="$work/xdg" "$tool" import \
+    --translation $code --format tsv "$work/in.tsv"
+done
+grep -q "written to $user" "$work/out" || fail "import names the user folder it wrote to"
+[[ -f "$user/bt.idx" && -f "$user/ksiegi/0.bg" ]] || fail "import writes to \$XDG_DATA_HOME/skrybon"
+expect_rc 0 "check of the user folder" env -C "$work/demo/ksiegi" XDG_DATA_HOME="$work/xdg" "$tool" check
+expect_rc 0 "show from the user folder" env -C / XDG_DATA_HOME="$work/xdg" "$tool" show --translation bg "1 Moj 1:3"
+grep -q '^3\. trzeci' "$work/out" || fail "show reads the user folder"
+expect_rc 0 "show from a data folder" env -C "$work/xml" XDG_DATA_HOME="$work/xdg" "$tool" show --translation bg "Jan 3:16"
+grep -q 'Albowiem' "$work/out" || fail "the current folder with an index comes before the user folder"
+expect_rc 1 "check of a --data folder without data" env XDG_DATA_HOME="$work/xdg" "$tool" check --data "$work/demo/ksiegi"
+# A verse counts only together with a chapter: no usable chapter shows chapter 1 whole.
+expect_rc 0 "show a verse without a chapter" "$tool" show --data "$work/demo" --translation bg "ps -3:2"
+head -c 9 "$work/out" | grep -q '^Ps. 1:1-' || fail "'ps -3:2' shows Psalm 1 whole ($(head -c 20 "$work/out"))"
+
 # Usage errors.
 expect_rc 2 "no command" "$tool"
 expect_rc 2 "unknown command" "$tool" frobnicate
 expect_rc 2 "unknown option" "$tool" check --bogus
-expect_rc 2 "import without --out" "$tool" import --translation bg --format tsv "$work/in.tsv"
+expect_rc 2 "import with an empty --out" "$tool" import --translation bg --format tsv --out= "$work/in.tsv"
 expect_rc 2 "import with a bad format" "$tool" import --translation bg --format csv --out x "$work/in.tsv"
 expect_rc 2 "demo without --out" "$tool" demo
 for sub in import check show demo; do expect_rc 0 "$sub --help" "$tool" $sub --help; done

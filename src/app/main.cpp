@@ -1,22 +1,55 @@
-// The program: loads the three translations from the current folder, then
-// shows the main window placed as the profile says. A missing or damaged
-// index file ends it with code 1.
+// The program: finds its main folder, loads the three translations from it,
+// then shows the main window placed as the profile says. A missing or damaged
+// index file ends it with code 1; --help and --version answer without a window.
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QMessageBox>
 #include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
 
+#include "app/data_folder.h"
 #include "app/main_frame.h"
+#include "app/program_arguments.h"
 #include "data/scripture_data.h"
 #include "ui/icons.h"
 #include "ui/profile.h"
 #include "ui/qt_text.h"
 
+namespace {
+
+// --help and --version are answered before the toolkit starts, so they need no display.
+bool AnswersWithoutWindow(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(skrybon::ProgramHelpText().c_str(), stdout);
+      return true;
+    }
+    if (arg == "--version") {
+      std::fputs(skrybon::ProgramVersionText().c_str(), stdout);
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
+  if (AnswersWithoutWindow(argc, argv)) return 0;
   QApplication app(argc, argv);
+  std::vector<std::string> args;
+  for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toLocal8Bit().toStdString());
+  const skrybon::ProgramArguments parsed = skrybon::ParseProgramArguments(args);
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "skrybon: %s\n%s", parsed.error.c_str(), skrybon::ProgramHelpText().c_str());
+    return 2;
+  }
   QApplication::setApplicationName("skrybon");
   QApplication::setWindowIcon(skrybon::ProgramIcon());
   // The program speaks Polish; so do Qt's own dialogs where their translation is installed.
@@ -24,7 +57,8 @@ int main(int argc, char* argv[]) {
   if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtPolish);
 
-  skrybon::CScriptureData data(".");
+  // Resolved once: every data file, the alias files and the companion program come from here.
+  skrybon::CScriptureData data(skrybon::ResolveProcessDataFolder(parsed.dataFolder));
   const bool loaded = data.LoadAll([](const std::string& message) {
     QMessageBox::warning(nullptr, "Skrybon v1.4", skrybon::ToQString(message));
   });

@@ -64,7 +64,7 @@ std::optional<SearchCommandLine> ParseSearchCommandLine(std::span<const std::str
     if (arg == "--") {
       optionsEnded = true;
     } else if (arg == "--data") {
-      if (!value(line.dataFolder)) return std::nullopt;
+      if (!value(line.dataFolder.emplace())) return std::nullopt;
     } else if (arg == "--translation") {
       if (!value(text)) return std::nullopt;
       const auto id = TranslationFromCode(text);

@@ -17,7 +17,7 @@ namespace skrybon {
 enum class TextEncoding { Utf8, Cp1250 };
 
 struct SearchCommandLine {
-  std::string dataFolder = ".";
+  std::optional<std::string> dataFolder;  // --data, when given
   SearchRequest request;  // words in Windows-1250
   TextEncoding encoding = TextEncoding::Utf8;  // of the words given and of the output
 };

@@ -408,16 +408,18 @@ QIcon CommandIcon(int id) {
   return MakeIcon([id](QPainter& p) { DrawCommand(id, p); }, QSize(16, 15));
 }
 
+QPixmap ProgramIconPixmap(int size) {
+  return Render(
+      [size](QPainter& p) {
+        p.scale(size / 64.0, size / 64.0);
+        DrawProgram(p);
+      },
+      QSize(size, size), 1.0);
+}
+
 QIcon ProgramIcon() {
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-    icon.addPixmap(Render(
-        [size](QPainter& p) {
-          p.scale(size / 64.0, size / 64.0);
-          DrawProgram(p);
-        },
-        QSize(size, size), 1.0));
-  }
+  for (const int size : kProgramIconSizes) icon.addPixmap(ProgramIconPixmap(size));
   return icon;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <array>
 
 #include "data/translation.h"
 
@@ -15,6 +16,10 @@ QIcon CommandIcon(int id);
 bool HasCommandIcon(int id);
 
 QIcon ProgramIcon();
+// The program icon drawn at size x size pixels; the icons installed for the
+// desktop's menus are these, at the usual sizes.
+QPixmap ProgramIconPixmap(int size);
+inline constexpr std::array kProgramIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 QIcon TranslationIcon(TranslationId id);
 
 // The About box picture.
