@@ -51,6 +51,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   QApplication::setApplicationName("skrybon");
+  QApplication::setDesktopFileName(QStringLiteral("pl.skrybon.Skrybon"));  // the installed desktop entry
   QApplication::setWindowIcon(skrybon::ProgramIcon());
   // The program speaks Polish; so do Qt's own dialogs where their translation is installed.
   QTranslator qtPolish;

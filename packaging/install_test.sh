@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and checks what a desktop needs:
+# both programs, the desktop entry and metainfo (each passing its validator),
+# the menu icons at every size and the manual pages.
+# Usage: install_test.sh BUILD_DIR APP_ID
+set -u
+build=$1 id=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+DESTDIR="$root" cmake --install "$build" --prefix /usr >"$root.log" 2>&1 || { cat "$root.log"; fail "cmake --install"; }
+rm -f "$root.log"
+usr="$root/usr"
+for f in bin/skrybon bin/skrybon-tool; do [[ -x "$usr/$f" ]] || fail "$f is not installed"; done
+for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+         share/man/man1/skrybon.1 share/man/man1/skrybon-tool.1; do
+  [[ -s "$usr/$f" ]] || fail "$f is not installed"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  png="$usr/share/icons/hicolor/${size}x${size}/apps/skrybon.png"
+  # A PNG's width and height are the 4-byte numbers at offsets 16 and 20.
+  dims=$(od -An -tu1 -j16 -N8 "$png" 2>/dev/null | tr -s ' ')
+  [[ $dims == " 0 0 $((size / 256)) $((size % 256)) 0 0 $((size / 256)) $((size % 256))" ]] ||
+    fail "icon ${size}x${size}: '$dims'"
+done
+
+desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >"$root/as.log" 2>&1 ||
+  { cat "$root/as.log"; fail "appstreamcli validate"; }
+grep -q '^Icon=skrybon$' "$usr/share/applications/$id.desktop" || fail "the desktop entry names another icon"
+grep -q '^Exec=skrybon$' "$usr/share/applications/$id.desktop" || fail "the desktop entry starts another program"
+command -v man >/dev/null && for page in skrybon skrybon-tool; do
+  MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1" 2>"$root/man.err" >/dev/null || fail "man $page"
+  [[ ! -s "$root/man.err" ]] || { cat "$root/man.err"; fail "man $page warns"; }
+done
+# The installed program answers without a window and names the data folders.
+"$usr/bin/skrybon" --version | grep -q '^Skrybon v1.4$' || fail "skrybon --version"
+"$usr/bin/skrybon" --help | grep -q 'XDG_DATA_HOME' || fail "skrybon --help"
+
+((failures == 0)) && echo "all install checks passed"
+exit $((failures > 0))
