@@ -293,8 +293,14 @@ void CMainFrame::CreateStatusBar() {
   bar->setObjectName(QStringLiteral("bar%1").arg(ID_VIEW_STATUS_BAR));
   auto* prompt = new QLabel(Q(kIdlePrompt), bar);
   prompt->setObjectName("promptPane");
-  prompt->setAccessibleName(QStringLiteral("Podpowiedź"));
+  prompt->setAccessibleDescription(QStringLiteral("Podpowiedź"));
   bar->addWidget(prompt, 1);
+  // A message is drawn by the bar over the hidden prompt: the bar's own
+  // accessible name carries whichever of them shows.
+  bar->setAccessibleName(prompt->text());
+  connect(bar, &QStatusBar::messageChanged, bar, [bar, prompt](const QString& message) {
+    bar->setAccessibleName(message.isEmpty() ? prompt->text() : message);
+  });
   statusPanes_ = new CStatusPanes(bar, [this] {
     QMdiSubWindow* sub = mdi_->currentSubWindow();
     return sub != nullptr ? sub->windowTitle() : QString();

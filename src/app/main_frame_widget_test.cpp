@@ -1,5 +1,6 @@
 // The main frame as a user meets it: menus, accelerators, enabling, bars,
 // placement, display settings and the status panes.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -482,6 +483,41 @@ class MainFrameTest : public QObject {
     QCOMPARE(spy.count(), 1);
     QCOMPARE(frame->DisplayColors().numbers, QColor(255, 0, 0));
     QCOMPARE(frame->DisplayFont().pixelSize(), 16);
+  }
+
+  // A screen reader reads the prompt (the idle one and each message) from the
+  // bar, and each pane's text as its name, with what it is as its description.
+  void screenReadersReadTheStatusBar() {
+    auto frame = NewFrame();
+    frame->show();
+    const auto spoken = [](QObject* object, QAccessible::Text what = QAccessible::Name) {
+      QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+      return iface != nullptr ? iface->text(what) : QString("(no interface)");
+    };
+    QStatusBar* bar = frame->statusBar();
+    auto* prompt = bar->findChild<QLabel*>("promptPane");
+    QCOMPARE(spoken(prompt), QString("Gotowe."));
+    QCOMPARE(spoken(bar), QString("Gotowe."));
+    QStatusTipEvent tip(frame->CommandAction(32814)->statusTip());
+    QCoreApplication::sendEvent(frame.get(), &tip);
+    QCOMPARE(spoken(bar), QString("Zmienia ustawienia kolorów"));
+    frame->ShowStatusMessage(QString("Szukam..."));
+    QCOMPARE(spoken(bar), QString("Szukam..."));
+    frame->ShowStatusMessage(QString());
+    QCOMPARE(spoken(bar), QString("Gotowe."));
+
+    AddWindow(*frame, "Biblia Tysiąclecia");
+    frame->RefreshCommandStates();
+    const struct {
+      const char* name;
+      const char* role;
+    } panes[] = {{"titlePane", "Aktywne okno"}, {"datePane", "Data"}, {"timePane", "Godzina"}};
+    for (const auto& pane : panes) {
+      auto* label = bar->findChild<QLabel*>(pane.name);
+      QVERIFY(!label->text().isEmpty());
+      QCOMPARE(spoken(label), label->text());
+      QCOMPARE(spoken(label, QAccessible::Description), QString(pane.role));
+    }
   }
 
   void statusPanesFollowTheActiveWindow() {

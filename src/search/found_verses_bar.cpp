@@ -16,6 +16,7 @@
 #include "ui/command_ids.h"
 #include "ui/context_help.h"
 #include "ui/qt_text.h"
+#include "ui/screen_reader_notice.h"
 
 namespace skrybon {
 namespace {
@@ -73,12 +74,13 @@ CFoundVersesBar::CFoundVersesBar(ActiveWindowFn activeWindow, QWidget* parent)
   arrows_->setToolTip(U("Przechodzi pomiędzy znalezionymi wersetami"));
   message_ = new QLabel(this);
   message_->setObjectName(QStringLiteral("control1039"));
-  message_->setAccessibleName(U("Wynik wyszukiwania"));
+  message_->setAccessibleDescription(U("Wynik wyszukiwania"));  // the name is its text
   layout->addWidget(caption);
   layout->addWidget(list_);
   layout->addWidget(arrows_);
   layout->addSpacing(6);
   layout->addWidget(message_, 1);
+  notice_ = new CScreenReaderNotice(this);
 
   InstallContextHelp(*this, 115);
 
@@ -131,6 +133,8 @@ void CFoundVersesBar::Refresh() {
   }
   message_->setText(U("Znaleziono %1 werset(ów). --słowa--> %2").arg(count).arg(ToQString(words)));
 }
+
+void CFoundVersesBar::AnnounceResult() { notice_->Announce(message_->text()); }
 
 void CFoundVersesBar::Step(int direction) {
   const int selection = list_->currentIndex();

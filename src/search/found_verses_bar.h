@@ -19,6 +19,7 @@ namespace skrybon {
 
 class CChildFrame;
 class CMainFrame;
+class CScreenReaderNotice;
 
 // Two stacked arrow buttons, the bar's up-down control.
 class CSpinArrows : public QWidget {
@@ -58,6 +59,8 @@ class CFoundVersesBar : public QWidget, public ICommandTarget {
 
   // Rebuilds the list and the message from the active reading window.
   void Refresh();
+  // Has screen readers speak the message (at the end of a search).
+  void AnnounceResult();
   // Empties the message and the list and disables the list and the arrows.
   void ClearAndDisable();
   void EnableControls();
@@ -67,6 +70,7 @@ class CFoundVersesBar : public QWidget, public ICommandTarget {
 
   QComboBox* List() const { return list_; }
   QLabel* Message() const { return message_; }
+  CScreenReaderNotice* Notice() const { return notice_; }
   CSpinArrows* Arrows() const { return arrows_; }
 
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
@@ -85,6 +89,7 @@ class CFoundVersesBar : public QWidget, public ICommandTarget {
   std::function<bool(int, CCmdUI&)> update_;
   QComboBox* list_;
   CSpinArrows* arrows_;
+  CScreenReaderNotice* notice_ = nullptr;
   QLabel* message_;
 };
 

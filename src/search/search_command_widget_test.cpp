@@ -3,6 +3,7 @@
 // the disabled frame, and the found-verses bar walking and following the
 // active window.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include "search/search_commands.h"
 #include "search/search_dialog.h"
 #include "search/search_progress_dlg.h"
+#include "ui/screen_reader_notice.h"
 #include "testing/fixture_data.h"
 #include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
@@ -39,6 +41,22 @@ using testing::Control;
 namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// What a screen reader reads as a widget's name.
+QString Spoken(QObject* object) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
+  return iface != nullptr ? iface->text(QAccessible::Name) : QStringLiteral("(no interface)");
+}
+
+// Counts the times a widget is shown.
+class CShowCounter : public QObject {
+ public:
+  int shown = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shown;
+    return false;
+  }
+};
 
 QString Label(TranslationId id, int book, int chapter, int verse) {
   return ToQString(BookFullName(id, book)) + QStringLiteral(" %1:%2").arg(chapter + 1).arg(verse + 1);
@@ -60,6 +78,8 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QString percent;
     QString status;
     bool frameEnabled;
+    QString spokenPercent;
+    QString spokenStatus;
   };
   QList<Step> steps_;
   int cancelAtBook_ = -1;
@@ -88,7 +108,9 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     search_ = std::make_unique<CSearchCommands>(*windows_, *bar_, main_.get());
     search_->SetMessageSink([this](const QString& text) { messages_ << text; });
     search_->SetProgressObserver([this](CSearchProgressDlg& progress, int book) {
-      steps_ << Step{book, progress.PercentText(), progress.StatusText(), main_->isEnabled()};
+      steps_ << Step{book, progress.PercentText(), progress.StatusText(), main_->isEnabled(),
+                     Spoken(progress.findChild<QLabel*>(QStringLiteral("control1005"))),
+                     Spoken(progress.findChild<QLabel*>(QStringLiteral("control1006")))};
       if (book == cancelAtBook_) {
         QTest::mouseClick(progress.findChild<QPushButton*>(QStringLiteral("control2")), Qt::LeftButton);
       }
@@ -142,6 +164,29 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QCOMPARE(bar_->List()->count(), 131);
     QCOMPARE(bar_->List()->currentIndex(), 0);
     QCOMPARE(bar_->Message()->text(), U("Znaleziono 131 werset(ów). --słowa--> werset 3"));
+  }
+
+  // A screen reader reads the progress texts and the result, and hears the
+  // result announced when the search ends.
+  void screenReadersFollowTheSearch() {
+    CShowCounter notices;
+    bar_->Notice()->installEventFilter(&notices);
+    Find([](CSearchDialog& d) { Control<QLineEdit>(d, 1017)->setText(U("werset 3")); });
+    QVERIFY(!steps_.isEmpty());
+    for (const Step& step : steps_) {
+      QCOMPARE(step.spokenPercent, step.percent);
+      QCOMPARE(step.spokenStatus, step.status);
+    }
+    const QString result = bar_->Message()->text();
+    QVERIFY(result.startsWith(U("Znaleziono ")));
+    QCOMPARE(Spoken(bar_->Message()), result);
+    // The end is announced: a notification with the result appears once, unseen.
+    QCOMPARE(notices.shown, 1);
+    QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(bar_->Notice());
+    QCOMPARE(notice->role(), QAccessible::Notification);
+    QCOMPARE(notice->text(QAccessible::Name), result);
+    QVERIFY(!notice->state().invisible);
+    QCOMPARE(bar_->Notice()->size(), QSize(0, 0));
   }
 
   void cancelledSearchIntoTheCurrentWindow() {

@@ -114,6 +114,7 @@ void CSearchCommands::OnFind() {
   // A window opened while the frame was disabled did not become the active
   // one; now that the frame is enabled it does, and the bars follow it.
   if (target != nullptr && windows_.Area().activeSubWindow() != target) windows_.Area().setActiveSubWindow(target);
+  bar_.AnnounceResult();
 }
 
 }  // namespace skrybon

@@ -27,12 +27,13 @@ CSearchProgressDlg::CSearchProgressDlg(QString caption) : QDialog(nullptr) {
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("control1006"));
   status_->setGeometry(23, 14, 276, 16);
-  status_->setAccessibleName(QString::fromUtf8("Stan"));
+  // Screen readers read each label's text as its name.
+  status_->setAccessibleDescription(QString::fromUtf8("Stan"));
   percent_ = new QLabel(QStringLiteral(" 0 %"), this);
   percent_->setObjectName(QStringLiteral("control1005"));
   percent_->setGeometry(140, 44, 48, 16);
   percent_->setAlignment(Qt::AlignCenter);
-  percent_->setAccessibleName(QString::fromUtf8("Postęp"));
+  percent_->setAccessibleDescription(QString::fromUtf8("Postęp"));
   bar_ = new QProgressBar(this);
   bar_->setObjectName(QStringLiteral("control1002"));
   bar_->setGeometry(26, 68, 270, 26);

@@ -24,6 +24,12 @@ CCreditsScroller::CCreditsScroller(QWidget* parent) : QFrame(parent), timer_(new
 
 void CCreditsScroller::SetText(const QString& text, QChar separator) {
   scroll_.SetLines(SplitCredits(FromQString(text), FromQString(QString(separator)).front()));
+  // A screen reader reads the whole text at once, without the pictures.
+  QStringList lines;
+  for (const CCreditLine& line : scroll_.Lines()) {
+    if (line.style != CCreditStyle::Picture && !line.text.empty()) lines << ToQString(line.text);
+  }
+  setAccessibleName(lines.join(QLatin1Char('\n')));
   lineImageIndex_ = static_cast<std::size_t>(-1);
   ClearBuffer();
 }

@@ -47,9 +47,11 @@ CStatusPanes::CStatusPanes(QStatusBar* bar, std::function<QString()> title)
   title_->setObjectName("titlePane");
   date_->setObjectName("datePane");
   time_->setObjectName("timePane");
-  title_->setAccessibleName(QStringLiteral("Aktywne okno"));
-  date_->setAccessibleName(QStringLiteral("Data"));
-  time_->setAccessibleName(QStringLiteral("Godzina"));
+  // A screen reader reads a pane's text as its name (a label without a name
+  // of its own is named by its text); the description says what it is.
+  title_->setAccessibleDescription(QStringLiteral("Aktywne okno"));
+  date_->setAccessibleDescription(QStringLiteral("Data"));
+  time_->setAccessibleDescription(QStringLiteral("Godzina"));
   timer_->setInterval(kClockPeriodMs);
   connect(timer_, &QTimer::timeout, this, &CStatusPanes::Update);
   timer_->start();

@@ -2,15 +2,18 @@
 // swatches and their dialog, the credits panel, the About box and the flat
 // button's hover, press, disabled and focus looks; the refusal of typed text
 // Windows-1250 cannot hold.
+#include <QAccessible>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 #include "ui/about_dialog.h"
+#include "ui/qt_text.h"
 #include "ui/color_button.h"
 #include "ui/color_swatches.h"
 #include "ui/colors_dialog.h"
@@ -147,6 +150,19 @@ class UiControlsTest : public QObject {
     QVERIFY(std::any_of(labels.begin(), labels.end(), [](QLabel* l) {
       return l->text() == QStringLiteral("Skrybon dla Windows 95/98/NT\n\twersja 1.4");
     }));
+    // A screen reader reads every text of the box, the scrolling credits at once.
+    for (QLabel* label : labels) {
+      if (!label->pixmap().isNull()) continue;
+      const QString shown = label->textFormat() == Qt::RichText
+                                ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                                : label->text();
+      QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), shown);
+    }
+    const QString credits = QAccessible::queryAccessibleInterface(about.Scroller())->text(QAccessible::Name);
+    for (const CCreditLine& line : about.Scroller()->Scroll().Lines()) {
+      if (line.style != CCreditStyle::Picture) QVERIFY(credits.contains(ToQString(line.text)));
+    }
+    QVERIFY(!credits.contains(QLatin1Char('^')));
     about.show();
     about.reject();
     QVERIFY(!about.Scroller()->Timer()->isActive());
