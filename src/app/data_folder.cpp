@@ -40,8 +40,8 @@ std::string Beneath(const std::string& base, std::string_view name) {
 
 DataFolderSources ProcessDataFolderSources(std::optional<std::string> dataOption) {
   std::error_code ec;
-  std::string current = std::filesystem::current_path(ec).string();
-  if (ec) current = "/";
+  const std::filesystem::path working = std::filesystem::current_path(ec);
+  std::string current = ec ? std::string(1, '/') : working.string();
   return {std::move(dataOption), Environment("SKRYBON_DATA"), std::move(current),
           Environment("XDG_DATA_HOME"), Environment("HOME"), Environment("XDG_DATA_DIRS")};
 }

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -184,7 +185,7 @@ QMenu* CMainFrame::NewMenu(const QString& title) {
     QTimer::singleShot(0, this, [this] {
       if (QApplication::activePopupWidget() != nullptr) return;
       statusPanes_->SetPanesVisible(true);
-      statusBar()->clearMessage();
+      ShowStatusMessage(QString());
     });
   });
   return menu;
@@ -291,16 +292,14 @@ void CMainFrame::CreateToolBar() {
 void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName(QStringLiteral("bar%1").arg(ID_VIEW_STATUS_BAR));
-  auto* prompt = new QLabel(Q(kIdlePrompt), bar);
-  prompt->setObjectName("promptPane");
-  prompt->setAccessibleDescription(QStringLiteral("Podpowiedź"));
-  bar->addWidget(prompt, 1);
-  // A message is drawn by the bar over the hidden prompt: the bar's own
-  // accessible name carries whichever of them shows.
-  bar->setAccessibleName(prompt->text());
-  connect(bar, &QStatusBar::messageChanged, bar, [bar, prompt](const QString& message) {
-    bar->setAccessibleName(message.isEmpty() ? prompt->text() : message);
-  });
+  // Every prompt shows in this label (never as the bar's own message, which
+  // screen readers cannot see); its text is its accessible name. A long prompt
+  // is cut at the bar's end rather than widening the window.
+  prompt_ = new QLabel(Q(kIdlePrompt), bar);
+  prompt_->setObjectName("promptPane");
+  prompt_->setAccessibleDescription(QStringLiteral("Podpowiedź"));
+  prompt_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  bar->addWidget(prompt_, 1);
   statusPanes_ = new CStatusPanes(bar, [this] {
     QMdiSubWindow* sub = mdi_->currentSubWindow();
     return sub != nullptr ? sub->windowTitle() : QString();
@@ -416,8 +415,16 @@ void CMainFrame::RefreshCommandStates() {
 }
 
 void CMainFrame::ShowStatusMessage(const QString& text) {
-  if (text.isEmpty()) statusBar()->clearMessage();
-  else statusBar()->showMessage(text);
+  const QString shown = text.isEmpty() ? Q(kIdlePrompt) : text;
+  if (prompt_->text() != shown) prompt_->setText(shown);
+}
+
+bool CMainFrame::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    ShowStatusMessage(static_cast<QStatusTipEvent*>(event)->tip());
+    return true;
+  }
+  return QMainWindow::event(event);
 }
 
 bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui) {

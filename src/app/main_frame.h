@@ -140,6 +140,8 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Prompts of menu items and buttons go to the prompt pane.
+  bool event(QEvent* event) override;
 
  private:
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
@@ -181,6 +183,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   QDockWidget* navigationDock_ = nullptr;
   QDockWidget* foundVersesDock_ = nullptr;
   CStatusPanes* statusPanes_ = nullptr;
+  QLabel* prompt_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
