@@ -14,7 +14,7 @@ DESTDIR="$root" cmake --install "$build" --prefix /usr >"$root.log" 2>&1 || { ca
 rm -f "$root.log"
 usr="$root/usr"
 for f in bin/skrybon bin/skrybon-tool; do [[ -x "$usr/$f" ]] || fail "$f is not installed"; done
-for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/doc/skrybon/README.md \
          share/man/man1/skrybon.1 share/man/man1/skrybon-tool.1; do
   [[ -s "$usr/$f" ]] || fail "$f is not installed"
 done

@@ -45,7 +45,7 @@ constexpr const char* kCredits =
     "\n"
     "\n";
 
-// The program's description, found beside the program or a few folders up.
+// The program's description, found beside the program or a few folders up, or installed.
 QString ReadmeLink() {
   QDir dir(QCoreApplication::applicationDirPath());
   for (int up = 0; up < 5; ++up) {
@@ -53,7 +53,9 @@ QString ReadmeLink() {
     if (readme.isFile()) return QUrl::fromLocalFile(readme.absoluteFilePath()).toString();
     if (!dir.cdUp()) break;
   }
-  const QFileInfo installed(QStringLiteral("/usr/share/doc/skrybon/README.md"));
+  // Installed: share/doc/skrybon beside the program's bin folder (/usr or /usr/local).
+  const QFileInfo installed(QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral("../share/doc/skrybon/README.md")));
   if (installed.isFile()) return QUrl::fromLocalFile(installed.absoluteFilePath()).toString();
   return {};
 }
