@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 DESTDIR="$root" cmake --install "$build" --prefix /usr >"$root.log" 2>&1 || { cat "$root.log"; fail "cmake --install"; }
 rm -f "$root.log"
 usr="$root/usr"
-for f in bin/skrybon bin/skrybon-tool; do [[ -x "$usr/$f" ]] || fail "$f is not installed"; done
+for f in bin/skrybon bin/skrybon-tool bin/skrybon-tool-sword; do [[ -x "$usr/$f" ]] || fail "$f is not installed"; done
 for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/doc/skrybon/README.md \
          share/man/man1/skrybon.1 share/man/man1/skrybon-tool.1; do
   [[ -s "$usr/$f" ]] || fail "$f is not installed"
@@ -38,6 +38,8 @@ done
 # The installed program answers without a window and names the data folders.
 "$usr/bin/skrybon" --version | grep -q '^Skrybon v1.4$' || fail "skrybon --version"
 "$usr/bin/skrybon" --help | grep -q 'XDG_DATA_HOME' || fail "skrybon --help"
+# The installed tool reaches its SWORD helper.
+"$usr/bin/skrybon-tool" modules --sword-path "$root" >/dev/null 2>&1 || fail "skrybon-tool modules"
 
 ((failures == 0)) && echo "all install checks passed"
 exit $((failures > 0))
