@@ -276,21 +276,6 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     QCOMPARE(window->pos(), QPoint(30, 40));
   }
 
-  void focusGoesToTheListAndCtrlWReachesTheProgram() {
-    QAction newBw(QStringLiteral("Biblia &Warszawska"));
-    newBw.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    main_->addAction(&newBw);
-    QSignalSpy triggered(&newBw, &QAction::triggered);
-    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
-    main_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(main_.get()));
-    window->setFocus();
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(&window->GetVerseList()));
-    QTest::keyClick(&window->GetVerseList(), Qt::Key_W, Qt::ControlModifier);
-    QCOMPARE(triggered.count(), 1);
-    QCOMPARE(windows_->Windows().size(), std::size_t{1});
-  }
-
   void typingInTheListGoesToTheBookBox() {
     CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
     CVerseListBox& list = window->GetVerseList();
