@@ -40,7 +40,7 @@ class ParseReferenceTest : public ::testing::Test {
   CTranslationIndex bg{TranslationId::BG};
 };
 
-TEST_F(ParseReferenceTest, TypicalPlacesAndFullNamesWithoutInnerBlanks) {
+TEST_F(ParseReferenceTest, PlacesFullNamesWithoutInnerBlanksAndUnknownTexts) {
   struct Case {
     const char* typed;
     int book, chapter, verse;
@@ -53,6 +53,9 @@ TEST_F(ParseReferenceTest, TypicalPlacesAndFullNamesWithoutInnerBlanks) {
       {"j 3:16", 42, 2, 15, nullptr}, {"j 3 16", 42, 2, 15, nullptr}, {"j 3::16", 42, 2, 15, nullptr},
       {"J\t3 : 16", 42, 2, 15, nullptr}, {"DziejeApostolskie 2:1", 43, 1, 0, nullptr},
       {"ps 99999999999999999999:-3", 18, 2147483646, -1, nullptr},
+      // Unrecognised: the outputs are reset even when no name is found.
+      {" 23 ", -1, -1, -1, "23"}, {"x 1", -1, -1, -1, nullptr}, {"...", -1, -1, -1, nullptr},
+      {"", -1, -1, -1, nullptr},
   };
   for (const Case& c : cases) {
     const Parsed p = Parse(bg, c.typed);
@@ -65,16 +68,6 @@ TEST_F(ParseReferenceTest, TypicalPlacesAndFullNamesWithoutInnerBlanks) {
   EXPECT_EQ(Parse(bg, "dzieje apostolskie 2:1").book, -1);
   EXPECT_EQ(Parse(bg, "Łukasza 1").book, 41);
   EXPECT_EQ(Parse(bg, "łukasz").book, -1);  // neither the full name nor the beginning of an alias
-}
-
-TEST_F(ParseReferenceTest, UnrecognisedTexts) {
-  Parsed p = Parse(bg, " 23 ");
-  EXPECT_EQ(p.book, -1);
-  EXPECT_EQ(p.chapter, -1);  // outputs reset even when no name is found
-  EXPECT_EQ(p.key, "23");
-  EXPECT_EQ(Parse(bg, "x 1").book, -1);
-  EXPECT_EQ(Parse(bg, "...").book, -1);
-  EXPECT_EQ(Parse(bg, "").book, -1);
 }
 
 TEST(ParseReferenceAliases, BeginningsOfAliasesAndBookOrder) {
