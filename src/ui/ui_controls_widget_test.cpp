@@ -142,7 +142,6 @@ class UiControlsTest : public QObject {
     CAboutDlg about;
     QCOMPARE(about.windowTitle(), QString("O programie"));
     QVERIFY(about.Scroller()->Timer()->isActive());
-    QCOMPARE(about.Scroller()->Timer()->interval(), 40);
     QVERIFY(about.Scroller()->Scroll().Lines().size() > 5);
     QVERIFY(about.findChild<QLabel*>("link1083") != nullptr);
     QVERIFY(about.findChild<QLabel*>("link1084") != nullptr);
