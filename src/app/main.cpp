@@ -19,29 +19,13 @@
 #include "ui/profile.h"
 #include "ui/qt_text.h"
 
-namespace {
-
-// --help and --version are answered before the toolkit starts, so they need no display.
-bool AnswersWithoutWindow(int argc, char* argv[]) {
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(skrybon::ProgramHelpText().c_str(), stdout);
-      return true;
-    }
-    if (arg == "--version") {
-      std::fputs(skrybon::ProgramVersionText().c_str(), stdout);
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
   std::setlocale(LC_ALL, "");
-  if (AnswersWithoutWindow(argc, argv)) return 0;
+  const std::vector<std::string> given(argv + (argc > 0 ? 1 : 0), argv + argc);
+  if (const auto answer = skrybon::ImmediateAnswer(given)) {
+    std::fputs(answer->c_str(), stdout);
+    return 0;
+  }
   QApplication app(argc, argv);
   std::vector<std::string> args;
   for (const QString& arg : QApplication::arguments().mid(1)) args.push_back(arg.toLocal8Bit().toStdString());

@@ -2,15 +2,19 @@
 
 namespace skrybon {
 
+std::optional<std::string> ImmediateAnswer(std::span<const std::string> args) {
+  for (const std::string& arg : args) {
+    if (arg == "--help" || arg == "-h") return ProgramHelpText();
+    if (arg == "--version") return "Skrybon v1.4\n";
+  }
+  return std::nullopt;
+}
+
 ProgramArguments ParseProgramArguments(std::span<const std::string> args) {
   ProgramArguments parsed;
   for (std::size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
     const std::string& arg = args[i];
-    if (arg == "--help" || arg == "-h") {
-      parsed.help = true;
-    } else if (arg == "--version") {
-      parsed.version = true;
-    } else if (arg == "--data") {
+    if (arg == "--data") {
       if (i + 1 < args.size()) parsed.dataFolder = args[++i];
       else parsed.error = "opcja --data wymaga nazwy folderu";
     } else if (arg.starts_with("--data=")) {
@@ -37,7 +41,5 @@ std::string ProgramHelpText() {
          "w każdym z folderów $XDG_DATA_DIRS (zwykle /usr/local/share i /usr/share).\n"
          "Teksty przekładów wgrywa tam polecenie 'skrybon-tool import' (skrybon-tool --help).\n";
 }
-
-std::string ProgramVersionText() { return "Skrybon v1.4\n"; }
 
 }  // namespace skrybon
