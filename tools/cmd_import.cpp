@@ -27,7 +27,9 @@ constexpr std::string_view kUsage =
     "  Problems are reported, and the index is always kept whole: a book missing from\n"
     "  the input gets one chapter with one empty verse, a missing chapter one empty\n"
     "  verse, a missing verse an empty text; characters Windows-1250 cannot hold\n"
-    "  are written as '?'.\n"
+    "  are written in their usual Latin spelling (æ as ae) or, lacking one, as '?'.\n"
+    "  XML is read in the encoding it declares: UTF-8, UTF-16, Windows-1250 or\n"
+    "  ISO-8859-2. Nothing in DIR changes unless every file was written.\n"
     "  sword: an installed SWORD Bible module by name (see skrybon-tool modules), read\n"
     "  through the SWORD library; books are mapped by their standard identifiers.\n"
     "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n";
@@ -36,7 +38,7 @@ std::optional<std::string> Collect(const std::string& format, const std::string&
                                    CTranslationBuilder& builder) {
   if (format == "tsv") {
     std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(path, bytes)) return "cannot read " + path;
+    if (const auto read = ReadWholeFile(path, bytes); !read) return "cannot read " + path + ": " + read.reason;
     ImportTsv(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), builder);
     return std::nullopt;
   }

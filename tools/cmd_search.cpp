@@ -24,7 +24,8 @@ constexpr std::string_view kDetails =
     "  Prints the found-verses file text (header with the four words, label and\n"
     "  text of each found verse, the count), UTF-8 unless --encoding cp1250, which\n"
     "  also takes the words as Windows-1250 bytes. A missing book file is reported\n"
-    "  on stderr and skipped. DIR defaults to the main folder the program finds.\n";
+    "  on stderr and skipped, and the exit code is then 1. DIR defaults to the main\n"
+    "  folder the program finds.\n";
 
 void WriteOut(const std::string& cp1250, TextEncoding encoding) {
   const std::string text = encoding == TextEncoding::Utf8 ? Cp1250ToUtf8(cp1250) : cp1250;
@@ -55,9 +56,13 @@ int SearchMain(std::span<const std::string> args) {
   CTranslationSearch search(request, index, folder, "ksiegi");
   CFoundVerseList list;
   std::vector<std::string> texts;
+  bool skippedBook = false;
   RunSearch(
       search, list,
-      [](const std::string& message) { PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(message)); },
+      [&skippedBook](const std::string& message) {
+        PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(message));
+        skippedBook = true;
+      },
       [](int) { return true; }, &texts);
   // The list is in book order, so writing it in list order writes it book by
   // book. It goes out in pieces: a search that finds thousands of verses
@@ -73,7 +78,9 @@ int SearchMain(std::span<const std::string> args) {
   }
   out += FoundVersesFileFooter(list);
   WriteOut(out, line->encoding);
-  return std::fflush(stdout) == 0 ? kExitOk : kExitFailure;
+  // A skipped book leaves the result incomplete: the verses found are still
+  // printed, but a script can tell from the exit code.
+  return std::fflush(stdout) == 0 && !skippedBook ? kExitOk : kExitFailure;
 }
 
 }  // namespace skrybon::tool

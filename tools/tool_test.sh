@@ -42,6 +42,14 @@ expect_rc 1 "check of damaged data" "$tool" check --data "$work/demo"
 grep -q 'ksiegi/3.bw: damaged' "$work/out" || fail "check names the damaged file"
 grep -q 'ksiegi/7.bt: missing' "$work/out" || fail "check names the missing file"
 grep -q '^BG: 66 books' "$work/out" || fail "check still reports the sound translation"
+# A folder where a book file belongs is not "missing": check says why.
+rm "$work/demo/ksiegi/5.bg" && mkdir "$work/demo/ksiegi/5.bg"
+expect_rc 1 "check of a folder as a book file" "$tool" check --data "$work/demo"
+grep -q 'ksiegi/5.bg: cannot be read (Is a directory)' "$work/out" || fail "check says why a book file cannot be read"
+# A search that skipped a book still prints what it found, but exits with 1.
+expect_rc 1 "search with a skipped book" "$tool" search --data "$work/demo" --translation bt a
+grep -q 'ksiegi/7.bt' "$work/err" || fail "search names the skipped book"
+[[ -s "$work/out" ]] || fail "search prints its results even when it skipped a book"
 
 # Import: holes are filled and reported, the result passes the check.
 printf '0\t1\t1\tpierwszy\n0\t1\t3\ttrzeci\n65\t2\t1\tostatni ☃\nzła linia\n' >"$work/in.tsv"
@@ -106,6 +114,30 @@ expect_rc 1 "check of a --data folder without data" env XDG_DATA_HOME="$work/xdg
 # A verse counts only together with a chapter: no usable chapter shows chapter 1 whole.
 expect_rc 0 "show a verse without a chapter" "$tool" show --data "$work/demo" --translation bg "ps -3:2"
 head -c 9 "$work/out" | grep -q '^Ps. 1:1-' || fail "'ps -3:2' shows Psalm 1 whole ($(head -c 20 "$work/out"))"
+
+# Declared encodings are honoured; others, and broken bytes, are refused.
+printf '<?xml version="1.0" encoding="windows-1250"?>\n<XMLBIBLE><BIBLEBOOK bnumber="1"><CHAPTER cnumber="1">
+<VERS vnumber="1">za\xbf\xf3\xb3\xe6 \xe6ma</VERS></CHAPTER></BIBLEBOOK></XMLBIBLE>\n' >"$work/cp1250.xml"
+expect_rc 0 "Zefania import in Windows-1250" "$tool" import --translation bg --format zefania --out "$work/zef" "$work/cp1250.xml"
+grep -q 'cannot hold' "$work/err" && fail "a declared Windows-1250 file reports characters it cannot hold"
+expect_rc 0 "show Zefania import" "$tool" show --data "$work/zef" --translation bg "1 Moj 1:1"
+grep -q '^1\. zażółć ćma' "$work/out" || fail "Windows-1250 Zefania text ($(cat "$work/out"))"
+sed 's/windows-1250/KOI8-R/' "$work/cp1250.xml" >"$work/koi.xml"
+expect_rc 1 "an unknown declared encoding" "$tool" import --translation bg --format zefania --out "$work/koi" "$work/koi.xml"
+grep -q "declares the encoding 'KOI8-R'" "$work/err" || fail "an unknown encoding is named"
+sed 's/ encoding="windows-1250"//' "$work/cp1250.xml" >"$work/bad8.xml"
+expect_rc 1 "invalid UTF-8 in XML" "$tool" import --translation bg --format zefania --out "$work/bad8" "$work/bad8.xml"
+grep -q 'byte 97: invalid UTF-8' "$work/err" || fail "invalid UTF-8 is named with its byte ($(cat "$work/err"))"
+[[ ! -e "$work/bad8" ]] || fail "a refused import leaves no folder"
+
+# Only regular files are read: a folder or a pipe is refused at once.
+mkfifo "$work/pipe"
+for format in tsv osis zefania; do
+  for input in "$work" "$work/pipe"; do
+    expect_rc 1 "$format import of $input" timeout 20 "$tool" import --translation bg --format $format --out "$work/x" "$input"
+    grep -q "cannot read $input: \(Is a directory\|not a regular file\)" "$work/err" || fail "$format import of $input says why"
+  done
+done
 
 # Usage errors.
 expect_rc 2 "no command" "$tool"

@@ -1,9 +1,13 @@
-// The XML reader of the data tool: pugixml. The document is parsed whole, then
+// The XML reader of the data tool: pugixml. The file is read whole (regular
+// files only) and decoded to UTF-8 by its declared encoding, then parsed and
 // walked in document order without recursion, so a deeply nested file cannot
 // exhaust the stack.
 #include "xml_reader.h"
 
 #include <pugixml.hpp>
+
+#include "data/whole_file.h"
+#include "data/xml_encoding.h"
 
 #include <string_view>
 #include <vector>
@@ -28,15 +32,21 @@ void StartElement(const pugi::xml_node& node, CXmlVerseCollector& collector,
 }  // namespace
 
 std::optional<std::string> ReadXmlFile(const std::string& path, CXmlVerseCollector& collector) {
+  std::vector<std::uint8_t> bytes;
+  if (const auto read = ReadWholeFile(path, bytes); !read) return "cannot read " + path + ": " + read.reason;
+  DecodedXml decoded = DecodeXmlDocument(bytes);
+  if (!decoded.error.empty()) return path + ": " + decoded.error;
+  bytes = {};
+
   pugi::xml_document document;
-  // Blank text between elements separates words, so it is kept.
+  // Blank text between elements separates words, so it is kept. The text is
+  // UTF-8 by now, whatever the declaration says.
   const pugi::xml_parse_result parsed =
-      document.load_file(path.c_str(), pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_auto);
-  if (parsed.status == pugi::status_file_not_found || parsed.status == pugi::status_io_error) {
-    return "cannot read " + path;
-  }
+      document.load_buffer_inplace(decoded.utf8.data(), decoded.utf8.size(),
+                                   pugi::parse_default | pugi::parse_ws_pcdata, pugi::encoding_utf8);
   if (!parsed) {
-    return path + ": byte " + std::to_string(parsed.offset) + ": " + parsed.description();
+    return path + ": byte " + std::to_string(decoded.FileOffset(static_cast<std::size_t>(parsed.offset))) + ": " +
+           parsed.description();
   }
 
   std::vector<XmlAttribute> attributes;

@@ -92,10 +92,16 @@ std::optional<std::string> CTranslationIndex::LoadAliases(const std::string& fol
   aliases_.clear();
   const std::string fileName = AliasFileName(id_);
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(folder + "/" + fileName, bytes)) {
+  const auto read = ReadWholeFile(folder + "/" + fileName, bytes);
+  if (read.Missing()) {
     return Cp("Nie mogę odnaleźć pliku: '") + fileName +
            Cp("'!\nJest to plik z nazwami ksiąg w ") + TranslationGenitive(id_) +
            Cp(" i musi się znajdować w głównym folderze programu!\nProgram") +
+           std::string(AliasMessageGap(id_)) + Cp("nie będzie rozwiązywał nazw ksiąg.");
+  }
+  if (!read) {
+    return Cp("Nie mogę odczytać pliku: '") + fileName + "' (" + ReadFailureInPolish(read) +
+           Cp(")!\nJest to plik z nazwami ksiąg w ") + TranslationGenitive(id_) + Cp(".\nProgram") +
            std::string(AliasMessageGap(id_)) + Cp("nie będzie rozwiązywał nazw ksiąg.");
   }
   SetAliasesFromText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

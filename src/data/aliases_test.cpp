@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "data/codepage.h"
 #include "data/verse_index.h"
+#include "testing/temp_folder.h"
 
 namespace skrybon {
 namespace {
@@ -103,6 +106,13 @@ TEST(ParseReferenceAliases, EmptyTableLeavesTheTextUntouched) {
   EXPECT_EQ(Cp1250ToUtf8(*message).rfind("Nie mogę odnaleźć pliku: 'bt_alias.txt'!\n", 0), 0u);
   CTranslationIndex bw(TranslationId::BW);
   EXPECT_NE(bw.LoadAliases("/nonexistent-folder")->find("Program\tnie"), std::string::npos);
+  const testing::CTempFolder folder;
+  std::filesystem::create_directory(folder.String() + "/bw_alias.txt");
+  EXPECT_EQ(Cp1250ToUtf8(*bw.LoadAliases(folder.String())).rfind(
+                "Nie mogę odczytać pliku: 'bw_alias.txt' (jest to folder, a nie plik)!\nJest to plik z nazwami ksiąg "
+                "w Biblii Warszawskiej.\nProgram\tnie",
+                0),
+            0u);
 }
 
 }  // namespace

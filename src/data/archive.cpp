@@ -1,9 +1,5 @@
 #include "data/archive.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 #include "data/codepage.h"
 
 namespace skrybon {
@@ -67,21 +63,6 @@ void ArchiveWriter::WriteCount(std::uint32_t count) {
 
 void ArchiveWriter::WriteText(const std::string& text) {
   bytes_.insert(bytes_.end(), text.begin(), text.end());
-}
-
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
-  // Only regular files of a sane size: a folder or a device named like a data
-  // file must not make us ask for an absurd buffer.
-  constexpr std::uintmax_t kLargestDataFile = 1u << 30;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return false;
-  const std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (ec || size > kLargestDataFile) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  out.resize(static_cast<std::size_t>(size));
-  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(size))) return false;
-  return true;
 }
 
 }  // namespace skrybon

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "data/whole_file.h"  // ReadWholeFile, for the readers of data files
+
 namespace skrybon {
 
 // A data file that cannot be decoded. what() says why, in Polish (UTF-8 free,
@@ -52,9 +54,6 @@ class ArchiveWriter {
  private:
   std::vector<std::uint8_t> bytes_;
 };
-
-// Reads a whole file; nullopt-like failure is reported by returning false.
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 
 
 }  // namespace skrybon

@@ -1,9 +1,11 @@
 #include "data/archive.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
+#include "data/atomic_file.h"
 #include "testing/temp_folder.h"
 
 namespace skrybon {
@@ -32,10 +34,36 @@ TEST(Archive, CountsInBothFormsAndNoReadPastTheEnd) {
   EXPECT_EQ(few.Remaining(), 4u);
 }
 
-TEST(Archive, OnlyRegularFilesAreRead) {
+// A missing file is told apart from one that is there but cannot be read; a
+// pipe with no writer is refused at once instead of blocking the reader.
+TEST(Archive, WholeFileReadsSayWhyTheyFail) {
   const testing::CTempFolder folder;
-  std::vector<std::uint8_t> read;
-  EXPECT_FALSE(ReadWholeFile(folder.String(), read));
+  const std::string base = folder.String() + "/";
+  ASSERT_EQ(::mkfifo((base + "pipe").c_str(), 0600), 0);
+  std::filesystem::create_directory(base + "folder");
+  ASSERT_TRUE(WriteFileAtomically(base + "huge", {}));
+  std::filesystem::resize_file(base + "huge", kLargestDataFile + 1);  // sparse: it takes no space
+  ASSERT_TRUE(WriteFileAtomically(base + "small", std::vector<std::uint8_t>{1, 2, 3}));
+  const struct {
+    const char* name;
+    FileReadFailure failure;
+    const char* reason;
+  } cases[] = {
+      {"nothing", FileReadFailure::Missing, "No such file or directory"},
+      {"small/under a file", FileReadFailure::Missing, "Not a directory"},
+      {"folder", FileReadFailure::NotRegularFile, "Is a directory"},
+      {"pipe", FileReadFailure::NotRegularFile, "not a regular file"},
+      {"huge", FileReadFailure::TooLarge, "1073741825 bytes, more than a data file can hold (1073741824)"},
+      {"small", FileReadFailure::None, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::uint8_t> read = {9};
+    const FileReadResult result = ReadWholeFile(base + c.name, read);
+    EXPECT_EQ(result.failure, c.failure);
+    EXPECT_EQ(result.reason, c.reason);
+    EXPECT_EQ(read.size(), result ? 3u : 0u);
+  }
 }
 
 }  // namespace

@@ -90,13 +90,21 @@ std::string MissingBookFileMessage(std::string_view path, std::string_view bookF
          Cp("' względem głównego\t\tfoldera programu!");
 }
 
+std::string UnreadableBookFileMessage(std::string_view path, const FileReadResult& read, TranslationId id,
+                                      int book) {
+  return Cp("Nie mogę odczytać pliku:\t\t'/") + std::string(path) + "' (" + ReadFailureInPolish(read) +
+         Cp(")!\nJest to plik z księgą:\t\t'") + BookFullName(id, book) + "'.";
+}
+
 std::optional<std::string> LoadChapterText(const CTranslationIndex& index, const std::string& mainFolder,
                                            std::string_view bookFolder, int book, int chapter,
                                            std::vector<std::string>& lines) {
   const std::string path = BookFilePath(bookFolder, index.Id(), book);
   const auto message = [&] { return MissingBookFileMessage(path, bookFolder, index.Id(), book); };
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(mainFolder + "/" + path, bytes)) return message();
+  if (const auto read = ReadWholeFile(mainFolder + "/" + path, bytes); !read) {
+    return read.Missing() ? message() : UnreadableBookFileMessage(path, read, index.Id(), book);
+  }
   const auto range = index.GetChapterEntryRange(book, chapter);
   const int first = range.first;
   const int last = range.second;

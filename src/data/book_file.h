@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "data/translation.h"
+#include "data/whole_file.h"
 
 namespace skrybon {
 
@@ -44,8 +45,12 @@ std::optional<std::string> LoadChapterText(const CTranslationIndex& index, const
                                            std::string_view bookFolder, int book, int chapter,
                                            std::vector<std::string>& lines);
 
-// The message for a book file that cannot be read, naming path and book.
+// The message for a book file that is not there, naming path and book.
 std::string MissingBookFileMessage(std::string_view path, std::string_view bookFolder, TranslationId id,
                                    int book);
+
+// The message for a book file that is there but cannot be read, and why.
+std::string UnreadableBookFileMessage(std::string_view path, const FileReadResult& read, TranslationId id,
+                                      int book);
 
 }  // namespace skrybon

@@ -84,7 +84,11 @@ TEST_F(ChapterLoading, MissingOrTooShortFilesGiveTheMessageAndLeaveLinesAlone) {
             "znajdować folderze\t\t'./ksiegi' względem głównego\t\tfoldera programu!");
   EXPECT_TRUE(LoadChapterText(index, folder, "ksiegi", 0, 0, lines));  // names entry 0, file is empty
   std::filesystem::create_directories(folder + "/ksiegi/1.bg");  // a folder where a book file belongs
-  EXPECT_TRUE(LoadChapterText(index, folder, "ksiegi", 1, 0, lines));
+  const auto folderInstead = LoadChapterText(index, folder, "ksiegi", 1, 0, lines);
+  ASSERT_TRUE(folderInstead);
+  EXPECT_EQ(Cp1250ToUtf8(*folderInstead),
+            "Nie mogę odczytać pliku:\t\t'/ksiegi/1.bg' (jest to folder, a nie plik)!\nJest to plik z księgą:\t\t"
+            "'2 Mojżeszowa'.");
   EXPECT_EQ(lines, std::vector<std::string>{"kept"});
 }
 

@@ -92,10 +92,11 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Reads one character of UTF-8 at `pos` and moves past it. A malformed
-// sequence (a stray continuation byte, a cut-off or overlong sequence, a
-// surrogate, a code point above U+10FFFF) yields U+FFFD for its first byte only,
-// so the bytes after it are read again as text of their own.
+}  // namespace
+
+// A malformed sequence (a stray continuation byte, a cut-off or overlong
+// sequence, a surrogate, a code point above U+10FFFF) yields U+FFFD for its
+// first byte only, so the bytes after it are read again as text of their own.
 char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
   const unsigned char lead = static_cast<unsigned char>(utf8[pos]);
   int extra = 0;
@@ -117,7 +118,17 @@ char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos) {
   return cp;
 }
 
-}  // namespace
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view utf8) {
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const std::size_t start = i;
+    // A U+FFFD written in the text takes three bytes; a malformed byte one.
+    if (DecodeUtf8(utf8, i) == kReplacement && i == start + 1) return start;
+  }
+  return std::nullopt;
+}
+
+int Cp1250ByteOf(char32_t cp) { return ByteOf(cp); }
 
 std::string Cp1250ToUtf8(std::string_view cp1250) {
   std::string out;

@@ -31,6 +31,18 @@ std::optional<char32_t> FirstCharOutsideCp1250(std::string_view utf8);
 // reports for a malformed sequence.
 std::string DescribeCodePoint(char32_t c);
 
+// Reads the character at pos of UTF-8 text and moves pos past it. A malformed
+// sequence yields U+FFFD and moves pos by one byte only.
+char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos);
+
+// The offset of the first byte of utf8 that does not belong to a well-formed
+// character (a stray or cut-off sequence, an overlong form, a surrogate), or
+// nullopt when the whole text is valid UTF-8.
+std::optional<std::size_t> FirstInvalidUtf8(std::string_view utf8);
+
+// The Windows-1250 byte of a character, or -1 when the code page lacks it.
+int Cp1250ByteOf(char32_t cp);
+
 // Converts one UTF-16 code unit to Windows-1250 ('?' when it has no byte).
 char Utf16ToCp1250(char16_t unit);
 

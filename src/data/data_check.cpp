@@ -46,8 +46,8 @@ TranslationCheck CheckTranslationFolder(const std::string& mainFolder, Translati
   for (int book = 0; book < BookCount(id); ++book) {
     const std::string path = BookFilePath(bookFolder, id, book);
     std::vector<std::uint8_t> bytes;
-    if (!ReadWholeFile(mainFolder + "/" + path, bytes)) {
-      check.problems.push_back(path + ": missing");
+    if (const auto read = ReadWholeFile(mainFolder + "/" + path, bytes); !read) {
+      check.problems.push_back(path + (read.Missing() ? ": missing" : ": cannot be read (" + read.reason + ")"));
       continue;
     }
     if (const std::string problem = CheckBookBytes(check.index, book, bytes); !problem.empty()) {

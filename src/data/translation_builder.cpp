@@ -6,42 +6,52 @@
 
 #include "data/book_file.h"
 #include "data/codepage.h"
+#include "data/transliteration.h"
 
 namespace skrybon {
 namespace {
 
-// Length of the UTF-8 sequence that starts with this byte (1 for a stray byte).
-std::size_t SequenceLength(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF7) return 4;
-  if (lead >= 0xE0) return 3;
-  if (lead >= 0xC0) return 2;
-  return 1;
+// "'☃' (U+2603)": a character of the input for reports.
+std::string Described(std::string_view utf8Char, char32_t cp) {
+  char code[16] = {};
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+  if (cp == 0xFFFD && utf8Char.size() == 1) {
+    std::snprintf(code, sizeof code, "0x%02X", static_cast<unsigned char>(utf8Char[0]));
+    return std::string("a byte that is not UTF-8 (") + code + ")";
+  }
+  // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + string.
+  std::string described = "'";
+  described.append(utf8Char).append("' (").append(code).append(")");
+  return described;
 }
 
-// The first character of text that Windows-1250 cannot hold, described as
-// "'…' (U+2603)"; the text is known to hold one.
-std::string FirstUnmappable(std::string_view text) {
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = std::min(SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
-    const std::string_view ch = text.substr(i, n);
-    std::size_t bad = 0;
-    Utf8ToCp1250(ch, &bad);
-    if (bad > 0) {
-      char code[16] = {};
-      char32_t cp = 0;
-      const auto lead = static_cast<unsigned char>(ch[0]);
-      if (n == 1) cp = lead;
-      else cp = lead & (0xFF >> (n + 1));
-      for (std::size_t k = 1; k < n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(ch[k]) & 0x3F);
-      std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
-      // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + string.
-      std::string described = "'";
-      described.append(ch).append("' (").append(code).append(")");
-      return described;
+// Converts a verse to Windows-1250. A character the code page lacks is
+// written as its usual Latin spelling when it has one, otherwise as '?';
+// both are counted with the first place.
+std::string ToCp1250(std::string_view utf8, const std::string& place, BuildReport& report) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const std::size_t start = i;
+    const char32_t cp = DecodeUtf8(utf8, i);
+    if (const int byte = Cp1250ByteOf(cp); byte >= 0) {
+      out += static_cast<char>(byte);
+      continue;
     }
-    i += n;
+    const std::string_view ch = utf8.substr(start, i - start);
+    if (const std::string_view spelling = Cp1250Transliteration(cp); !spelling.empty()) {
+      out += spelling;
+      if (report.transliterated.count == 0) {
+        report.transliterated.first = place + ": " + Described(ch, cp) + " as '" + Cp1250ToUtf8(spelling) + "'";
+      }
+      ++report.transliterated.count;
+    } else {
+      out += '?';
+      if (report.unmappable.count == 0) report.unmappable.first = place + ": " + Described(ch, cp);
+      ++report.unmappable.count;
+    }
   }
-  return {};
+  return out;
 }
 
 bool ParseNumber(std::string_view s, int& out) {
@@ -76,14 +86,7 @@ void CTranslationBuilder::AddVerse(int book, int chapter, int verse, std::string
     report_.duplicates.Add(place);
     return;
   }
-  std::size_t bad = 0;
-  std::string text = Utf8ToCp1250(utf8Text, &bad);
-  if (bad > 0) {
-    const std::size_t before = report_.unmappable.count;
-    report_.unmappable.count += bad;
-    if (before == 0) report_.unmappable.first = place + ": " + FirstUnmappable(utf8Text);
-  }
-  verses.emplace(verse, std::move(text));
+  verses.emplace(verse, ToCp1250(utf8Text, place, report_));
   ++report_.verses;
 }
 
@@ -137,6 +140,7 @@ std::vector<std::string> BuildReport::Describe(TranslationId id) const {
     if (p.count > 0) lines.push_back(std::to_string(p.count) + " " + what + "; first: " + p.first);
   };
   describe(unmappable, "character(s) that Windows-1250 cannot hold, written as '?'");
+  describe(transliterated, "character(s) that Windows-1250 cannot hold, written in their usual Latin spelling");
   describe(rejected, "input item(s) skipped");
   describe(duplicates, "repeated place(s), the first text kept");
   describe(verseGaps, "missing verse(s) in a chapter's numbering, written as empty verses");
@@ -163,6 +167,11 @@ void ImportTsv(std::string_view utf8, CTranslationBuilder& builder) {
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) continue;
+    if (const auto bad = FirstInvalidUtf8(line)) {
+      builder.Reject("line " + std::to_string(lineNumber) + " is not valid UTF-8 (byte " + std::to_string(*bad + 1) +
+                     " of the line)");
+      continue;
+    }
     std::string_view fields[3];
     bool ok = true;
     for (auto& field : fields) {

@@ -34,6 +34,7 @@ struct ProblemCount {
 struct BuildReport {
   std::size_t verses = 0;      // verses taken from the input
   ProblemCount unmappable;     // characters Windows-1250 cannot hold (written as '?')
+  ProblemCount transliterated;  // characters it cannot hold, written in their Latin spelling (æ as ae)
   ProblemCount rejected;       // input that names no place of the translation
   ProblemCount duplicates;     // a place given again (the first text is kept)
   ProblemCount verseGaps;      // missing verses, written as empty verses
@@ -82,7 +83,7 @@ std::string PlaceForReport(TranslationId id, int book, int chapter, int verse);
 
 // Reads "book<TAB>chapter<TAB>verse<TAB>text" lines (UTF-8, LF or CR LF; a
 // leading byte order mark is skipped; empty lines are ignored). A line that
-// does not have this form is rejected with its number.
+// does not have this form, or is not valid UTF-8, is rejected with its number.
 void ImportTsv(std::string_view utf8, CTranslationBuilder& builder);
 
 }  // namespace skrybon

@@ -57,6 +57,28 @@ TEST(TranslationBuilder, TsvWithHolesKeepsTheIndexWholeAndReportsEverything) {
   EXPECT_EQ(built.books[65], (std::vector<std::string>{""}));
 }
 
+TEST(TranslationBuilder, CharactersTheCodePageLacksAreSpelledOrReportedWithTheirPlace) {
+  const struct {
+    std::string_view utf8;
+    std::string_view cp1250;  // as UTF-8 for reading
+  } verses[] = {
+      {"Æsop’s œuvre – ß é", "AEsop’s oeuvre – ß é"},  // ’ – ß é are in the code page
+      {"a‛b‟c ﬁ −1", "a'b\"c fi -1"},
+      {"☃ ż", "? ż"},
+  };
+  CTranslationBuilder builder(TranslationId::BG);
+  for (int v = 0; v < 3; ++v) builder.AddVerse(0, 1, v + 1, verses[v].utf8);
+  ImportTsv("0\t2\t1\tza\xBF\xF3\n", builder);  // Windows-1250 bytes in a UTF-8 file
+  const BuiltTranslation built = builder.Build();
+  for (int v = 0; v < 3; ++v) EXPECT_EQ(Cp1250ToUtf8(built.books[0][static_cast<std::size_t>(v)]), verses[v].cp1250);
+  const BuildReport& report = builder.Report();
+  EXPECT_EQ(report.transliterated.count, 6u);
+  EXPECT_EQ(report.transliterated.first, "1 Moj. 1:1: 'Æ' (U+00C6) as 'AE'");
+  EXPECT_EQ(report.unmappable.count, 1u);
+  EXPECT_EQ(report.unmappable.first, "1 Moj. 1:3: '☃' (U+2603)");
+  EXPECT_EQ(report.rejected.first, "line 1 is not valid UTF-8 (byte 9 of the line)");
+}
+
 TEST(DemoData, WholeTranslationsWithLongVersesAndPolishLetters) {
   for (const TranslationId id : kAllTranslations) {
     CTranslationBuilder builder(id);

@@ -194,9 +194,14 @@ std::vector<std::uint8_t> WriteVerseIndex(const VerseIndex& index) {
 std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folder) {
   const std::string fileName = IndexFileName(id_);
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(folder + "/" + fileName, bytes)) {
+  const auto read = ReadWholeFile(folder + "/" + fileName, bytes);
+  if (read.Missing()) {
     return Cp("Nie mogę odnaleźć pliku: '") + fileName + Cp("'!\nJest to plik indeksowy ") +
            TranslationGenitive(id_) + Cp(" i musi się znajdować w głównym folderze programu!\nProgram zakończy pracę.");
+  }
+  if (!read) {
+    return Cp("Nie mogę odczytać pliku: '") + fileName + "' (" + ReadFailureInPolish(read) +
+           Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) + Cp(".\nProgram zakończy pracę.");
   }
   try {
     books_ = ReadVerseIndex(bytes, BookCount(id_));

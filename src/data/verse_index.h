@@ -33,13 +33,15 @@ class CTranslationIndex {
   TranslationId Id() const { return id_; }
 
   // Reads "<code>.idx" from folder. On failure returns the message to show:
-  // the fatal missing-file text, or a damaged-file text naming the file.
+  // the fatal missing-file text, or a text naming the file that is there but
+  // cannot be read (and why) or is damaged.
   std::optional<std::string> LoadIndex(const std::string& folder);
   void SetIndex(VerseIndex index) { books_ = std::move(index); }
   const VerseIndex& Index() const { return books_; }
 
   // Empties the alias table and fills it from the file (relative to folder).
-  // On a missing file returns the translation's message; the table stays empty.
+  // On a missing or unreadable file returns the translation's message; the
+  // table stays empty.
   std::optional<std::string> LoadAliases(const std::string& folder);
   // Fills the alias table from the text of an alias file.
   void SetAliasesFromText(std::string_view fileText);

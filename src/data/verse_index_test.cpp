@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <tuple>
 
 #include "data/archive.h"
@@ -144,6 +145,12 @@ TEST(TranslationIndexLoading, MissingAndDamagedFilesGiveMessagesNamingTheFile) {
   ASSERT_TRUE(damaged);
   EXPECT_NE(damaged->find("bw.idx"), std::string::npos);
   EXPECT_TRUE(index.Index().empty());
+  // There but not readable (here a folder in its place): not "cannot find".
+  std::filesystem::remove(folder.String() + "/bw.idx");
+  std::filesystem::create_directory(folder.String() + "/bw.idx");
+  EXPECT_EQ(index.LoadIndex(folder.String()),
+            Cp("Nie mogę odczytać pliku: 'bw.idx' (jest to folder, a nie plik)!\nJest to plik indeksowy Biblii "
+               "Warszawskiej.\nProgram zakończy pracę."));
 }
 
 }  // namespace

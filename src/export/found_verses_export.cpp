@@ -26,7 +26,7 @@ std::string ExportFoundVerses(const CFoundVerseList& list, TranslationId id, con
   return FormatFoundVersesText(list, BookCount(id), [&](int book, std::vector<std::string>& verses) {
     if (stopped) return false;
     const std::string path = BookFilePath(bookFolder, id, book);
-    bool read = ReadWholeFile(mainFolder + "/" + path, bytes);
+    bool read = static_cast<bool>(ReadWholeFile(mainFolder + "/" + path, bytes));
     if (read) {
       try {
         verses = ReadStringArray(bytes);

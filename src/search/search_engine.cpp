@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "data/archive.h"
 #include "data/book_file.h"
 #include "data/codepage.h"
+#include "data/whole_file.h"
 #include "search/match_verse.h"
 #include "search/text_scan.h"
 
@@ -17,6 +19,23 @@ std::string SearchMissingBookMessage(std::string_view path, std::string_view boo
          BookFullName(id, book) + Cp("' i musi się znajdować folderze './") + std::string(bookFolder) +
          Cp("' względem głównego foldera programu!\nKsięga ta zostanie pominięta w procesie szukania!");
 }
+
+namespace {
+
+// The message for a book file the search could not read: the missing-file
+// text when it is not there, otherwise what is wrong with it. Only this rare
+// path asks the file again, for the reason.
+std::string SkippedBookMessage(const std::string& fullPath, const std::string& path, std::string_view bookFolder,
+                               TranslationId id, int book) {
+  std::vector<std::uint8_t> ignored;
+  const FileReadResult read = ReadWholeFile(fullPath, ignored);
+  if (read.Missing() || read) return SearchMissingBookMessage(path, bookFolder, id, book);
+  return Cp("Nie mogę odczytać pliku: '/") + path + "' (" + ReadFailureInPolish(read) +
+         Cp(")!\nJest to plik z księgą: '") + BookFullName(id, book) +
+         Cp("'.\nKsięga ta zostanie pominięta w procesie szukania!");
+}
+
+}  // namespace
 
 std::string FoundVerseLabel(TranslationId id, int book, int chapter, int verse) {
   return BookFullName(id, book) + " " + std::to_string(chapter + 1) + ":" + std::to_string(verse + 1);
@@ -116,7 +135,8 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
                                                           std::vector<std::string>* texts) {
   const TranslationId id = index_.Id();
   const std::string path = BookFilePath(bookFolder_, id, book);
-  if (!file_.Read(mainFolder_ + "/" + path)) return SearchMissingBookMessage(path, bookFolder_, id, book);
+  const std::string fullPath = mainFolder_ + "/" + path;
+  if (!file_.Read(fullPath)) return SkippedBookMessage(fullPath, path, bookFolder_, id, book);
   try {
     CollectVerses();
   } catch (const DataFormatError&) {

@@ -85,6 +85,16 @@ class SmallTranslation : public ::testing::Test {
   std::vector<std::string> texts;
 };
 
+TEST_F(SmallTranslation, ABookFileThatIsThereButCannotBeReadSaysWhy) {
+  std::filesystem::remove(folder + "/ksiegi/3.bg");
+  std::filesystem::create_directory(folder + "/ksiegi/3.bg");
+  const Run run = Search(Words({"bóg"}));
+  ASSERT_EQ(run.messages.size(), 3u);
+  EXPECT_EQ(Cp1250ToUtf8(run.messages[2]),
+            "Nie mogę odczytać pliku: '/ksiegi/3.bg' (jest to folder, a nie plik)!\nJest to plik z księgą: "
+            "'4 Mojżeszowa'.\nKsięga ta zostanie pominięta w procesie szukania!");
+}
+
 TEST_F(SmallTranslation, UnreadableBooksAreReportedAndSkipped) {
   const Run run = Search(Words({"bóg"}));
   EXPECT_EQ(run.outcome, SearchOutcome::Completed);

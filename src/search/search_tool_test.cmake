@@ -16,6 +16,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "import failed: ${rc}")
 endif()
 file(REMOVE "${WORK}/ksiegi/1.bg")
+# Every search below skips that book: its results are printed, and the exit
+# code 1 tells a script that they may be incomplete.
 
 function(search expected_rc)
   # Through a file, byte for byte.
@@ -33,7 +35,7 @@ string(ASCII 13 CR)
 set(SEP "${CR}\n----------------------------${CR}\n")
 
 # A blank word is trimmed to an empty one (CMake cannot pass "" through).
-search(0 --translation bg WIAR LUB " " NIE bóg)
+search(1 --translation bg WIAR LUB " " NIE bóg)
 set(expected "Lista znalezionych wersetów dla szukanych wyrazów:${CR}\n  1. \"WIAR\"${CR}\n  2. \"\"${CR}\n  3. \"bóg\"${CR}\n  4. \"\"${CR}\n${SEP}")
 string(APPEND expected "Rzymian 5:2${CR}\n\"Przez którego też przystęp mamy przez wiarę do tej łaski.\"${CR}\n${CR}\n")
 string(APPEND expected "1 Koryntów 13:13${CR}\n\"A teraz zostaje wiara, nadzieja, miłość, te trzy rzeczy.\"${CR}\n${CR}\n")
@@ -51,12 +53,12 @@ if(at EQUAL -1)
 endif()
 
 # Whole words: "wiar" is no word; in Windows-1250 the header has the bytes as stored.
-search(0 --translation bg --whole-words wiar)
+search(1 --translation bg --whole-words wiar)
 string(FIND "${out}" "   0 werset(" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "whole word 'wiar' found something:\n${out}")
 endif()
-search(0 --translation bg --case-sensitive --encoding cp1250 Bóg)
+search(1 --translation bg --case-sensitive --encoding cp1250 Bóg)
 string(FIND "${out}" "   0 werset(" at)
 if(at EQUAL -1)
   message(FATAL_ERROR "UTF-8 bytes taken as Windows-1250 matched:\n${out}")
