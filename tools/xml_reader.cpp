@@ -6,11 +6,11 @@
 
 #include <pugixml.hpp>
 
-#include "data/whole_file.h"
-#include "data/xml_encoding.h"
-
 #include <string_view>
 #include <vector>
+
+#include "data/whole_file.h"
+#include "data/xml_encoding.h"
 
 namespace skrybon::tool {
 namespace {

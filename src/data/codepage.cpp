@@ -79,20 +79,25 @@ const std::array<unsigned char, 256>& LowerTable() {
   return table;
 }
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
   } else if (cp < 0x800) {
     out += static_cast<char>(0xC0 | (cp >> 6));
     out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
+  } else if (cp < 0x10000) {
     out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
-
-}  // namespace
 
 // A malformed sequence (a stray continuation byte, a cut-off or overlong
 // sequence, a surrogate, a code point above U+10FFFF) yields U+FFFD for its
@@ -165,14 +170,7 @@ std::string DescribeCodePoint(char32_t c) {
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
   if (c == kReplacement) return std::string(code) + " (malformed UTF-8)";
   std::string out = std::string(code) + " '";
-  if (c < 0x10000) {
-    AppendUtf8(out, c);
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
+  AppendUtf8(out, c);
   return out + "'";
 }
 

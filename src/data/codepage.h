@@ -31,6 +31,9 @@ std::optional<char32_t> FirstCharOutsideCp1250(std::string_view utf8);
 // reports for a malformed sequence.
 std::string DescribeCodePoint(char32_t c);
 
+// Appends one character (up to U+10FFFF) to UTF-8 text.
+void AppendUtf8(std::string& out, char32_t cp);
+
 // Reads the character at pos of UTF-8 text and moves pos past it. A malformed
 // sequence yields U+FFFD and moves pos by one byte only.
 char32_t DecodeUtf8(std::string_view utf8, std::size_t& pos);
