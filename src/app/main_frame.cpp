@@ -673,13 +673,16 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
 }
 
 void CMainFrame::SaveOnClose() {
-  settings_.Save(profile_);
+  settings_.Store(profile_);
   CStoredShow show = CStoredShow::Normal;
   if (isMaximized()) show = CStoredShow::Maximized;
   else if (isMinimized()) show = CStoredShow::Minimized;
-  SavePlacement(profile_, CPlacementRect{normalRect_.left(), normalRect_.top(), normalRect_.width(),
-                                         normalRect_.height()},
-                show);
+  StorePlacement(profile_, CPlacementRect{normalRect_.left(), normalRect_.top(), normalRect_.width(),
+                                          normalRect_.height()},
+                 show);
+  // All seventeen keys in one write. A profile that cannot be written is not
+  // reported: the program is closing and the user's file stays as it was.
+  (void)profile_.Flush();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

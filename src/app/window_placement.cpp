@@ -10,15 +10,19 @@ CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeigh
   const std::array<std::pair<std::string_view, int*>, 4> keys = {{
       {"Left", &r.left}, {"Top", &r.top}, {"Width", &r.width}, {"Height", &r.height}}};
   const std::array<int, 4> fallback = {defaults.left, defaults.top, defaults.width, defaults.height};
+  bool missing = false;
   for (std::size_t i = 0; i < keys.size(); ++i) {
     const auto stored = GetProfileSetting(profile, kPlacementSection, keys[i].first);
     if (stored) {
       *keys[i].second = *stored;
     } else {
       *keys[i].second = fallback[i];
-      profile.WriteProfileInt(kPlacementSection, keys[i].first, fallback[i]);
+      profile.SetProfileInt(kPlacementSection, keys[i].first, fallback[i]);
+      missing = true;
     }
   }
+  // A profile that cannot be written is not reported: the window opens all the same.
+  if (missing) (void)profile.Flush();
   // Whether or not some keys were missing, a window that would lie wholly off
   // the screen (or have no size) is never shown there: nobody could reach it.
   // Overlap test in 64 bits: stored numbers may be anything.
@@ -46,12 +50,12 @@ CShowCommand LoadShowCommand(const CProfile& profile) {
   return CShowCommand::Restore;
 }
 
-void SavePlacement(CProfile& profile, const CPlacementRect& rect, CStoredShow show) {
-  profile.WriteProfileInt(kPlacementSection, "Left", rect.left);
-  profile.WriteProfileInt(kPlacementSection, "Top", rect.top);
-  profile.WriteProfileInt(kPlacementSection, "Width", rect.width);
-  profile.WriteProfileInt(kPlacementSection, "Height", rect.height);
-  profile.WriteProfileInt(kPlacementSection, "Style", static_cast<int>(show));
+void StorePlacement(CProfile& profile, const CPlacementRect& rect, CStoredShow show) {
+  profile.SetProfileInt(kPlacementSection, "Left", rect.left);
+  profile.SetProfileInt(kPlacementSection, "Top", rect.top);
+  profile.SetProfileInt(kPlacementSection, "Width", rect.width);
+  profile.SetProfileInt(kPlacementSection, "Height", rect.height);
+  profile.SetProfileInt(kPlacementSection, "Style", static_cast<int>(show));
 }
 
 }  // namespace skrybon

@@ -24,15 +24,16 @@ enum class CStoredShow { Normal = 0, Maximized = 0x01000000, Minimized = 0x20000
 // How the window is shown at start-up, chosen from "Style".
 enum class CShowCommand { AsStarted, Restore, Maximized, Minimized };
 
-// Reads "Left", "Top", "Width", "Height" in that order, writing the default of
-// each missing key. A rectangle that does not overlap
-// (0, 0, screenWidth - 10, screenHeight - 10), or has no size, becomes the defaults.
+// Reads "Left", "Top", "Width", "Height" in that order; the missing keys take
+// their defaults, which are written together in one write. A rectangle that
+// does not overlap (0, 0, screenWidth - 10, screenHeight - 10), or has no
+// size, becomes the defaults.
 CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeight);
 
 // Reads "Style" (65535 = never saved).
 CShowCommand LoadShowCommand(const CProfile& profile);
 
-// Writes the four numbers and "Style".
-void SavePlacement(CProfile& profile, const CPlacementRect& rect, CStoredShow show);
+// Sets the four numbers and "Style"; the profile's Flush writes them.
+void StorePlacement(CProfile& profile, const CPlacementRect& rect, CStoredShow show);
 
 }  // namespace skrybon

@@ -46,15 +46,16 @@ TEST_F(PlacementTest, OffScreenFallsBackToTheDefaults) {
 
 TEST_F(PlacementTest, SavedStyleChoosesTheShowCommand) {
   CProfile profile(path_);
-  SavePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Maximized);
+  StorePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Maximized);
+  EXPECT_TRUE(profile.Flush());
   EXPECT_EQ(ReadFile(),
             "[Main Window State]\nLeft=10\nTop=20\nWidth=700\nHeight=500\nStyle=16777216\n");
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Maximized);
   EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{10, 20, 700, 500}));
-  SavePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Minimized);
+  StorePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Minimized);
   EXPECT_EQ(profile.GetProfileInt("Main Window State", "Style", 0), 536870912);
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Minimized);
-  SavePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Normal);
+  StorePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Normal);
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Restore);
   for (const auto& [style, command] :
        {std::pair{3, CShowCommand::Maximized}, std::pair{2, CShowCommand::Minimized},

@@ -91,14 +91,14 @@ ColorRef StorableColor(ColorRef color) {
 
 }  // namespace
 
-void CDisplaySettings::Save(CProfile& profile) const {
+void CDisplaySettings::Store(CProfile& profile) const {
   const auto put = [&profile](std::string_view key, long long value) {
-    profile.WriteProfileInt(kDisplaySection, key, static_cast<int>(value));
+    profile.SetProfileInt(kDisplaySection, key, static_cast<int>(value));
   };
   const auto putColor = [&put](std::string_view key, ColorRef color) { put(key, StorableColor(color)); };
   put(kFontHeight, font.height);
   put(kCharacterSet, font.charSet);
-  profile.WriteProfileString(kDisplaySection, kFaceName, font.faceName);
+  profile.SetProfileString(kDisplaySection, kFaceName, font.faceName);
   put(kOutPrecision, font.outPrecision);
   put(kClipPrecision, font.clipPrecision);
   put(kQuality, font.quality);

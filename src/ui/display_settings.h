@@ -74,8 +74,9 @@ struct CDisplaySettings {
   // Reads section "Skrybon"; each missing key (or stored 65535) takes its
   // default. A font height beyond kMaxHeight either way is taken as kMaxHeight.
   static CDisplaySettings Load(const CProfile& profile, const CSystemColors& system);
-  // Writes the twelve stored keys in their fixed order.
-  void Save(CProfile& profile) const;
+  // Sets the twelve stored keys in their fixed order; the profile's Flush
+  // writes them, together with whatever else the same save changes.
+  void Store(CProfile& profile) const;
 
   friend bool operator==(const CDisplaySettings&, const CDisplaySettings&) = default;
 };

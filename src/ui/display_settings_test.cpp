@@ -21,7 +21,8 @@ TEST_F(DisplaySettingsTest, EmptyProfileGivesDefaultsAndCloseWritesAllTwelveKeys
   EXPECT_EQ(s.colors.numbers, kSystem.windowText);
   EXPECT_EQ(ReadFile(), "");  // reading writes nothing
 
-  s.Save(profile);
+  s.Store(profile);
+  EXPECT_TRUE(profile.Flush());
   EXPECT_EQ(ReadFile(),
             "[Skrybon]\n"
             "Font height=-10\n"
@@ -79,7 +80,8 @@ TEST_F(DisplaySettingsTest, EveryColourSurvivesARestart) {
     s.colors = {c.chosen, c.chosen, c.chosen, c.chosen, c.chosen};
     {
       CProfile profile(path_);
-      s.Save(profile);
+      s.Store(profile);
+      EXPECT_TRUE(profile.Flush());
     }
     const CDisplayColors read = CDisplaySettings::Load(CProfile(path_), kSystem).colors;
     EXPECT_EQ(read, (CDisplayColors{c.afterRestart, c.afterRestart, c.afterRestart, c.afterRestart,
@@ -104,7 +106,8 @@ TEST_F(DisplaySettingsTest, UnstoredFontFieldsLastOneRunAndLongFaceNamesAreCut) 
   s.font.italic = 1;
   SetFaceName(s.font, std::string(40, 'F'));
   EXPECT_EQ(s.font.faceName.size(), CLogFont::kMaxFaceName);
-  s.Save(profile);
+  s.Store(profile);
+  EXPECT_TRUE(profile.Flush());
   const CDisplaySettings back = CDisplaySettings::Load(CProfile(path_), kSystem);
   EXPECT_EQ(back.font.weight, 0);
   EXPECT_EQ(back.font.italic, 0);

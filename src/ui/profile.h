@@ -1,12 +1,15 @@
 // The application profile: one INI file of sections and "key=value" lines in
-// Windows-1250, readable and editable by a person. Reads and writes follow the
-// Windows profile calls: names match without regard to case, integers are
-// decimal text, a write goes to the file at once (the whole file, through a
-// temporary and a rename). Unknown sections, keys, comments and their order
-// are kept. A write starts from the file as it is then, so that keys another
-// copy of the program wrote meanwhile stay. A damaged file never fails a read;
-// a file that cannot be written only makes the write answer false (the value
-// is still kept for this run).
+// Windows-1250, readable and editable by a person. Names match without regard
+// to case and integers are decimal text, as in the Windows profile calls. The
+// file is read once, when the profile is made; changed keys are written
+// together by Flush, in one merge under the profile's lock: the file is read
+// again, the changed values are put into it and it is replaced, so keys that
+// another copy of the program wrote meanwhile stay, and two copies saving at
+// once never lose each other's keys. Every byte the program does not change
+// (remarks, blanks, unknown sections and keys, line ends) is kept, and so are
+// the file's mode and links. A damaged file never fails a read. A profile that
+// exists but cannot be read is never written in that run: the program runs
+// with its defaults and the user's file stays as it is.
 #pragma once
 
 #include <optional>
@@ -14,11 +17,13 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/profile_text.h"
+
 namespace skrybon {
 
 class CProfile {
  public:
-  // Reads path when it exists; a missing or unreadable file is an empty profile.
+  // Reads path when it exists.
   explicit CProfile(std::string path);
 
   // "<config folder>/<programName>.ini": $XDG_CONFIG_HOME, else ~/.config.
@@ -34,35 +39,31 @@ class CProfile {
   // not a number reads as 0, a missing or empty one as defaultValue.
   int GetProfileInt(std::string_view section, std::string_view key, int defaultValue) const;
 
-  // Sets key (adding section and key at the end when new) and writes the file.
+  // Changes key for this run and marks it for the next Flush; nothing is
+  // written yet. A new key goes at the end of its section, a new section at
+  // the end of the file.
+  void SetProfileString(std::string_view section, std::string_view key, std::string_view value);
+  void SetProfileInt(std::string_view section, std::string_view key, int value);
+
+  // Writes every key changed since the last successful Flush, all in one
+  // write. False when the file could not be written (the reason is in
+  // LastError); the changes are then kept for this run and tried again by
+  // the next Flush.
+  bool Flush();
+  const std::string& LastError() const { return lastError_; }
+
+  // SetProfileString or SetProfileInt, then Flush.
   bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteProfileInt(std::string_view section, std::string_view key, int value);
 
-  // Reads the file again, dropping what is held.
-  void Reload();
-
-  // The file's text as it is written.
-  std::string Text() const;
-
  private:
-  struct Line {
-    std::string text;   // the line as read, for lines that are not "key=value"
-    std::string key;    // empty for other lines
-    std::string value;
-  };
-  struct Section {
-    std::string name;    // empty for lines before the first section
-    std::string header;  // the "[name]" line as read; empty for lines before the first section
-    std::vector<Line> lines;
-  };
-  void Load(std::optional<std::string> text);
-  void Parse(std::string_view text);
-  const Line* Find(std::string_view section, std::string_view key) const;
-  bool Save();
+  std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
   std::string path_;
-  std::vector<Section> sections_;
-  std::optional<std::string> seen_;  // the file as last read or written; nullopt: unreadable
+  std::string text_;                     // the file as last read or written
+  std::vector<CProfileChange> pending_;  // changed keys not yet written, one per key
+  bool unreadable_ = false;              // the file exists but could not be read: never written
+  std::string lastError_;
 };
 
 // The profile rule for settings: an integer read with 65535 as the fallback,

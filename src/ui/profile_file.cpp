@@ -1,0 +1,140 @@
+#include "ui/profile_file.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <span>
+#include <utility>
+
+namespace skrybon {
+namespace {
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+class CFileDescriptor {
+ public:
+  explicit CFileDescriptor(int fd) : fd_(fd) {}
+  ~CFileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  CFileDescriptor(const CFileDescriptor&) = delete;
+  CFileDescriptor& operator=(const CFileDescriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now, so that a delayed write error can still be reported.
+  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+ private:
+  int fd_;
+};
+
+// Writes all of data at offset.
+bool WriteAllAt(int fd, std::string_view data, off_t offset) {
+  while (!data.empty()) {
+    const ssize_t written = ::pwrite(fd, data.data(), data.size(), offset);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(written));
+    offset += written;
+  }
+  return true;
+}
+
+// Writes the new contents into the file itself: the file (and so every hard
+// link to it) keeps its inode, owner and mode.
+FileWriteResult WriteInPlace(const std::string& path, std::string_view text) {
+  CFileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+  if (file.Get() < 0) return {SystemReason(errno)};
+  struct stat st {};
+  if (::fstat(file.Get(), &st) != 0) return {SystemReason(errno)};
+  const auto newSize = static_cast<off_t>(text.size());
+  // Room for a longer file is taken before any byte is overwritten; a full
+  // disk then fails here with the old contents whole.
+  if (newSize > st.st_size) {
+    if (const int error = ::posix_fallocate(file.Get(), 0, newSize); error != 0) {
+      (void)::ftruncate(file.Get(), st.st_size);  // undo any growth; the bytes were not touched
+      return {SystemReason(error)};
+    }
+  }
+  if (!WriteAllAt(file.Get(), text, 0) || ::ftruncate(file.Get(), newSize) != 0 || ::fsync(file.Get()) != 0)
+    return {SystemReason(errno)};
+  if (!file.Close()) return {SystemReason(errno)};
+  return {};
+}
+
+// The lock file lies beside the file the profile's name finally leads to.
+std::string LockPathFor(const std::string& profilePath) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path target = profilePath;
+  if (fs::is_symlink(fs::symlink_status(target, ec))) {
+    if (fs::path resolved = fs::weakly_canonical(target, ec); !ec) target = resolved;
+  }
+  return target.string() + ".lock";
+}
+
+}  // namespace
+
+CProfileFile ReadProfileFile(const std::string& path) {
+  // Non-blocking, so that a FIFO in the profile's place cannot stop the program.
+  CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  if (file.Get() < 0) {
+    return {errno == ENOENT || errno == ENOTDIR ? CProfileFile::State::Missing : CProfileFile::State::Unreadable,
+            {}};
+  }
+  struct stat st {};
+  if (::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+      static_cast<std::uintmax_t>(st.st_size) > kLargestProfile)
+    return {CProfileFile::State::Unreadable, {}};
+
+  // Read to the end rather than trusting the size: the file may be changing.
+  CProfileFile result{CProfileFile::State::Read, {}};
+  result.text.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0 || result.text.size() + static_cast<std::size_t>(got) > kLargestProfile)
+      return {CProfileFile::State::Unreadable, {}};
+    if (got == 0) break;
+    result.text.append(buffer, static_cast<std::size_t>(got));
+  }
+  return result;
+}
+
+FileWriteResult WriteProfileFile(const std::string& path, std::string_view text) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1) return WriteInPlace(path, text);
+  return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+CProfileLock::CProfileLock(const std::string& profilePath, Mode mode) {
+  const std::string lockPath = LockPathFor(profilePath);
+  fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+  // A lock file we may not write (left by another user) still locks.
+  if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd_ < 0) {
+    error_ = SystemReason(errno);
+    return;
+  }
+  int locked;
+  do {
+    locked = ::flock(fd_, mode == Mode::Shared ? LOCK_SH : LOCK_EX);
+  } while (locked != 0 && errno == EINTR);
+  if (locked != 0) {
+    error_ = SystemReason(errno);
+    ::close(std::exchange(fd_, -1));
+  }
+}
+
+CProfileLock::~CProfileLock() {
+  if (fd_ >= 0) ::close(fd_);  // closing the only descriptor releases the lock
+}
+
+}  // namespace skrybon
