@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/command_table.h"
 #include "app/window_placement.h"
@@ -49,6 +50,8 @@ namespace {
 constexpr int kRefreshPeriodMs = 200;
 
 QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+CPlacementRect Area(const QRect& r) { return CPlacementRect{r.left(), r.top(), r.width(), r.height()}; }
 
 bool IsBarCommand(int id) {
   return id == ID_VIEW_TOOLBAR || id == ID_VIEW_NAVIGATION_BAR || id == ID_VIEW_FOUND_VERSES_BAR ||
@@ -633,7 +636,13 @@ void CMainFrame::FontCommand() {
 void CMainFrame::ApplyStoredPlacement() {
   QSize screen(1024, 768);
   if (const QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry().size();
-  const CPlacementRect r = LoadPlacement(profile_, screen.width(), screen.height());
+  // The stored rectangle is held to the screen it lands on: a hand-edited
+  // "Width=2147483647" must not ask for a window of gigabytes.
+  std::vector<CPlacementRect> areas;
+  if (const QScreen* primary = QGuiApplication::primaryScreen()) areas.push_back(Area(primary->availableGeometry()));
+  for (const QScreen* s : QGuiApplication::screens())
+    if (s != QGuiApplication::primaryScreen()) areas.push_back(Area(s->availableGeometry()));
+  const CPlacementRect r = HoldToScreen(LoadPlacement(profile_, screen.width(), screen.height()), areas);
   move(r.left, r.top);
   resize(r.width, r.height);
   normalRect_ = QRect(r.left, r.top, r.width, r.height);

@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <map>
+#include <fstream>
 #include <memory>
 
 #include "app/main_frame.h"
@@ -444,15 +446,15 @@ class MainFrameTest : public QObject {
       frame->ShowAsStored();
       QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
       frame->move(120, 80);
-      frame->resize(900, 600);
+      frame->resize(780, 520);
       QTest::qWait(20);
       frame->showMaximized();
       QTest::qWait(20);
       frame->close();
     }
     QCOMPARE(profile_->GetProfileInt("Main Window State", "Style", 0), 0x01000000);
-    QCOMPARE(profile_->GetProfileInt("Main Window State", "Width", 0), 900);
-    QCOMPARE(profile_->GetProfileInt("Main Window State", "Height", 0), 600);
+    QCOMPARE(profile_->GetProfileInt("Main Window State", "Width", 0), 780);
+    QCOMPARE(profile_->GetProfileInt("Main Window State", "Height", 0), 520);
     QCOMPARE(profile_->GetProfileInt("Main Window State", "Left", 0), 120);
     // Display settings are written on close too.
     QCOMPARE(profile_->GetProfileInt("Skrybon", "Font height", 0), -10);
@@ -461,11 +463,25 @@ class MainFrameTest : public QObject {
     CProfile reread(profile_->Path());
     CMainFrame again(*data_, reread);
     again.ApplyStoredPlacement();
-    QCOMPARE(again.size(), QSize(900, 600));
-    QCOMPARE(again.NormalRect(), QRect(120, 80, 900, 600));
+    QCOMPARE(again.size(), QSize(780, 520));
+    QCOMPARE(again.NormalRect(), QRect(120, 80, 780, 520));
     QCOMPARE(LoadShowCommand(reread), CShowCommand::Maximized);
     again.ShowAsStored();
     QVERIFY(again.isMaximized());
+  }
+
+  void storedPlacementIsHeldToTheScreen() {
+    // A hand-edited profile asking for a window of 2^31 pixels gets one no
+    // larger than the screen, whose whole area it then covers.
+    std::ofstream((dir_->path() + "/huge.ini").toStdString())
+        << "[Main Window State]\nLeft=50\nTop=50\nWidth=2147483647\nHeight=100000\n";
+    CProfile huge((dir_->path() + "/huge.ini").toStdString());
+    CMainFrame frame(*data_, huge);
+    frame.ApplyStoredPlacement();
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(frame.width() <= area.width());
+    QVERIFY(frame.height() <= area.height());
+    QCOMPARE(frame.NormalRect(), area);
   }
 
   void displaySettingsReachTheWindowsOnce() {

@@ -1,5 +1,6 @@
 #include "app/window_placement.h"
 
+#include <algorithm>
 #include <array>
 
 namespace skrybon {
@@ -32,6 +33,38 @@ CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeigh
                         bottom > 0 && r.width > 0 && r.height > 0;
   if (!overlaps) r = defaults;
   return r;
+}
+
+namespace {
+
+long long Overlap(long long start, long long size, long long areaStart, long long areaSize) {
+  return std::max(0LL, std::min(start + size, areaStart + areaSize) - std::max(start, areaStart));
+}
+
+}  // namespace
+
+CPlacementRect HoldToScreen(const CPlacementRect& rect, std::span<const CPlacementRect> screens) {
+  if (screens.empty()) return rect;
+  // In 64 bits: stored numbers may be anything.
+  const CPlacementRect* best = &screens.front();
+  long long bestArea = 0;
+  for (const CPlacementRect& s : screens) {
+    const long long area = Overlap(rect.left, rect.width, s.left, s.width) * Overlap(rect.top, rect.height, s.top, s.height);
+    if (area > bestArea) {
+      best = &s;
+      bestArea = area;
+    }
+  }
+  CPlacementRect held = rect;
+  if (held.width > best->width) {
+    held.width = best->width;
+    held.left = best->left;
+  }
+  if (held.height > best->height) {
+    held.height = best->height;
+    held.top = best->top;
+  }
+  return held;
 }
 
 CShowCommand LoadShowCommand(const CProfile& profile) {

@@ -1,8 +1,11 @@
 // The main window's placement as the profile section "Main Window State"
 // keeps it: the normal-position rectangle and how the window was shown when
 // it closed. Missing keys take their defaults and are written at once; a
-// stored rectangle that lies wholly off the screen falls back to the defaults.
+// stored rectangle that lies wholly off the screen falls back to the defaults,
+// and one larger than the screen it lands on is made to fit that screen.
 #pragma once
+
+#include <span>
 
 #include "ui/profile.h"
 
@@ -10,6 +13,7 @@ namespace skrybon {
 
 inline constexpr std::string_view kPlacementSection = "Main Window State";
 
+// A window's rectangle, or a screen's available area, in screen pixels.
 struct CPlacementRect {
   int left = 50;
   int top = 50;
@@ -29,6 +33,12 @@ enum class CShowCommand { AsStarted, Restore, Maximized, Minimized };
 // does not overlap (0, 0, screenWidth - 10, screenHeight - 10), or has no
 // size, becomes the defaults.
 CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeight);
+
+// Holds a rectangle to the screen it overlaps most (the first screen when it
+// overlaps none): a width or height larger than that screen's available area
+// becomes the area's, and the window then starts at the area's edge. A window
+// that fits keeps its place, even partly off the screen. No screens: unchanged.
+CPlacementRect HoldToScreen(const CPlacementRect& rect, std::span<const CPlacementRect> screens);
 
 // Reads "Style" (65535 = never saved).
 CShowCommand LoadShowCommand(const CProfile& profile);

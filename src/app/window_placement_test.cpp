@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "testing/profile_file_test.h"
 
 namespace skrybon {
@@ -41,6 +43,36 @@ TEST_F(PlacementTest, OffScreenFallsBackToTheDefaults) {
     WriteFile(std::string("[Main Window State]\n") + stored);
     CProfile profile(path_);
     EXPECT_EQ(LoadPlacement(profile, 1024, 768).left, left) << stored;
+  }
+}
+
+TEST(HoldToScreen, SizesBeyondTheScreenAreHeldToTheScreenItLandsOn) {
+  const CPlacementRect screen{0, 0, 1024, 768};
+  const CPlacementRect panelOnTop{0, 27, 1024, 741};
+  const CPlacementRect second{1024, 0, 1920, 1080};
+  struct Row {
+    CPlacementRect stored;
+    std::vector<CPlacementRect> screens;
+    CPlacementRect held;
+  };
+  const std::vector<Row> rows = {
+      // What fits keeps its place, even partly off the screen.
+      {{50, 50, 631, 462}, {screen}, {50, 50, 631, 462}},
+      {{900, 700, 400, 300}, {screen}, {900, 700, 400, 300}},
+      // Too wide or too high: as large as the available area, from its edge.
+      {{50, 50, 2147483647, 2147483647}, {screen}, {0, 0, 1024, 768}},
+      {{50, 50, 100000, 300}, {screen}, {0, 50, 1024, 300}},
+      {{50, 50, 631, 5000}, {panelOnTop}, {50, 27, 631, 741}},
+      // The screen it overlaps most decides; overlapping none, the first one.
+      {{1100, 100, 1800, 1000}, {screen, second}, {1100, 100, 1800, 1000}},
+      {{1100, 100, 5000, 5000}, {screen, second}, {1024, 0, 1920, 1080}},
+      {{-2147483647, 0, 2147483647, 2000}, {screen, second}, {0, 0, 1024, 768}},
+      {{900, 100, 2000, 100}, {screen, second}, {1024, 100, 1920, 100}},
+      {{50, 50, 100000, 100000}, {}, {50, 50, 100000, 100000}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(HoldToScreen(row.stored, row.screens), row.held)
+        << row.stored.left << "," << row.stored.top << " " << row.stored.width << "x" << row.stored.height;
   }
 }
 
