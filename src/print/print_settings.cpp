@@ -53,13 +53,10 @@ CPrintSettings LoadPrintSettings(const CProfile& profile) {
 }
 
 bool SavePrintSettings(CProfile& profile, const CPrintSettings& s) {
-  bool ok = true;
   const auto put = [&](const char* key, std::string_view value) {
-    ok = profile.WriteProfileString(kPrintSettingsSection, key, value) && ok;
+    profile.SetProfileString(kPrintSettingsSection, key, value);
   };
-  const auto putInt = [&](const char* key, int value) {
-    ok = profile.WriteProfileInt(kPrintSettingsSection, key, value) && ok;
-  };
+  const auto putInt = [&](const char* key, int value) { profile.SetProfileInt(kPrintSettingsSection, key, value); };
   putInt(kMarginLeft, s.marginLeft);
   putInt(kMarginTop, s.marginTop);
   putInt(kMarginRight, s.marginRight);
@@ -76,7 +73,8 @@ bool SavePrintSettings(CProfile& profile, const CPrintSettings& s) {
   put(kFooterFontName, s.footerFont.face);
   putInt(kFooterFontSize, s.footerFont.size);
   put(kFooterText, EscapeProfileText(s.footerText));
-  return ok;
+  // All thirteen keys reach the file in one write.
+  return profile.Flush();
 }
 
 std::string EscapeProfileText(std::string_view text) {
