@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   using namespace skrybon;
   if (argc != 2) return 2;
   const std::filesystem::path root = argv[1];
-  for (const char* target : {"fuzz_verse_index", "fuzz_book_file", "fuzz_aliases", "fuzz_parse_reference"}) {
+  for (const char* target : {"fuzz_verse_index", "fuzz_book_file", "fuzz_aliases", "fuzz_parse_reference", "fuzz_profile"}) {
     std::filesystem::create_directories(root / target);
   }
   VerseIndex small(66, {{0, 1, 2}});
@@ -40,6 +40,10 @@ int main(int argc, char** argv) {
 
   Write(root / "fuzz_aliases" / "bg_alias.txt", DefaultAliasFileText(TranslationId::BG));
   Write(root / "fuzz_aliases" / "tiny.txt", "; komentarz\r\nx,abc\nbez przecinka\ny,q.abd!e\n");
+
+  Write(root / "fuzz_profile" / "crlf.ini",
+        "; by hand\r\n[Skrybon]\r\n  Font Height = -14  \r\nWnd color=\r\n\r\n[Print Settings]\r\nHeader=1");
+  Write(root / "fuzz_profile" / "odd.ini", "x=1\n[]\nk=v\n[S]  ; r\n[s]\nk\n=v\n[Unclosed\n[S]\r");
 
   int n = 0;
   for (const char* typed : {"1 Kor 13:4", "ps 23", "j 3::16", "Dz.Ap. 2:1", "rdz", "2  kor 1 1", "Łuk 24:53"}) {

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(fuzz_verse_index fuzz_book_file fuzz_aliases fuzz_parse_reference)
+targets=(fuzz_verse_index fuzz_book_file fuzz_aliases fuzz_parse_reference fuzz_profile)
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DSKRYBON_SANITIZE=ON -DSKRYBON_FUZZ=ON -DSKRYBON_GUI=OFF -DSKRYBON_TESTS=OFF >/dev/null
 cmake --build build-fuzz -j2 --target skrybon_fuzz_seeds "${targets[@]}"
