@@ -52,6 +52,10 @@ class CProfile {
   bool Flush();
   const std::string& LastError() const { return lastError_; }
 
+  // The file's text as this run sees it: as last read or written, with the
+  // keys not yet written put into it.
+  std::string Text() const { return MergeProfileChanges(text_, pending_); }
+
   // SetProfileString or SetProfileInt, then Flush.
   bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value);
   bool WriteProfileInt(std::string_view section, std::string_view key, int value);
