@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
@@ -689,9 +690,17 @@ void CMainFrame::SaveOnClose() {
   StorePlacement(profile_, CPlacementRect{normalRect_.left(), normalRect_.top(), normalRect_.width(),
                                           normalRect_.height()},
                  show);
-  // All seventeen keys in one write. A profile that cannot be written is not
-  // reported: the program is closing and the user's file stays as it was.
-  (void)profile_.Flush();
+  // All seventeen keys in one write. A profile that could not be read at
+  // start is left alone on purpose; any other failure is said, since the
+  // settings of this run are then lost (the old file stays as it was).
+  if (profile_.Flush() || profile_.Unreadable()) return;
+  const QString text = QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '%1'!\n%2")
+                           .arg(QString::fromStdString(profile_.Path()), QString::fromStdString(profile_.LastError()));
+  if (messageSink_) {
+    messageSink_(text);
+  } else {
+    QMessageBox::warning(this, QStringLiteral("Skrybon"), text);
+  }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

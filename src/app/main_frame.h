@@ -43,6 +43,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -119,6 +120,9 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
 
   void ShowStatusMessage(const QString& text);
 
+  // Where the frame's own failure messages go (a message box unless set).
+  void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
+
   // Placement from the profile section "Main Window State": geometry now,
   // and the window state to show with (normal, maximised, minimised).
   void ApplyStoredPlacement();
@@ -144,6 +148,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   bool event(QEvent* event) override;
 
  private:
+  std::function<void(const QString&)> messageSink_;
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
 

@@ -27,6 +27,7 @@
 #include "app/window_placement.h"
 #include "ui/command_ids.h"
 #include "ui/status_panes.h"
+#include "testing/file_size_limit.h"
 
 using namespace skrybon;
 
@@ -435,6 +436,24 @@ class MainFrameTest : public QObject {
     auto* nav = new QLabel("nav");
     frame->SetNavigationBar(nav, nullptr);
     QCOMPARE(frame->NavigationBarDock()->widget(), nav);
+  }
+
+  // A close whose settings cannot be written says so and leaves the old file.
+  void aFailedSaveOnCloseIsReported() {
+    QStringList messages;
+    {
+      auto frame = NewFrame();  // writes the default placement: the old file
+      frame->SetMessageSink([&](const QString& text) { messages << text; });
+      frame->move(140, 90);
+      const testing::CFileSizeLimit fullDisk(8);
+      frame->close();
+    }
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].startsWith(QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '") +
+                                    QString::fromStdString(profile_->Path())),
+             qPrintable(messages[0]));
+    QVERIFY(messages[0].endsWith("File too large"));
+    QCOMPARE(CProfile(profile_->Path()).GetProfileInt("Main Window State", "Left", 0), 50);
   }
 
   void placementRoundTripThroughTheProfile() {

@@ -51,6 +51,8 @@ class CProfile {
   // the next Flush.
   bool Flush();
   const std::string& LastError() const { return lastError_; }
+  // The file exists but could not be read at start: it is left alone.
+  bool Unreadable() const { return unreadable_; }
 
   // The file's text as this run sees it: as last read or written, with the
   // keys not yet written put into it.
