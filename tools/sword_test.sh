@@ -5,16 +5,7 @@
 # deuterocanonical book). Usage: sword_test.sh path/to/skrybon-tool
 set -u
 tool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect_rc() {  # expected-code description command...
-  local want=$1 what=$2; shift 2
-  "$@" >"$work/out" 2>"$work/err"
-  local rc=$?
-  [[ $rc == "$want" ]] || fail "$what: exit code $rc, expected $want ($(head -c 300 "$work/err"))"
-}
+source "$(dirname "$0")/test_lib.sh"
 crlf() { printf '%s\r\n' "$@"; }
 
 # The King James Version as Debian installs it: every verse of its 66 books.

@@ -3,16 +3,7 @@
 # codes of bad input. Usage: tool_test.sh path/to/skrybon-tool
 set -u
 tool=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-expect_rc() {  # expected-code description command...
-  local want=$1 what=$2; shift 2
-  "$@" >"$work/out" 2>"$work/err"
-  local rc=$?
-  [[ $rc == "$want" ]] || fail "$what: exit code $rc, expected $want ($(head -c 300 "$work/err"))"
-}
+source "$(dirname "$0")/test_lib.sh"
 
 expect_rc 0 "demo" "$tool" demo --out "$work/demo"
 expect_rc 0 "check of the demo" "$tool" check --data "$work/demo"

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "data/codepage.h"
+#include "data/file_descriptor.h"
 
 namespace skrybon {
 namespace {
@@ -16,28 +17,13 @@ FileReadResult Failure(FileReadFailure failure, int error, std::string reason) {
   return {failure, error, std::move(reason)};
 }
 
-// Closes the descriptor however the read ends.
-class CDescriptor {
- public:
-  explicit CDescriptor(int fd) : fd_(fd) {}
-  ~CDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  CDescriptor(const CDescriptor&) = delete;
-  CDescriptor& operator=(const CDescriptor&) = delete;
-  int Get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
 }  // namespace
 
 FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
   out.clear();
   // Non-blocking, so that opening a pipe with no writer returns at once; the
   // type is checked on the open descriptor before anything is read.
-  const CDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  const CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) {
     const int error = errno;
     const bool missing = error == ENOENT || error == ENOTDIR;

@@ -11,26 +11,12 @@
 #include <span>
 #include <utility>
 
+#include "data/file_descriptor.h"
+
 namespace skrybon {
 namespace {
 
 std::string SystemReason(int error) { return std::strerror(error); }
-
-class CFileDescriptor {
- public:
-  explicit CFileDescriptor(int fd) : fd_(fd) {}
-  ~CFileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  CFileDescriptor(const CFileDescriptor&) = delete;
-  CFileDescriptor& operator=(const CFileDescriptor&) = delete;
-  int Get() const { return fd_; }
-  // Closes now, so that a delayed write error can still be reported.
-  bool Close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
- private:
-  int fd_;
-};
 
 // Writes all of data at offset.
 bool WriteAllAt(int fd, std::string_view data, off_t offset) {
