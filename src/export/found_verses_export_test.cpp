@@ -13,7 +13,7 @@ namespace {
 TEST(FoundVersesExport, UnreadableBooksAreReportedAndLeftOut) {
   testing::CTempFolder folder("skrybon-export");
   testing::WriteBooks(folder.Path(), TranslationId::BT, [](int) { return std::vector<int>{3}; },
-                      [](int b, int, int v) { return "b" + std::to_string(b) + " v" + std::to_string(v + 1); }, 2);
+                      [](int b, int, int v) { return std::string("b").append(std::to_string(b)).append(" v").append(std::to_string(v + 1)); }, 2);
   testing::WriteFixtureFile(folder.Path() / "ksiegi/3.bt", std::vector<std::uint8_t>{0xFF, 0x7F});
   CFoundVerseList list;
   list.Add(1, 0, "L1");

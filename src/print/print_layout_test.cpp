@@ -118,7 +118,9 @@ TEST(PrintLayout, HeaderAndFooterBlocks) {
     const auto label = std::find_if(surface.drawn.begin(), surface.drawn.end(), [](auto& d) { return d.text == "1."; });
     ASSERT_NE(label, surface.drawn.end());
     EXPECT_EQ(label->rect, (PrintRect{236, 236 + r.headerHeight + 35, 276, 236 + r.headerHeight + 35 + 26}));
-    if (!r.footer.empty()) EXPECT_EQ(surface.drawn.back().rect.bottom, 2764 - 5);
+    if (!r.footer.empty()) {
+      EXPECT_EQ(surface.drawn.back().rect.bottom, 2764 - 5);
+    }
   }
 }
 
