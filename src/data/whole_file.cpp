@@ -19,8 +19,9 @@ FileReadResult Failure(FileReadFailure failure, int error, std::string reason) {
 
 }  // namespace
 
-FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
-  out.clear();
+FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
+                                 std::size_t& bytesRead) {
+  bytesRead = 0;
   // Non-blocking, so that opening a pipe with no writer returns at once; the
   // type is checked on the open descriptor before anything is read.
   const CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
@@ -39,21 +40,35 @@ FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>&
                    std::to_string(size) + " bytes, more than a data file can hold (" +
                        std::to_string(kLargestDataFile) + ")");
   }
-  out.resize(static_cast<std::size_t>(size));
+  const auto wanted = static_cast<std::size_t>(size);
+  std::uint8_t* const data = room(wanted);
   std::size_t done = 0;
-  while (done < out.size()) {
-    const ssize_t n = ::read(fd.Get(), out.data() + done, out.size() - done);
+  while (done < wanted) {
+    const ssize_t n = ::read(fd.Get(), data + done, wanted - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       const int error = errno;
-      out.clear();
       return Failure(FileReadFailure::Unreadable, error, std::strerror(error));
     }
     if (n == 0) break;  // the file shrank while being read
     done += static_cast<std::size_t>(n);
   }
-  out.resize(done);
+  bytesRead = done;
   return {};
+}
+
+FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {
+  out.clear();
+  std::size_t done = 0;
+  FileReadResult result = ReadWholeFileInto(
+      path,
+      [&out](std::size_t size) {
+        out.resize(size);
+        return out.data();
+      },
+      done);
+  out.resize(result ? done : 0);
+  return result;
 }
 
 std::string ReadFailureInPolish(const FileReadResult& result) {

@@ -4,7 +4,9 @@
 // never opened for reading, so they cannot block or flood the reader.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,13 @@ struct FileReadResult {
 
 // Reads path into out. On failure out is left empty.
 FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
+
+// The same checks and read into storage the caller keeps: once the file is
+// known to be a regular file of an acceptable size, room(size) returns where
+// its size bytes go; *bytesRead tells how many arrived (fewer when the file
+// shrank while being read).
+FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
+                                 std::size_t& bytesRead);
 
 // Why an existing file cannot be read, in the program's Polish (Windows-1250),
 // for its messages: "nie jest zwykłym plikiem", "jest zbyt duży"…

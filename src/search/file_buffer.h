@@ -9,6 +9,8 @@
 #include <span>
 #include <string>
 
+#include "data/whole_file.h"
+
 namespace skrybon {
 
 class CFileBuffer {
@@ -17,16 +19,17 @@ class CFileBuffer {
   // never make it grow.
   explicit CFileBuffer(std::size_t capacity = 0);
 
-  // Reads the whole regular file at path. False, with Bytes() empty, when it
-  // is missing, not a regular file (a folder, a pipe), 1 GiB or larger, or
-  // cannot be read.
-  bool Read(const std::string& path);
+  // Reads the whole regular file at path with the checks of ReadWholeFile;
+  // on failure (missing, not a regular file, too large, unreadable) Bytes()
+  // is empty and the result says why.
+  FileReadResult Read(const std::string& path);
 
   // The bytes of the file read last; valid until the next Read.
   std::span<const std::uint8_t> Bytes() const { return {data_.get(), size_}; }
 
  private:
-  bool Grow();
+  // Room for size bytes; what the buffer held is not kept.
+  std::uint8_t* Room(std::size_t size);
 
   std::unique_ptr<std::uint8_t[]> data_;
   std::size_t capacity_ = 0;

@@ -23,13 +23,10 @@ std::string SearchMissingBookMessage(std::string_view path, std::string_view boo
 namespace {
 
 // The message for a book file the search could not read: the missing-file
-// text when it is not there, otherwise what is wrong with it. Only this rare
-// path asks the file again, for the reason.
-std::string SkippedBookMessage(const std::string& fullPath, const std::string& path, std::string_view bookFolder,
+// text when it is not there, otherwise what is wrong with it.
+std::string SkippedBookMessage(const FileReadResult& read, const std::string& path, std::string_view bookFolder,
                                TranslationId id, int book) {
-  std::vector<std::uint8_t> ignored;
-  const FileReadResult read = ReadWholeFile(fullPath, ignored);
-  if (read.Missing() || read) return SearchMissingBookMessage(path, bookFolder, id, book);
+  if (read.Missing()) return SearchMissingBookMessage(path, bookFolder, id, book);
   return Cp("Nie mogę odczytać pliku: '/") + path + "' (" + ReadFailureInPolish(read) +
          Cp(")!\nJest to plik z księgą: '") + BookFullName(id, book) +
          Cp("'.\nKsięga ta zostanie pominięta w procesie szukania!");
@@ -136,7 +133,9 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
   const TranslationId id = index_.Id();
   const std::string path = BookFilePath(bookFolder_, id, book);
   const std::string fullPath = mainFolder_ + "/" + path;
-  if (!file_.Read(fullPath)) return SkippedBookMessage(fullPath, path, bookFolder_, id, book);
+  if (const FileReadResult read = file_.Read(fullPath); !read) {
+    return SkippedBookMessage(read, path, bookFolder_, id, book);
+  }
   try {
     CollectVerses();
   } catch (const DataFormatError&) {

@@ -7,14 +7,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <variant>
 #include <vector>
 
-#include "data/archive.h"
+#include "data/whole_file.h"
 #include "data/atomic_file.h"
 #include "ui/qt_text.h"
 
@@ -22,14 +19,15 @@ namespace skrybon {
 namespace {
 
 // Why an existing file could not be read, for the message.
-QString ReadFailureReason(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return QStringLiteral("To nie jest zwykły plik.");
-  if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-    std::fclose(file);
-    return QStringLiteral("Plik jest za duży.");
+QString ReadFailureReason(const FileReadResult& read) {
+  switch (read.failure) {
+    case FileReadFailure::NotRegularFile:
+      return QStringLiteral("To nie jest zwykły plik.");
+    case FileReadFailure::TooLarge:
+      return QStringLiteral("Plik jest za duży.");
+    default:
+      return QString::fromLocal8Bit(std::strerror(read.systemError));
   }
-  return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 }  // namespace
@@ -42,9 +40,9 @@ CAliasEditor::CAliasEditor(TranslationId id, std::string path, QWidget* parent)
   const QString fileName = QFileInfo(QString::fromStdString(path_)).fileName();
 
   std::vector<std::uint8_t> bytes;
-  std::error_code ec;
-  if (std::filesystem::exists(path_, ec) && !ReadWholeFile(path_, bytes)) {
-    readError_ = QStringLiteral("Nie mogę odczytać pliku: '%1'!\n%2").arg(fileName, ReadFailureReason(path_));
+  // A missing file opens an empty editor whose save creates it.
+  if (const FileReadResult read = ReadWholeFile(path_, bytes); !read && !read.Missing()) {
+    readError_ = QStringLiteral("Nie mogę odczytać pliku: '%1'!\n%2").arg(fileName, ReadFailureReason(read));
   }
   const CEditableAliasText text =
       AliasFileToEditable(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
