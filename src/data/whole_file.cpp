@@ -20,7 +20,7 @@ FileReadResult Failure(FileReadFailure failure, int error, std::string reason) {
 }  // namespace
 
 FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
-                                 std::size_t& bytesRead) {
+                                 std::size_t& bytesRead, std::uintmax_t largest) {
   bytesRead = 0;
   // Non-blocking, so that opening a pipe with no writer returns at once; the
   // type is checked on the open descriptor before anything is read.
@@ -35,10 +35,9 @@ FileReadResult ReadWholeFileInto(const std::string& path, const std::function<st
   if (S_ISDIR(info.st_mode)) return Failure(FileReadFailure::NotRegularFile, EISDIR, std::strerror(EISDIR));
   if (!S_ISREG(info.st_mode)) return Failure(FileReadFailure::NotRegularFile, 0, "not a regular file");
   const auto size = static_cast<std::uintmax_t>(info.st_size);
-  if (size > kLargestDataFile) {
+  if (size > largest) {
     return Failure(FileReadFailure::TooLarge, EFBIG,
-                   std::to_string(size) + " bytes, more than a data file can hold (" +
-                       std::to_string(kLargestDataFile) + ")");
+                   std::to_string(size) + " bytes, more than a data file can hold (" + std::to_string(largest) + ")");
   }
   const auto wanted = static_cast<std::size_t>(size);
   std::uint8_t* const data = room(wanted);

@@ -30,11 +30,11 @@ struct FileReadResult {
 FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out);
 
 // The same checks and read into storage the caller keeps: once the file is
-// known to be a regular file of an acceptable size, room(size) returns where
-// its size bytes go; *bytesRead tells how many arrived (fewer when the file
-// shrank while being read).
+// known to be a regular file of at most `largest` bytes, room(size) returns
+// where its size bytes go; bytesRead tells how many arrived (fewer when the
+// file shrank while being read).
 FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
-                                 std::size_t& bytesRead);
+                                 std::size_t& bytesRead, std::uintmax_t largest = kLargestDataFile);
 
 // Why an existing file cannot be read, in the program's Polish (Windows-1250),
 // for its messages: "nie jest zwykłym plikiem", "jest zbyt duży"…

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "data/file_descriptor.h"
+#include "data/whole_file.h"
 
 namespace skrybon {
 namespace {
@@ -68,29 +69,19 @@ std::string LockPathFor(const std::string& profilePath) {
 }  // namespace
 
 CProfileFile ReadProfileFile(const std::string& path) {
-  // Non-blocking, so that a FIFO in the profile's place cannot stop the program.
-  CFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  if (file.Get() < 0) {
-    return {errno == ENOENT || errno == ENOTDIR ? CProfileFile::State::Missing : CProfileFile::State::Unreadable,
-            {}};
-  }
-  struct stat st {};
-  if (::fstat(file.Get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
-      static_cast<std::uintmax_t>(st.st_size) > kLargestProfile)
-    return {CProfileFile::State::Unreadable, {}};
-
-  // Read to the end rather than trusting the size: the file may be changing.
+  // The checked whole-file read: a FIFO in the profile's place cannot stop the
+  // program, a folder or a huge file is refused before anything is read.
   CProfileFile result{CProfileFile::State::Read, {}};
-  result.text.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0 || result.text.size() + static_cast<std::size_t>(got) > kLargestProfile)
-      return {CProfileFile::State::Unreadable, {}};
-    if (got == 0) break;
-    result.text.append(buffer, static_cast<std::size_t>(got));
-  }
+  std::size_t done = 0;
+  const FileReadResult read = ReadWholeFileInto(
+      path,
+      [&result](std::size_t size) {
+        result.text.resize(size);
+        return reinterpret_cast<std::uint8_t*>(result.text.data());
+      },
+      done, kLargestProfile);
+  if (!read) return {read.Missing() ? CProfileFile::State::Missing : CProfileFile::State::Unreadable, {}};
+  result.text.resize(done);
   return result;
 }
 
