@@ -8,6 +8,7 @@
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
 #include "data/xml_verses.h"
+#include "lock_wait.h"
 #include "sword_source.h"
 #include "tool_args.h"
 #include "tool_output.h"
@@ -17,7 +18,7 @@ namespace skrybon::tool {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR] FILE\n"
+    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR] [--lock-wait SECONDS] FILE\n"
     "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--out DIR] MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
     "  the default alias file DIR/<code>_alias.txt. DIR defaults to the user's data\n"
@@ -32,7 +33,10 @@ constexpr std::string_view kUsage =
     "  ISO-8859-2. Nothing in DIR changes unless every file was written.\n"
     "  sword: an installed SWORD Bible module by name (see skrybon-tool modules), read\n"
     "  through the SWORD library; books are mapped by their standard identifiers.\n"
-    "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n";
+    "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n"
+    "  An import cut short (killed, a crash) is undone by the next import, which also\n"
+    "  removes the leftovers of interrupted writes. While another import or repair\n"
+    "  holds DIR, the import waits --lock-wait SECONDS (default 5), then gives up.\n";
 
 std::optional<std::string> Collect(const std::string& format, const std::string& path,
                                    CTranslationBuilder& builder) {
@@ -60,7 +64,7 @@ std::string OutputFolder(const ToolArgs& args) {
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path", "lock-wait"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
@@ -90,13 +94,21 @@ int ImportMain(std::span<const std::string> rawArgs) {
     }
     const BuiltTranslation built = builder.Build();
     for (const auto& line : builder.Report().Describe(id)) PrintLine(stderr, "warning: " + line);
-    bool aliasWritten = false;
-    if (auto error = WriteTranslation(out, built, &aliasWritten)) {
+    TranslationWriteNotes notes;
+    if (auto error = WriteTranslation(out, built, &notes, LockWait(args, "import", out))) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }
+    if (notes.undidUnfinished) {
+      PrintLine(stderr, "skrybon-tool import: an interrupted import of " + std::string(TranslationCode(id)) +
+                            " was undone first");
+    }
+    if (notes.leftoversRemoved > 0) {
+      PrintLine(stderr, "skrybon-tool import: removed " + std::to_string(notes.leftoversRemoved) +
+                            " leftover file(s) of interrupted writes");
+    }
     PrintLine(stdout, ShapeSummary(id, built.index) + " written to " + out +
-                          (aliasWritten ? " (with the default alias file)" : ""));
+                          (notes.aliasWritten ? " (with the default alias file)" : ""));
     return kExitOk;
   });
 }

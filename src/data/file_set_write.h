@@ -3,11 +3,20 @@
 // in place. Every new file is first written whole to a temporary beside its
 // target; only when all were written are they renamed into place, in the
 // order they were staged, and a failed rename puts back what was there.
+//
+// A crash or a kill between the first and the last rename cannot be undone by
+// the writer itself, so a set may keep a journal: a file beside its targets,
+// written and flushed before the first rename and removed after the last,
+// naming each target and the second name ("<target>.<8 letters>.old~") under
+// which its earlier contents are kept. While the journal exists the set is
+// unfinished and must not be read; UndoUnfinishedSet puts the earlier files
+// back from their second names.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/atomic_file.h"
@@ -16,7 +25,9 @@ namespace skrybon {
 
 class CFileSetWrite {
  public:
-  CFileSetWrite() = default;
+  // journal: the path of the journal to keep while committing ("" for none).
+  // Every staged path must then lie in the journal's folder or below it.
+  explicit CFileSetWrite(std::string journal = {}) : journal_(std::move(journal)) {}
   CFileSetWrite(const CFileSetWrite&) = delete;
   CFileSetWrite& operator=(const CFileSetWrite&) = delete;
 
@@ -27,11 +38,25 @@ class CFileSetWrite {
 
   // Renames every staged file over its target, in staging order (so the file
   // that makes the set usable goes last). Returns the failure with its file
-  // and reason; the targets then hold what they held before.
+  // and reason; the targets then hold what they held before (or, should even
+  // putting them back fail, the journal stays for UndoUnfinishedSet).
   [[nodiscard]] FileWriteResult Commit();
 
  private:
+  std::string journal_;
+  std::vector<std::string> paths_;  // as staged, for the journal
   std::vector<CStagedFile> files_;
 };
+
+// Puts back what an unfinished commit had replaced, as its journal records,
+// then removes the journal. names: the only paths (relative to the journal's
+// folder) the journal may name; a journal naming anything else, or not in the
+// journal's format, is refused as damaged and nothing is touched. Running it
+// again after an interruption is safe.
+[[nodiscard]] FileWriteResult UndoUnfinishedSet(const std::string& journal, std::span<const std::string> names);
+
+// The file name a writer's temporary or kept old file stands for: "0.bg" for
+// "0.bg.k3x9a0qz~" and "0.bg.k3x9a0qz.old~"; "" for any other name.
+std::string_view LeftoverTarget(std::string_view fileName);
 
 }  // namespace skrybon

@@ -53,13 +53,13 @@ TEST_F(WrittenFolder, WrittenFilesReadBackAsTheProgramReadsThem) {
   builder.AddVerse(22, 119, 2, longVerse);
   builder.AddVerse(72, 1, 1, "Ap");
   const BuiltTranslation built = builder.Build();
-  bool written = false;
-  ASSERT_FALSE(WriteTranslation(folder, built, &written));
-  EXPECT_TRUE(written);
+  TranslationWriteNotes notes;
+  ASSERT_FALSE(WriteTranslation(folder, built, &notes));
+  EXPECT_TRUE(notes.aliasWritten);
   const auto aliases = Snapshot(folder).at("bt_alias.txt");
   ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", WriteStringArray({"own"})));
-  ASSERT_FALSE(WriteTranslation(folder, built, &written));
-  EXPECT_FALSE(written);  // an existing alias file is the user's and stays
+  ASSERT_FALSE(WriteTranslation(folder, built, &notes));
+  EXPECT_FALSE(notes.aliasWritten);  // an existing alias file is the user's and stays
   EXPECT_EQ(Snapshot(folder).at("bt_alias.txt"), WriteStringArray({"own"}));
   ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", aliases));
 
