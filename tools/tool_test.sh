@@ -80,7 +80,7 @@ touch "$work/kill/ksiegi/notes.abcdefgh~" "$work/kill/bg.idx.ABCDEFGH~"
 state "$work/kill" >"$work/before"
 for n in 1 2 30 68; do
   { strace -f -qq -e trace=rename,renameat,renameat2 -e inject=rename,renameat,renameat2:signal=SIGKILL:when=$n \
-    "$tool" import --translation bg --format tsv --out "$work/kill" "$work/big.tsv" >/dev/null 2>&1; } 2>/dev/null
+    "$tool" import --translation bg --format tsv --out "$work/kill/" "$work/big.tsv" >/dev/null 2>&1; } 2>/dev/null
   [[ $? == 137 ]] || fail "strace killed the import at rename $n"
   expect_rc $((n > 1)) "check after a kill at rename $n" "$tool" check --data "$work/kill"
   grep -q '^BG: [0-9]* leftover file(s) of interrupted writes' "$work/out" || fail "check mentions the leftovers ($n)"

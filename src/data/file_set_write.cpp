@@ -127,14 +127,11 @@ std::vector<JournalLine> ParseJournal(std::string_view text, std::span<const std
 
 }  // namespace
 
-FileWriteResult CFileSetWrite::Stage(const std::string& path, std::span<const std::uint8_t> data) {
-  if (!journal_.empty() && !path.starts_with(FolderOf(journal_) + "/")) {
-    return {path + " is not in the folder of " + journal_};
-  }
-  CStagedFile file(path);
+FileWriteResult CFileSetWrite::Stage(const std::string& name, std::span<const std::uint8_t> data) {
+  CStagedFile file(folder_ + "/" + name);
   if (auto written = file.Write(data); !written) return written;
   files_.push_back(std::move(file));
-  paths_.push_back(path);
+  names_.push_back(name);
   return {};
 }
 
@@ -152,7 +149,7 @@ FileWriteResult CFileSetWrite::Commit() {
   if (!journal_.empty()) {
     std::string text;
     for (std::size_t i = 0; i < files_.size(); ++i) {
-      text += paths_[i].substr(FolderOf(journal_).size() + 1) + "\t" + std::string(old[i].JournalWord()) + "\n";
+      text += names_[i] + "\t" + std::string(old[i].JournalWord()) + "\n";
     }
     const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
     if (auto written = WriteFileAtomically(journal_, bytes); !written) {
@@ -180,14 +177,16 @@ FileWriteResult CFileSetWrite::Commit() {
     dropAll();
     return {error};
   }
-  if (!journal_.empty()) SyncFolder(FolderOf(journal_));
+  if (!journal_.empty()) SyncFolder(folder_);
   dropAll();
   files_.clear();
-  paths_.clear();
+  names_.clear();
   return {};
 }
 
-FileWriteResult UndoUnfinishedSet(const std::string& journal, std::span<const std::string> names) {
+FileWriteResult UndoUnfinishedSet(const std::string& folder, const std::string& journalName,
+                                  std::span<const std::string> names) {
+  const std::string journal = folder + "/" + journalName;
   std::vector<std::uint8_t> bytes;
   std::size_t size = 0;
   const auto read = ReadWholeFileInto(
@@ -202,14 +201,14 @@ FileWriteResult UndoUnfinishedSet(const std::string& journal, std::span<const st
   const auto lines =
       ParseJournal(std::string_view(reinterpret_cast<const char*>(bytes.data()), size), names, error);
   if (!error.empty()) return {journal + ": " + error};
-  const std::string folder = FolderOf(journal);
   std::set<std::string> touched;
   for (const auto& line : lines) {
     const std::string target = WriteTarget(folder + "/" + line.name, error);
     if (!error.empty()) return {folder + "/" + line.name + ": " + error};
     int failed = 0;
     if (line.word == kNoOldFile) {
-      if (::unlink(target.c_str()) != 0 && errno != ENOENT) failed = errno;
+      // A folder there was never replaced: its rename cannot have succeeded.
+      if (::unlink(target.c_str()) != 0 && errno != ENOENT && errno != EISDIR) failed = errno;
     } else if (const std::string kept = KeptName(target, line.word); ::access(kept.c_str(), F_OK) == 0) {
       // While both names still are one file, rename does nothing: the extra name goes.
       if (::rename(kept.c_str(), target.c_str()) != 0 || (::unlink(kept.c_str()) != 0 && errno != ENOENT)) {

@@ -25,16 +25,17 @@ namespace skrybon {
 
 class CFileSetWrite {
  public:
-  // journal: the path of the journal to keep while committing ("" for none).
-  // Every staged path must then lie in the journal's folder or below it.
-  explicit CFileSetWrite(std::string journal = {}) : journal_(std::move(journal)) {}
+  // Files are staged by their names relative to folder; journalName names
+  // the journal to keep there while committing ("" for none).
+  explicit CFileSetWrite(std::string folder, std::string journalName = {})
+      : folder_(std::move(folder)), journal_(journalName.empty() ? "" : folder_ + "/" + journalName) {}
   CFileSetWrite(const CFileSetWrite&) = delete;
   CFileSetWrite& operator=(const CFileSetWrite&) = delete;
 
-  // Writes the new contents of path to a temporary beside it. On failure
+  // Writes the new contents of folder/name to a temporary beside it. On failure
   // nothing of the set has reached its target; dropping the object then
   // removes every temporary.
-  [[nodiscard]] FileWriteResult Stage(const std::string& path, std::span<const std::uint8_t> data);
+  [[nodiscard]] FileWriteResult Stage(const std::string& name, std::span<const std::uint8_t> data);
 
   // Renames every staged file over its target, in staging order (so the file
   // that makes the set usable goes last). Returns the failure with its file
@@ -43,17 +44,19 @@ class CFileSetWrite {
   [[nodiscard]] FileWriteResult Commit();
 
  private:
-  std::string journal_;
-  std::vector<std::string> paths_;  // as staged, for the journal
+  std::string folder_;
+  std::string journal_;             // its path, or ""
+  std::vector<std::string> names_;  // as staged, for the journal
   std::vector<CStagedFile> files_;
 };
 
-// Puts back what an unfinished commit had replaced, as its journal records,
-// then removes the journal. names: the only paths (relative to the journal's
-// folder) the journal may name; a journal naming anything else, or not in the
-// journal's format, is refused as damaged and nothing is touched. Running it
-// again after an interruption is safe.
-[[nodiscard]] FileWriteResult UndoUnfinishedSet(const std::string& journal, std::span<const std::string> names);
+// Puts back what an unfinished commit in folder had replaced, as its journal
+// records, then removes the journal. names: the only names the journal may
+// name; a journal naming anything else, or not in the journal's format, is
+// refused as damaged and nothing is touched. Running it again after an
+// interruption is safe.
+[[nodiscard]] FileWriteResult UndoUnfinishedSet(const std::string& folder, const std::string& journalName,
+                                                std::span<const std::string> names);
 
 // The file name a writer's temporary or kept old file stands for: "0.bg" for
 // "0.bg.k3x9a0qz~" and "0.bg.k3x9a0qz.old~"; "" for any other name.

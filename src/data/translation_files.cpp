@@ -23,7 +23,7 @@ bool HasUnfinishedImport(const std::string& folder, TranslationId id) {
 
 FileWriteResult UndoUnfinishedImport(const std::string& folder, TranslationId id) {
   if (!HasUnfinishedImport(folder, id)) return {};
-  return UndoUnfinishedSet(folder + "/" + ImportJournalName(id), TranslationFileNames(id));
+  return UndoUnfinishedSet(folder, ImportJournalName(id), TranslationFileNames(id));
 }
 
 std::vector<std::string> FindLeftovers(const std::string& folder, TranslationId id, fs::file_time_type olderThan) {

@@ -47,22 +47,22 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
   // alias file if missing, and the index last, so that it is also the last
   // to be renamed into place. The journal marks the translation unfinished
   // from before the first rename to after the last.
-  CFileSetWrite files(folder + "/" + ImportJournalName(built.id));
-  auto stage = [&files](const std::string& path, std::span<const std::uint8_t> data) -> std::optional<std::string> {
-    if (auto written = files.Stage(path, data); !written) return "cannot write " + path + ": " + written.error;
+  CFileSetWrite files(folder, ImportJournalName(built.id));
+  auto stage = [&](const std::string& name, std::span<const std::uint8_t> data) -> std::optional<std::string> {
+    if (auto written = files.Stage(name, data); !written) return "cannot write " + folder + "/" + name + ": " + written.error;
     return std::nullopt;
   };
   for (std::size_t b = 0; b < built.books.size(); ++b) {
-    const std::string path = folder + "/" + BookFilePath(kBookFolder, built.id, static_cast<int>(b));
-    if (auto error = stage(path, WriteStringArray(built.books[b]))) return error;
+    if (auto error = stage(BookFilePath(kBookFolder, built.id, static_cast<int>(b)), WriteStringArray(built.books[b]))) {
+      return error;
+    }
   }
-  const std::string aliasPath = folder + "/" + AliasFileName(built.id);
   std::error_code ec;
-  const bool addAliases = !fs::exists(fs::symlink_status(aliasPath, ec));
+  const bool addAliases = !fs::exists(fs::symlink_status(folder + "/" + AliasFileName(built.id), ec));
   if (addAliases) {
-    if (auto error = stage(aliasPath, Bytes(DefaultAliasFileText(built.id)))) return error;
+    if (auto error = stage(AliasFileName(built.id), Bytes(DefaultAliasFileText(built.id)))) return error;
   }
-  if (auto error = stage(folder + "/" + IndexFileName(built.id), WriteVerseIndex(built.index))) return error;
+  if (auto error = stage(IndexFileName(built.id), WriteVerseIndex(built.index))) return error;
   if (auto committed = files.Commit(); !committed) {
     return "cannot put the new files in place, the folder keeps its earlier files: " + committed.error;
   }
