@@ -78,7 +78,8 @@ cp "$work/saved.bg" "$work/imp/ksiegi/0.bg"
 cp -a "$work/imp" "$work/kill"
 touch "$work/kill/ksiegi/notes.abcdefgh~" "$work/kill/bg.idx.ABCDEFGH~"
 state "$work/kill" >"$work/before"
-for n in 1 2 30 68; do
+for kill in 1:import 30:repair 68:import; do
+  n=${kill%:*}
   { strace -f -qq -e trace=rename,renameat,renameat2 -e inject=rename,renameat,renameat2:signal=SIGKILL:when=$n \
     "$tool" import --translation bg --format tsv --out "$work/kill/" "$work/big.tsv" >/dev/null 2>&1; } 2>/dev/null
   [[ $? == 137 ]] || fail "strace killed the import at rename $n"
@@ -89,7 +90,7 @@ for n in 1 2 30 68; do
     expect_rc 1 "show after a kill at rename $n" "$tool" show --data "$work/kill" --translation bg "1 Moj 1"
     grep -q "check --repair --data '$work/kill'" "$work/err" || fail "show says what to run ($(cat "$work/err"))"
   fi
-  if ((n % 2 == 0)); then
+  if [[ ${kill#*:} == repair ]]; then
     expect_rc 0 "check --repair after a kill at rename $n" "$tool" check --repair --data "$work/kill"
   else
     expect_rc 0 "import after a kill at rename $n" "$tool" import --translation bg --format tsv --out "$work/kill" "$work/in.tsv"
@@ -109,10 +110,10 @@ grep -q 'still holds its lock after 0.5 s; gave up' "$work/err" || fail "the imp
 expect_rc 1 "repair of a held folder" timeout 10 "$tool" check --repair --lock-wait 0 --data "$work/kill"
 kill "$holder"; wait "$holder" 2>/dev/null
 
-# A demo that fails at BT takes away the BG and BW files it had written.
-mkdir -p "$work/demofail/bt.idx"
-expect_rc 1 "demo failing at BT" "$tool" demo --out "$work/demofail"
-[[ $(cd "$work/demofail" && find . | sort | tr '\n' ' ') == ". ./bt.idx " ]] || fail "a failed demo leaves what it wrote"
+# A demo that fails at BW takes away the BG files it had written.
+mkdir -p "$work/demofail/bw.idx"
+expect_rc 1 "demo failing at BW" "$tool" demo --out "$work/demofail"
+[[ $(cd "$work/demofail" && find . | sort | tr '\n' ' ') == ". ./bw.idx " ]] || fail "a failed demo leaves what it wrote"
 
 expect_rc 1 "import of nothing" "$tool" import --translation bg --format tsv --out "$work/none" /dev/null
 [[ ! -e "$work/none/bg.idx" ]] || fail "an empty import writes nothing"
