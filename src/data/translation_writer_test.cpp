@@ -215,7 +215,7 @@ TEST_F(WrittenFolder, AnImportCutShortIsRefusedUntilUndone) {
   const auto message = bg.LoadIndex(folder);
   ASSERT_TRUE(message);
   EXPECT_NE(message->find(Cp("nie został dokończony")), std::string::npos);
-  EXPECT_NE(message->find("check --repair --data '" + fs::canonical(folder).string() + "'"), std::string::npos);
+  EXPECT_NE(message->find("check --repair --data '" + folder + "'"), std::string::npos);
   EXPECT_TRUE(CheckTranslationFolder(folder, TranslationId::BG).problems.at(0).starts_with("bg.import-journal: "));
   EXPECT_EQ(FindLeftovers(folder, TranslationId::BG).size(), 3u);
 
