@@ -141,6 +141,8 @@ QWidget* CImportDialog::MakeChoicePage(const CScriptureData& data) {
   auto* slotLayout = new QVBoxLayout(slotBox);
   slots_ = new QButtonGroup(this);
   for (const TranslationId id : kAllTranslations) {
+    if (!data.Get(id).Index().empty())
+      installedFolders_[static_cast<std::size_t>(id) - 1] = QString::fromStdString(data.MainFolder());
     auto* radio = new QRadioButton(Utf8(InstalledTranslationLabel(id, data.Get(id).Index())), slotBox);
     radio->setObjectName(QStringLiteral("slot") + QString::fromLatin1(TranslationCode(id).data(), 2));
     slots_->addButton(radio, static_cast<int>(id));
@@ -194,6 +196,10 @@ QWidget* CImportDialog::MakeChoicePage(const CScriptureData& data) {
 
   connect(choose, &QPushButton::clicked, this, &CImportDialog::ChooseFile);
   connect(fileSource_, &QRadioButton::toggled, this, &CImportDialog::UpdateButtons);
+  connect(swordSource_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && modules_->selectedItems().isEmpty() && modules_->topLevelItemCount() > 0)
+      modules_->setCurrentItem(modules_->topLevelItem(0));
+  });
   connect(modules_, &QTreeWidget::itemSelectionChanged, this, [this] {
     if (!modules_->selectedItems().isEmpty()) swordSource_->setChecked(true);
     UpdateButtons();
@@ -369,10 +375,19 @@ QStringList CImportDialog::SummaryLines() const {
 }
 
 void CImportDialog::ShowSummary() {
-  summaryText_->setText(QStringLiteral("Przekład: %1\nŹródło: %2\n\n%3\n\nTekst zostanie zapisany w folderze „%4”; "
-                                       "to, co jest tam teraz z tego przekładu, zostanie zastąpione.")
-                            .arg(TitleAndCode(Slot()), ImportArguments({}).last(), SummaryLines().join('\n'),
-                                 Utf8(summary_->folder)));
+  const QString folder = Utf8(summary_->folder);
+  QString text = QStringLiteral("Przekład: %1\nŹródło: %2\n\n%3\n\nTekst zostanie zapisany w folderze „%4”; "
+                                "to, co jest tam teraz z tego przekładu, zostanie zastąpione.")
+                     .arg(TitleAndCode(Slot()), ImportArguments({}).last(), SummaryLines().join('\n'), folder);
+  const QString& installed = installedFolders_[static_cast<std::size_t>(Slot()) - 1];
+  if (!installed.isEmpty() && QFileInfo(installed).canonicalFilePath() != QFileInfo(folder).canonicalFilePath()) {
+    text += QStringLiteral("\n\nUwaga: program czyta teraz ten przekład z folderu „%1”. Nowy tekst pokaże "
+                           "dopiero wtedy, gdy tamten folder nie będzie miał pierwszeństwa przed folderem "
+                           "użytkownika (np. nie zostanie podany przy uruchomieniu) albo nie będzie już "
+                           "zawierał tego przekładu.")
+                .arg(installed);
+  }
+  summaryText_->setText(text);
   ShowPage(kSummaryPage);
 }
 

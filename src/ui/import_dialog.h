@@ -17,6 +17,7 @@
 #include <QProgressDialog>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -79,6 +80,7 @@ class CImportDialog : public QDialog {
   QString ToolMessages() const;
 
   QString toolPath_;
+  std::array<QString, 3> installedFolders_;  // where each installed translation is read from
   FileChooser chooseFile_;
   QStackedWidget* pages_ = nullptr;
   QButtonGroup* slots_ = nullptr;
