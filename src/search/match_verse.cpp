@@ -45,15 +45,18 @@ bool CombineWordTests(const std::array<bool, kSearchWordCount>& tests, const Sea
   return result;
 }
 
+bool WordPasses(std::string_view verse, std::string_view word, SearchMethod method) {
+  if (word.empty()) return false;
+  for (std::size_t p = verse.find(word); p != std::string_view::npos; p = verse.find(word, p + 1)) {
+    if (PassesWordTest(verse, p, word.size(), method)) return true;
+  }
+  return false;
+}
+
 bool MatchVerse(std::string_view verse, const SearchWords& words, const SearchOperators& operators,
                 SearchMethod method) {
   std::array<bool, kSearchWordCount> tests{};
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
-    if (word.empty()) continue;
-    const std::size_t position = verse.find(word);
-    tests[i] = position != std::string_view::npos && PassesWordTest(verse, position, word.size(), method);
-  }
+  for (std::size_t i = 0; i < words.size(); ++i) tests[i] = WordPasses(verse, words[i], method);
   return CombineWordTests(tests, operators);
 }
 
