@@ -25,9 +25,11 @@ bool PassesWordTest(std::string_view verse, std::size_t position, std::size_t le
 // "and not".
 bool CombineWordTests(const std::array<bool, kSearchWordCount>& tests, const SearchOperators& operators);
 
-// Whether some occurrence of word in verse passes the word test; occurrences
-// may overlap ("ana" occurs twice in "anana"). False for an empty word.
-bool WordPasses(std::string_view verse, std::string_view word, SearchMethod method);
+// Position of the first occurrence of word in verse at or after from that
+// passes the word test, or std::string_view::npos (always for an empty word).
+// Occurrences may overlap: "ana" occurs at 0 and at 2 in "anana".
+std::size_t FindPassingOccurrence(std::string_view verse, std::string_view word, SearchMethod method,
+                                  std::size_t from = 0);
 
 // Whether the verse satisfies the words and operators; an empty word is false.
 bool MatchVerse(std::string_view verse, const SearchWords& words, const SearchOperators& operators,
