@@ -53,11 +53,9 @@ TEST(FoundWordRanges, MarkTheOccurrencesThatMadeTheVerseMatch) {
       // Letter case rule.
       {"[Bóg] rzekł: [BÓG]", {"bóg"}, {Or, Or}, Anywhere, false},
       {"Bóg rzekł: [bóg]", {"bóg"}, {Or, Or}, Anywhere, true},
-      {"Bóg", {"bóg"}, {Or, Or}, Anywhere, true},
       // Every occurrence that passes the word test, and only those.
       {"do Pana mego rzekł [Pan]", {"pan"}, {Or, Or}, WholeWord, false},
       {"[Pan]a [pan]owie, spany", {"pan"}, {Or, Or}, WordStart, false},
-      {"panowie", {"pan"}, {Or, Or}, WholeWord, false},
       {"ba [a a]", {"a a"}, {Or, Or}, WholeWord, false},
       {"i rzekł [pan bóg]: niech", {"pan bóg"}, {Or, Or}, WholeWord, false},
       // Overlapping occurrences and neighbouring words make one range.
@@ -66,8 +64,6 @@ TEST(FoundWordRanges, MarkTheOccurrencesThatMadeTheVerseMatch) {
       // Operators: every word before the first NIE that holds is marked.
       {"[pan] do [mojżesz]a", {"pan", "mojżesz"}, {And, Or}, Anywhere, false},
       {"[pan] rzekł", {"aaron", "pan"}, {Or, Or}, Anywhere, false},
-      {"[pan] rzekł", {"", "pan"}, {Or, Or}, Anywhere, false},
-      {"pan rzekł", {"", "pan"}, {And, Or}, Anywhere, false},
       {"[pan] rzekł", {"pan", "faraon", "mojżesz"}, {Not, Or}, Anywhere, false},
       {"pan i faraon", {"pan", "faraon"}, {Not, Or}, Anywhere, false},
       {"[pan], faraon i mojżesz", {"pan", "faraon", "mojżesz"}, {Not, Not}, Anywhere, false},
