@@ -61,7 +61,7 @@ int CheckMain(std::span<const std::string> rawArgs) {
     }
     args.ExpectPositional(0, "");
     const std::string folder = ResolveProcessDataFolder(args.Get("data"));
-    bool allWell = !args.Flag("repair") || Repair(args, folder);
+    bool allWell = !args.Has("repair") || Repair(args, folder);
     for (const TranslationId id : kAllTranslations) {
       const TranslationCheck check = CheckTranslationFolder(folder, id);
       const std::string prefix = std::string(TranslationCode(id)) + ": ";

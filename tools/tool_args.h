@@ -29,7 +29,7 @@ class ToolUsageError : public std::runtime_error {
 class ToolArgs {
  public:
   // valueOptions: the names (without "--") of the options that take a value;
-  // flags: those that take none.
+  // flags: those that stand alone.
   ToolArgs(std::span<const std::string> args, std::set<std::string, std::less<>> valueOptions,
            std::set<std::string, std::less<>> flags = {})
       : valueOptions_(std::move(valueOptions)) {
@@ -43,7 +43,7 @@ class ToolArgs {
       } else if (arg.starts_with("--")) {
         const auto eq = arg.find('=');
         const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        if (flags.contains(name) && eq == std::string::npos) {
+        if (eq == std::string::npos && flags.contains(name)) {
           flags_.insert(name);
           continue;
         }
@@ -62,7 +62,7 @@ class ToolArgs {
   }
 
   bool Help() const { return help_; }
-  bool Flag(std::string_view name) const { return flags_.contains(name); }
+  bool Has(std::string_view flag) const { return flags_.contains(flag); }
   const std::vector<std::string>& Positional() const { return positional_; }
 
   std::optional<std::string> Get(std::string_view name) const {
@@ -106,8 +106,8 @@ class ToolArgs {
 
  private:
   std::set<std::string, std::less<>> valueOptions_;
-  std::map<std::string, std::string> options_;
   std::set<std::string, std::less<>> flags_;
+  std::map<std::string, std::string> options_;
   std::vector<std::string> positional_;
   bool help_ = false;
 };

@@ -19,7 +19,8 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 }  // namespace
 
 std::optional<std::string> WriteTranslation(const std::string& folder, const BuiltTranslation& built,
-                                            TranslationWriteNotes* notes, const FolderLockWait& wait) {
+                                            TranslationWriteNotes* notes, const WriteProgress& progress,
+                                            const FolderLockWait& wait) {
   TranslationWriteNotes done;
   CNewFolders newFolders;
   if (auto error = newFolders.Make(fs::path(folder) / kBookFolder)) return error;
@@ -47,9 +48,18 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
   // alias file if missing, and the index last, so that it is also the last
   // to be renamed into place. The journal marks the translation unfinished
   // from before the first rename to after the last.
+  std::error_code ec;
+  const bool addAliases = !fs::exists(fs::symlink_status(folder + "/" + AliasFileName(built.id), ec));
+  const std::size_t total = built.books.size() + (addAliases ? 2 : 1);
   CFileSetWrite files(folder, ImportJournalName(built.id));
+  std::size_t staged = 0;
+  auto goOn = [&] { return !progress || progress(staged, total); };
   auto stage = [&](const std::string& name, std::span<const std::uint8_t> data) -> std::optional<std::string> {
-    if (auto written = files.Stage(name, data); !written) return "cannot write " + folder + "/" + name + ": " + written.error;
+    if (!goOn()) return std::string(kWriteStopped);
+    if (auto written = files.Stage(name, data); !written) {
+      return "cannot write " + folder + "/" + name + ": " + written.error;
+    }
+    ++staged;
     return std::nullopt;
   };
   for (std::size_t b = 0; b < built.books.size(); ++b) {
@@ -57,12 +67,11 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
       return error;
     }
   }
-  std::error_code ec;
-  const bool addAliases = !fs::exists(fs::symlink_status(folder + "/" + AliasFileName(built.id), ec));
   if (addAliases) {
     if (auto error = stage(AliasFileName(built.id), Bytes(DefaultAliasFileText(built.id)))) return error;
   }
   if (auto error = stage(IndexFileName(built.id), WriteVerseIndex(built.index))) return error;
+  if (!goOn()) return std::string(kWriteStopped);
   if (auto committed = files.Commit(); !committed) {
     return "cannot put the new files in place, the folder keeps its earlier files: " + committed.error;
   }

@@ -6,19 +6,28 @@
 // the mix and the next write puts the earlier translation back.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "data/folder_lock.h"
 #include "data/translation_builder.h"
 
 namespace skrybon {
 
+// Told before each file is written how many of all were written so far (and
+// once more, with all written, before they are put in place); answering false
+// stops the write there, as a failure that leaves the folder as it was.
+using WriteProgress = std::function<bool(std::size_t written, std::size_t total)>;
+inline constexpr std::string_view kWriteStopped = "stopped; the folder keeps its earlier files";
+
 // What a write did besides writing the translation.
 struct TranslationWriteNotes {
-  bool aliasWritten = false;          // the default alias file was added
-  bool undidUnfinished = false;       // an interrupted import was undone first
-  std::size_t leftoversRemoved = 0;   // temporaries and old files of interrupted writes removed
+  bool aliasWritten = false;         // the default alias file was added
+  bool undidUnfinished = false;      // an interrupted import was undone first
+  std::size_t leftoversRemoved = 0;  // temporaries and old files of interrupted writes removed
 };
 
 // Writes built into folder (creating it and its book folder), holding the
@@ -27,6 +36,7 @@ struct TranslationWriteNotes {
 // removed. Returns the failure (UTF-8, naming the file and the system's
 // reason); *notes, when given, receives what was done on success.
 std::optional<std::string> WriteTranslation(const std::string& folder, const BuiltTranslation& built,
-                                            TranslationWriteNotes* notes = nullptr, const FolderLockWait& wait = {});
+                                            TranslationWriteNotes* notes = nullptr, const WriteProgress& progress = {},
+                                            const FolderLockWait& wait = {});
 
 }  // namespace skrybon

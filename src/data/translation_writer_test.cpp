@@ -121,8 +121,13 @@ TEST_F(WrittenFolder, AFailedReimportLeavesTheEarlierTranslationIntact) {
     std::function<void(const std::string&)> prepare;  // run on the folder before the second write
     bool fullDisk;
     const char* error;
+    WriteProgress progress = {};
   } cases[] = {
       {"a full disk at the index, after every book", [](const std::string&) {}, true, "bg.idx: File too large"},
+      {"stopped after the first book", [](const std::string&) {}, false, "stopped",
+       [](std::size_t written, std::size_t) { return written < 1; }},
+      {"stopped with every file written, before any is put in place", [](const std::string&) {}, false, "stopped",
+       [](std::size_t written, std::size_t total) { return written < total; }},
       {"the index cannot be renamed into place",
        [](const std::string& f) {
          fs::remove(f + "/bg.idx");
@@ -141,7 +146,7 @@ TEST_F(WrittenFolder, AFailedReimportLeavesTheEarlierTranslationIntact) {
       // Room for each new book (about 2 kB) but not for the new index (about 6 kB).
       std::optional<testing::CFileSizeLimit> fullDisk;
       if (c.fullDisk) fullDisk.emplace(4000);
-      error = WriteTranslation(folder, Built(TranslationId::BG, 40, std::string(50, 'n')));
+      error = WriteTranslation(folder, Built(TranslationId::BG, 40, std::string(50, 'n')), nullptr, c.progress);
     }
     ASSERT_TRUE(error);
     EXPECT_NE(error->find(c.error), std::string::npos) << *error;
@@ -256,7 +261,7 @@ TEST_F(WrittenFolder, AHeldFolderIsWaitedForABoundedTime) {
   int told = 0;
   const FolderLockWait wait{std::chrono::milliseconds(200), [&told] { ++told; }};
   const auto start = std::chrono::steady_clock::now();
-  const auto error = WriteTranslation(folder, Built(TranslationId::BT, 1, "a"), nullptr, wait);
+  const auto error = WriteTranslation(folder, Built(TranslationId::BT, 1, "a"), nullptr, {}, wait);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
   ASSERT_TRUE(error);
   EXPECT_NE(error->find("still holds its lock after 0.2 s"), std::string::npos) << *error;
