@@ -45,7 +45,8 @@ bool Repair(const ToolArgs& args, const std::string& folder) {
       allWell = false;
       continue;
     }
-    PrintLine(stdout, code + ": removed " + std::to_string(leftovers.size()) + " leftover file(s) of interrupted writes");
+    PrintLine(stdout,
+              code + ": removed " + std::to_string(leftovers.size()) + " leftover file(s) of interrupted writes");
   }
   return allWell;
 }

@@ -20,7 +20,8 @@ namespace skrybon::tool {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR] [--lock-wait SECONDS] FILE\n"
+    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR]\n"
+    "                           [--lock-wait SECONDS] FILE\n"
     "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--out DIR] MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
     "  the default alias file DIR/<code>_alias.txt. DIR defaults to the user's data\n"

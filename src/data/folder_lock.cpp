@@ -11,6 +11,7 @@
 #include <thread>
 
 namespace skrybon {
+
 std::string SecondsText(std::chrono::milliseconds span) {
   char text[32];
   std::snprintf(text, sizeof text, "%g s", static_cast<double>(span.count()) / 1000.0);

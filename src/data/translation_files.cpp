@@ -72,11 +72,12 @@ CNewFolders::~CNewFolders() {
 }
 
 FileWriteResult RemoveLeftovers(const std::string& folder, const std::vector<std::string>& names) {
+  FileWriteResult result;
   for (const auto& name : names) {
     std::error_code ec;
-    if (fs::remove(folder + "/" + name, ec); ec) return {name + ": " + ec.message()};
+    if (fs::remove(folder + "/" + name, ec); ec && result) result = {name + ": " + ec.message()};
   }
-  return {};
+  return result;
 }
 
 }  // namespace skrybon

@@ -34,7 +34,7 @@ std::vector<std::string> FindLeftovers(const std::string& folder, TranslationId 
                                        std::filesystem::file_time_type olderThan =
                                            std::filesystem::file_time_type::max());
 
-// Removes what FindLeftovers found; returns the first failure.
+// Removes what FindLeftovers found, as many as can be; returns the first failure.
 [[nodiscard]] FileWriteResult RemoveLeftovers(const std::string& folder, const std::vector<std::string>& names);
 
 // Folders made for a write that then failed are taken away again (only while

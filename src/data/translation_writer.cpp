@@ -39,9 +39,8 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
     }
     done.undidUnfinished = true;
   }
-  const auto leftovers = FindLeftovers(folder, built.id, lock.TakenAt());
-  for (const auto& name : leftovers) {
-    if (RemoveLeftovers(folder, {name})) ++done.leftoversRemoved;
+  if (const auto leftovers = FindLeftovers(folder, built.id, lock.TakenAt()); RemoveLeftovers(folder, leftovers)) {
+    done.leftoversRemoved = leftovers.size();
   }
 
   // Everything is written before anything is replaced: the book files, the
@@ -63,9 +62,8 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
     return std::nullopt;
   };
   for (std::size_t b = 0; b < built.books.size(); ++b) {
-    if (auto error = stage(BookFilePath(kBookFolder, built.id, static_cast<int>(b)), WriteStringArray(built.books[b]))) {
-      return error;
-    }
+    const std::string name = BookFilePath(kBookFolder, built.id, static_cast<int>(b));
+    if (auto error = stage(name, WriteStringArray(built.books[b]))) return error;
   }
   if (addAliases) {
     if (auto error = stage(AliasFileName(built.id), Bytes(DefaultAliasFileText(built.id)))) return error;

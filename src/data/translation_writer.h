@@ -27,7 +27,7 @@ inline constexpr std::string_view kWriteStopped = "stopped; the folder keeps its
 struct TranslationWriteNotes {
   bool aliasWritten = false;         // the default alias file was added
   bool undidUnfinished = false;      // an interrupted import was undone first
-  std::size_t leftoversRemoved = 0;  // temporaries and old files of interrupted writes removed
+  std::size_t leftoversRemoved = 0;  // temporaries and old files of interrupted writes removed (all found)
 };
 
 // Writes built into folder (creating it and its book folder), holding the

@@ -176,7 +176,8 @@ TEST_F(WrittenFolder, CheckReportsAnAliasFileThatNamesNoBook) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    ASSERT_TRUE(WriteFileAtomically(folder + "/bg_alias.txt", std::span(reinterpret_cast<const std::uint8_t*>(c.text.data()), c.text.size())));
+    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(c.text.data()), c.text.size());
+    ASSERT_TRUE(WriteFileAtomically(folder + "/bg_alias.txt", bytes));
     const auto problems = CheckTranslationFolder(folder, TranslationId::BG).problems;
     EXPECT_EQ(problems.empty(), c.namesABook);
     if (!problems.empty()) EXPECT_TRUE(problems[0].starts_with("bg_alias.txt: no line names a book")) << problems[0];
@@ -242,7 +243,8 @@ TEST_F(WrittenFolder, OnlyOwnLeftoversOlderThanTheLockAreFound) {
     ASSERT_TRUE(WriteFileAtomically(folder + "/" + name, WriteStringArray({})));
   }
   fs::create_directory(folder + "/bg_alias.txt.abcdefgh~");
-  const std::vector<std::string> ours = {"bg.idx.abcdefgh~", "bg.import-journal.zzzzzzzz~", "ksiegi/0.bg.0123abcd.old~"};
+  const std::vector<std::string> ours = {"bg.idx.abcdefgh~", "bg.import-journal.zzzzzzzz~",
+                                         "ksiegi/0.bg.0123abcd.old~"};
   EXPECT_EQ(FindLeftovers(folder, TranslationId::BG), ours);
   EXPECT_TRUE(FindLeftovers(folder, TranslationId::BG, fs::last_write_time(folder + "/bg.idx.abcdefgh~")).size() < 3);
 

@@ -200,8 +200,8 @@ std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folde
     const std::string where = Utf8ToCp1250(std::filesystem::absolute(folder, ec).lexically_normal().string());
     return Cp("Import ") + TranslationGenitive(id_) + Cp(" do folderu '") + where +
            Cp("' nie został dokończony!\nPliki '") + fileName +
-           Cp("' i księgi w folderze 'ksiegi' mogą pochodzić z dwóch różnych tekstów, dlatego ") + TranslationTitle(id_) +
-           Cp(" nie zostanie wczytana.\nUruchom: skrybon-tool check --repair --data '") + where +
+           Cp("' i księgi w folderze 'ksiegi' mogą pochodzić z dwóch różnych tekstów, dlatego ") +
+           TranslationTitle(id_) + Cp(" nie zostanie wczytana.\nUruchom: skrybon-tool check --repair --data '") + where +
            Cp("'\nalbo zaimportuj tłumaczenie ponownie.");
   }
   std::vector<std::uint8_t> bytes;
