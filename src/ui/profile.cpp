@@ -84,7 +84,7 @@ void CProfile::SetProfileInt(std::string_view section, std::string_view key, int
   SetProfileString(section, key, std::to_string(value));
 }
 
-bool CProfile::Flush() {
+bool CProfile::Flush(std::chrono::milliseconds lockWait) {
   lockBusy_ = false;
   if (pending_.empty()) return true;
   if (unreadable_) {
@@ -93,7 +93,7 @@ bool CProfile::Flush() {
   }
   // Read, merge and write under the lock, so that a copy saving at the same
   // time merges into what this one wrote, or this one into what it wrote.
-  const CProfileLock lock(path_, CProfileLock::Mode::Exclusive, lockWait_);
+  const CProfileLock lock(path_, CProfileLock::Mode::Exclusive, lockWait);
   lockBusy_ = lock.Busy();
   if (!lock.Held()) {
     lastError_ = lock.Error();

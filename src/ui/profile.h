@@ -56,7 +56,9 @@ class CProfile {
   // write. False when the file could not be written (the reason is in
   // LastError); the changes are then kept for this run and tried again by
   // the next Flush.
-  bool Flush();
+  bool Flush() { return Flush(lockWait_); }
+  // The same, waiting at most lockWait for another copy to release the profile.
+  bool Flush(std::chrono::milliseconds lockWait);
   const std::string& LastError() const { return lastError_; }
   // The last Flush failed because another copy held the profile's lock.
   bool LockBusy() const { return lockBusy_; }
