@@ -11,8 +11,8 @@
 // exists but cannot be read is never written in that run: the program runs
 // with its defaults and the user's file stays as it is. The lock is waited
 // for a bounded time only: a profile whose lock another copy keeps is read
-// without it (a save replaces the file whole, so the read sees the old or the
-// new file), and a save that cannot get it fails with LockBusy().
+// without it (a save usually replaces the file whole, so the read sees the old
+// or the new file), and a save that cannot get it fails with LockBusy().
 #pragma once
 
 #include <chrono>
