@@ -97,7 +97,9 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QCOMPARE(bar_->ChapterBox()->value(), 13);
     QCOMPARE(bar_->ChapterBox()->maximum(), 16);
     QCOMPARE(bar_->VerseBox()->value(), 4);
+    // The focus is on the verse shown, which a screen reader then reads.
     QVERIFY(window->GetVerseList().hasFocus());
+    QCOMPARE(window->GetVerseList().currentIndex().row(), 3);
 
     // Beyond the last chapter and verse: the last ones.
     TypeInBookBox(QStringLiteral("1kor 99:99"));

@@ -2,14 +2,17 @@
 
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "data/translation.h"
 #include "reading/child_frame.h"
 #include "reading/translation_windows.h"
 #include "search/found_verses_bar.h"
+#include "search/found_verses_text.h"
 #include "search/search_dialog.h"
 #include "search/search_engine.h"
 #include "search/search_progress_dlg.h"
+#include "ui/screen_reader_notice.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 
@@ -111,10 +114,17 @@ void CSearchCommands::OnFind() {
   }
   bar_.Refresh();
   progress.DestroyWindow();
+  if (target == nullptr) return;
   // A window opened while the frame was disabled did not become the active
   // one; now that the frame is enabled it does, and the bars follow it.
-  if (target != nullptr && windows_.Area().activeSubWindow() != target) windows_.Area().setActiveSubWindow(target);
-  bar_.AnnounceResult();
+  if (windows_.Area().activeSubWindow() != target) windows_.Area().setActiveSubWindow(target);
+  // Screen readers hear the result once they have taken the flood of events
+  // that disabling and enabling the frame sent: Orca drops notifications
+  // that come while it is flooded.
+  QTimer::singleShot(kResultNoticeDelayMs, bar_.Notice(),
+                     [notice = bar_.Notice(), text = ToQString(FoundVersesMessage(target->GetFoundVerseList()))] {
+                       notice->Announce(text);
+                     });
 }
 
 }  // namespace skrybon
