@@ -75,6 +75,7 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QVERIFY(bar_->OpenButton()->isEnabled());
     QVERIFY(!bar_->HistoryButton()->isEnabled());  // one place only
     QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Mojżeszowa"));
+    QCOMPARE(testing::LabelOf(bar_->BookBox()), QStringLiteral("Księga:  "));  // its name for screen readers
     QCOMPARE(bar_->ChapterBox()->maximum(), 1);
     QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(0, 0));
 
