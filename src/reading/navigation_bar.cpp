@@ -294,7 +294,7 @@ void CNavigationBar::FocusBookBox() {
   if (!bookBox_->isEnabled()) return;
   bookBox_->setFocus(Qt::ShortcutFocusReason);
   // Coming by a shortcut, the focus has already selected the text; selecting
-  // it again would have screen readers read the book a second time.
+  // it again would have screen readers announce the selected book once more.
   QLineEdit* edit = bookBox_->lineEdit();
   if (edit->selectedText() != edit->text()) edit->selectAll();
 }
