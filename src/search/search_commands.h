@@ -5,8 +5,8 @@
 // file of the translation with one progress step per book ("Przerwij" is
 // honoured after the book in hand), delivers the found verses to the window,
 // shows the first of them and refreshes the found-verses bar; a moment later
-// screen readers hear the result. The progress window is closed and the frame
-// enabled again on every path.
+// screen readers hear the result and the found verse. The progress window is
+// closed and the frame enabled again on every path.
 #pragma once
 
 #include <QObject>
