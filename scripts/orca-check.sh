@@ -6,7 +6,7 @@
 # on demo data; then presses the keys of a reader's usual steps and prints,
 # step by step, what Orca spoke. For a person to rerun; not part of the tests.
 #
-# Needs (Debian 12): xvfb openbox at-spi2-core dbus orca python3-pyatspi xdotool
+# Needs (Debian 12): xvfb x11-utils openbox at-spi2-core dbus orca python3-pyatspi xdotool
 # Usage: scripts/orca-check.sh [BUILD_DIR]   (default: build-release, else build-test)
 # Environment: ORCA_CHECK_DISPLAY (default 98), ORCA_CHECK_KEEP=1 keeps the work folder.
 set -euo pipefail
@@ -23,7 +23,7 @@ if [[ "${1:-}" != --inside ]]; then
     echo "orca-check: build the program and skrybon-tool first (e.g. scripts/run-demo.sh)" >&2
     exit 2
   fi
-  for tool in Xvfb openbox orca xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+  for tool in Xvfb xdpyinfo openbox orca xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "orca-check: $tool is missing" >&2; exit 2; }
   done
   # A private session bus for everything below; it ends with the script.
