@@ -45,7 +45,8 @@ int ModulesMain(std::span<const std::string>) {
   return kExitFailure;
 }
 
-std::optional<std::string> CollectSwordModule(const SwordLocation&, const std::string&, CTranslationBuilder&) {
+std::optional<std::string> CollectSwordModule(const SwordLocation&, const std::string&, CTranslationBuilder&,
+                                              ProblemCount&) {
   return RunInSwordTool();
 }
 
