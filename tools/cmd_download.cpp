@@ -21,7 +21,7 @@ constexpr std::string_view kUsage =
     "  skrybon-tool sources and remote) into ~/.sword, where other SWORD programs\n"
     "  find it too, and with --import imports it as that translation, as\n"
     "  skrybon-tool import --format sword does. Progress goes to standard error as\n"
-    "  lines 'progress DONE TOTAL' (bytes). Reaching the internet needs your consent,\n"
+    "  lines 'progress<TAB>DONE<TAB>TOTAL' (bytes). Reaching the internet needs your consent,\n"
     "  asked once on a terminal and remembered, or given with --yes. An unknown\n"
     "  source or module, a module that is not a Bible text or is locked, an\n"
     "  unreachable source or a broken download ends in exit code 2, and nothing of\n"
@@ -41,7 +41,7 @@ int DownloadMain(std::span<const std::string> rawArgs) {
     // A wrong code stops before any download.
     const std::optional<std::string> translation =
         args.Get("import") ? std::optional(args.Choice("import", {"bg", "bw", "bt"})) : std::nullopt;
-    if (auto refusal = RemoteAccessRefusal(args.Flag("yes"))) {
+    if (auto refusal = RemoteAccessRefusal(args.Has("yes"))) {
       PrintLine(stderr, "skrybon-tool download: " + *refusal);
       return kExitUsage;
     }

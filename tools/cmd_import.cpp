@@ -1,10 +1,12 @@
 // skrybon-tool import: builds one translation's index and book files.
+#include <csignal>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app/data_folder.h"
 #include "data/archive.h"
+#include "data/import_messages.h"
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
 #include "data/xml_verses.h"
@@ -37,7 +39,14 @@ constexpr std::string_view kUsage =
     "  So does a damaged one (entries pointing outside its files, blocks that do not\n"
     "  decompress, text not valid in its encoding), unless --allow-damaged: then what\n"
     "  can be read is imported and the rest reported. Verses a module lacks (many\n"
-    "  hold only the New Testament) are filled and reported as above.\n";
+    "  hold only the New Testament) are filled and reported as above.\n"
+    "  --summary reads the input and prints its totals and problems, one a line,\n"
+    "  tab-separated, without writing anything; --progress prints \"progress<TAB>n<TAB>total\"\n"
+    "  on standard error before each file, and a SIGTERM then stops the writing\n"
+    "  with the folder as it was (both for the program's import dialog).\n";
+
+// Set by SIGTERM while the files are written.
+volatile std::sig_atomic_t stopRequested = 0;
 
 std::optional<std::string> Collect(const std::string& format, const std::string& path,
                                    CTranslationBuilder& builder) {
@@ -65,7 +74,8 @@ std::string OutputFolder(const ToolArgs& args) {
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"}, {"allow-damaged"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"},
+                        {"summary", "progress", "allow-damaged"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
@@ -86,7 +96,7 @@ int ImportMain(std::span<const std::string> rawArgs) {
       }
       const std::string damage = std::to_string(damaged.count) + " damaged " +
                                  (damaged.count == 1 ? "entry" : "entries") + ", the first at " + damaged.first;
-      const bool allowed = args.Flag("allow-damaged") && builder.Report().verses > 0;
+      const bool allowed = args.Has("allow-damaged") && builder.Report().verses > 0;
       if (damaged.count > 0 && !allowed) {
         PrintLine(stderr, "skrybon-tool import: module " + input + " is damaged: " + damage + "; nothing written" +
                               (builder.Report().verses > 0 ? " (--allow-damaged imports what can be read)" : ""));
@@ -104,9 +114,23 @@ int ImportMain(std::span<const std::string> rawArgs) {
       return kExitFailure;
     }
     const BuiltTranslation built = builder.Build();
+    if (args.Has("summary")) {
+      std::fputs(FormatImportSummary(out, built, builder.Report()).c_str(), stdout);
+      return kExitOk;
+    }
     for (const auto& line : builder.Report().Describe(id)) PrintLine(stderr, "warning: " + line);
+    WriteProgress progress;
+    if (args.Has("progress")) {
+      // Until now a SIGTERM simply ended the tool: nothing was written yet.
+      std::signal(SIGTERM, [](int) { stopRequested = 1; });
+      progress = [](std::size_t written, std::size_t total) {
+        PrintLine(stderr, FormatImportProgress(written, total));
+        std::fflush(stderr);
+        return stopRequested == 0;
+      };
+    }
     bool aliasWritten = false;
-    if (auto error = WriteTranslation(out, built, &aliasWritten)) {
+    if (auto error = WriteTranslation(out, built, &aliasWritten, progress)) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }

@@ -30,7 +30,7 @@ int RemoteMain(std::span<const std::string> rawArgs) {
     }
     args.ExpectPositional(0, "");
     const std::string language = args.Get("language", "pl");
-    if (auto refusal = RemoteAccessRefusal(args.Flag("yes"))) {
+    if (auto refusal = RemoteAccessRefusal(args.Has("yes"))) {
       PrintLine(stderr, "skrybon-tool remote: " + *refusal);
       return kExitUsage;
     }
@@ -41,7 +41,7 @@ int RemoteMain(std::span<const std::string> rawArgs) {
       return kExitUsage;
     }
     for (const auto& module : std::get<std::vector<RemoteSwordModule>>(modules)) {
-      if (!args.Flag("all-languages") && module.language != language) continue;
+      if (!args.Has("all-languages") && module.language != language) continue;
       PrintLine(stdout, module.name + "\t" + module.language + "\t" + module.version + "\t" + module.installSize +
                             "\t" + module.licence + "\t" + module.description);
     }

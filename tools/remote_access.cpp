@@ -54,7 +54,7 @@ void CProgressLines::operator()(unsigned long done, unsigned long total) {
   if (done == done_ && total == total_) return;
   done_ = done;
   total_ = total;
-  std::fprintf(stderr, "progress %lu %lu\n", done, total);
+  std::fprintf(stderr, "progress\t%lu\t%lu\n", done, total);
 }
 
 }  // namespace skrybon::tool

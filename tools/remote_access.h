@@ -18,7 +18,7 @@ std::string UserSwordFolder();
 // reason the command must stop, saying how to consent.
 std::optional<std::string> RemoteAccessRefusal(bool yes);
 
-// Prints "progress DONE TOTAL" (bytes) on standard error whenever either
+// Prints "progress<TAB>DONE<TAB>TOTAL" (bytes) on standard error whenever either
 // changed: the line a program driving the tool reads.
 class CProgressLines {
  public:

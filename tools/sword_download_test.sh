@@ -94,7 +94,7 @@ expect_rc 0 "remote with remembered consent" run remote --source good </dev/null
 
 # Download and import in one step; progress on standard error.
 expect_rc 0 "download --import" run download --source good --yes --import bt --out "$work/data" PolTest
-grep -qE '^progress [0-9]+ [1-9][0-9]*$' "$work/err" || fail "progress lines: $(cat "$work/err")"
+grep -qP '^progress\t\d+\t[1-9]\d*$' "$work/err" || fail "progress lines: $(cat "$work/err")"
 [[ -e $HOME/.sword/mods.d/poltest.conf ]] || fail "the module is installed in ~/.sword"
 expect_rc 0 "show Jan 3:16" run show --data "$work/data" --translation bt "Jan 3:16"
 grep -q '^16\. Albowiem tak Bóg umiłował świat' "$work/out" || fail "the downloaded verse is imported: $(cat "$work/out")"

@@ -1,5 +1,5 @@
 // Argument handling shared by the subcommands of skrybon-tool: options of the
-// form "--name value" or "--name=value", flags "--name", "--help"/"-h", and positional
+// form "--name value" or "--name=value", "--help"/"-h", and positional
 // arguments; a usage error is thrown as ToolUsageError and ends in exit code 2.
 #pragma once
 
@@ -29,9 +29,9 @@ class ToolUsageError : public std::runtime_error {
 class ToolArgs {
  public:
   // valueOptions: the names (without "--") of the options that take a value;
-  // flags: those that take none.
+  // flags: those that stand alone.
   ToolArgs(std::span<const std::string> args, std::set<std::string, std::less<>> valueOptions,
-           const std::set<std::string, std::less<>>& flags = {})
+           std::set<std::string, std::less<>> flags = {})
       : valueOptions_(std::move(valueOptions)) {
     for (std::size_t i = 0; i < args.size(); ++i) {
       const std::string& arg = args[i];
@@ -40,11 +40,13 @@ class ToolArgs {
       } else if (arg == "--") {
         positional_.insert(positional_.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
         break;
-      } else if (arg.starts_with("--") && flags.contains(std::string_view(arg).substr(2))) {
-        flags_.insert(arg.substr(2));
       } else if (arg.starts_with("--")) {
         const auto eq = arg.find('=');
         const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        if (eq == std::string::npos && flags.contains(name)) {
+          flags_.insert(name);
+          continue;
+        }
         if (!valueOptions_.contains(name)) throw ToolUsageError("unknown option --" + name);
         if (eq != std::string::npos) {
           options_[name] = arg.substr(eq + 1);
@@ -60,7 +62,7 @@ class ToolArgs {
   }
 
   bool Help() const { return help_; }
-  bool Flag(std::string_view name) const { return flags_.contains(name); }
+  bool Has(std::string_view flag) const { return flags_.contains(flag); }
   const std::vector<std::string>& Positional() const { return positional_; }
 
   std::optional<std::string> Get(std::string_view name) const {
@@ -104,8 +106,8 @@ class ToolArgs {
 
  private:
   std::set<std::string, std::less<>> valueOptions_;
-  std::map<std::string, std::string> options_;
   std::set<std::string, std::less<>> flags_;
+  std::map<std::string, std::string> options_;
   std::vector<std::string> positional_;
   bool help_ = false;
 };
