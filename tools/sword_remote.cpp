@@ -17,13 +17,13 @@
 #include <utility>
 
 #include "data/atomic_file.h"
+#include "sword_source.h"
 
 namespace skrybon::tool {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kBibleType = "Biblical Texts";
 // CrossWire's main repository, as every SWORD program sets it up.
 constexpr const char* kCrossWire = "HTTPSSource=CrossWire|www.crosswire.org|/ftpmirror/pub/sword/raw|||CrossWire";
 constexpr const char* kSourcesHeader = "[General]\nPassiveFTP=true\n\n[Sources]\n";
@@ -221,7 +221,7 @@ std::variant<std::vector<RemoteSwordModule>, std::string> CSwordRemote::Refresh(
   }
   std::vector<RemoteSwordModule> bibles;
   for (const auto& [moduleName, module] : modules) {
-    if (module->getType() != kBibleType) continue;
+    if (module->getType() != kSwordBibleType) continue;
     bibles.push_back({module->getName(), module->getLanguage() ? module->getLanguage() : "", Entry(*module, "Version"),
                       Entry(*module, "InstallSize"), Entry(*module, "DistributionLicense"),
                       module->getDescription() ? module->getDescription() : ""});
@@ -236,7 +236,7 @@ std::optional<std::string> CSwordRemote::Install(const std::string& sourceName, 
   sword::InstallSource& source = *installer_->sources.find(sourceName.c_str())->second;
   const sword::SWModule* module = source.getMgr()->getModule(name.c_str());
   if (module == nullptr) return "source " + sourceName + " has no module named " + name;
-  if (module->getType() != kBibleType) {
+  if (module->getType() != kSwordBibleType) {
     return "module " + name + " is not a Bible text (" + std::string(module->getType()) + ")";
   }
   if (module->getConfigEntry("CipherKey") != nullptr) {

@@ -52,7 +52,6 @@
 namespace skrybon::tool {
 namespace {
 
-constexpr std::string_view kBibleType = "Biblical Texts";
 // The plain text of the longest Bible with every note is under 10 MB: a
 // module that gives more is not read to the end.
 constexpr std::size_t kLargestModuleText = std::size_t{64} << 20;
@@ -228,7 +227,7 @@ std::vector<SwordModuleInfo> ListSwordBibles(const SwordLocation& where) {
   const auto manager = OpenManager(where);
   std::vector<SwordModuleInfo> modules;
   for (const auto& [name, module] : manager->getModules()) {
-    if (module->getType() != kBibleType) continue;
+    if (module->getType() != kSwordBibleType) continue;
     modules.push_back({module->getName(), module->getLanguage() ? module->getLanguage() : "",
                        ConfigEntry(*module, "Versification", "KJV"),
                        CollapseWhiteSpace(module->getDescription() ? module->getDescription() : "")});
@@ -244,7 +243,7 @@ std::optional<std::string> CollectSwordModule(const SwordLocation& where, const 
     sword::SWModule* module = manager->getModule(name.c_str());
     const std::string place = where.path.empty() ? "the installed modules" : where.path;
     if (module == nullptr) return "module " + name + " not found in " + place;
-    if (module->getType() != kBibleType) {
+    if (module->getType() != kSwordBibleType) {
       return "module " + name + " is not a Bible text (" + std::string(module->getType()) + ")";
     }
     // An enciphered module names a key in its configuration; without one its

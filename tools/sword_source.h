@@ -7,11 +7,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/translation_builder.h"
 
 namespace skrybon::tool {
+
+// The module type (in the library's words) of Bible texts.
+inline constexpr std::string_view kSwordBibleType = "Biblical Texts";
 
 struct SwordModuleInfo {
   std::string name;
