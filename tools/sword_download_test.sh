@@ -115,7 +115,10 @@ bad|PolTest|mods.d.tar.gz at http://127.0.0.1:.* is missing or damaged
 cut|PolTest|the download of PolTest from http://127.0.0.1:.*/cut failed (transfer closed
 nowhere|PolTest|no source named nowhere
 TABLE
-listing | diff - "$work/before" || fail "failed downloads leave ~/.sword as it was"
+listing | cmp -s - "$work/before" || fail "failed downloads leave ~/.sword as it was"
+expect_rc 0 "download again" run download --source good --yes PolTest
+listing | cmp -s - "$work/before" || fail "a module downloaded again replaces the installed copy"
+ls -a "$HOME/.sword" | grep -q skrybon-download && fail "no staging folder stays behind"
 
 echo "$((failures == 0 ? 1 : 0)) passed, $failures failed"
 ((failures == 0))
