@@ -27,7 +27,9 @@ namespace fs = std::filesystem;
 // CrossWire's main repository, as every SWORD program sets it up.
 constexpr const char* kCrossWire = "HTTPSSource=CrossWire|www.crosswire.org|/ftpmirror/pub/sword/raw|||CrossWire";
 constexpr const char* kSourcesHeader = "[General]\nPassiveFTP=true\n\n[Sources]\n";
-constexpr long kTimeoutMillis = 30000;
+// The limit of each file's transfer, connection included: a large module on
+// a slow line still arrives, a silent server does not hold the tool forever.
+constexpr long kTimeoutMillis = 300000;
 
 std::optional<std::string> WriteText(const fs::path& path, const std::string& text) {
   const auto written =
@@ -114,6 +116,7 @@ class CSwordRemote::CInstaller : public sword::InstallMgr, public sword::StatusR
   CInstaller(const std::string& privatePath, SwordProgress& progress)
       : sword::InstallMgr(privatePath.c_str(), this), progress_(progress) {
     setTimeoutMillis(kTimeoutMillis);
+    setUnverifiedPeerAllowed(false);  // an https source must prove who it is
     log_ = new CKeptLog;  // owned by the library from here on
     sword::SWLog::setSystemLog(log_);
   }
