@@ -57,7 +57,7 @@ constexpr CCommandPage kCommandPages[] = {
     {ID_NEXT_BOOK, "miejsca.html"}, {ID_NEXT_CHAPTER, "miejsca.html"},
     {ID_COMPARE_BG, "porownanie.html"}, {ID_COMPARE_BW, "porownanie.html"}, {ID_COMPARE_BT, "porownanie.html"},
     {ID_SEARCH, "szukanie.html"}, {ID_GOTO_FOUND_LIST, "szukanie.html"},
-    {ID_TARNEL, "dane.html"}, {ID_ADD_TRANSLATION, "teksty.html"},
+    {ID_TARNEL, "dane.html"}, {ID_ADD_TRANSLATION, "teksty.html"}, {ID_DOWNLOAD_TRANSLATION, "teksty.html"},
     {ID_EDIT_ALIASES_BG, "aliasy.html"}, {ID_EDIT_ALIASES_BW, "aliasy.html"}, {ID_EDIT_ALIASES_BT, "aliasy.html"},
     {ID_VIEW_TOOLBAR, "wyglad.html"}, {ID_VIEW_NAVIGATION_BAR, "wyglad.html"},
     {ID_VIEW_FOUND_VERSES_BAR, "wyglad.html"}, {ID_VIEW_STATUS_BAR, "wyglad.html"},

@@ -242,6 +242,7 @@ void CImportDialog::ModulesListed() {
     if (fields.size() < 4) continue;
     auto* item = new QTreeWidgetItem(modules_, {fields[0], fields[1], fields.mid(3).join(' ')});
     item->setToolTip(2, item->text(2));
+    if (item->text(0) == preferredModule_) modules_->setCurrentItem(item);
   }
   modulesNote_->setText(modules_->topLevelItemCount() > 0
                             ? QString()

@@ -53,6 +53,9 @@ class CImportDialog : public QDialog {
   ~CImportDialog() override;
 
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  // Chooses this installed SWORD module as the source once the list shows it
+  // (the module "Pobierz przekład" has just installed).
+  void PreferSwordModule(const QString& name) { preferredModule_ = name; }
   // True once a translation was written.
   bool Imported() const { return imported_; }
   // The progress window while the tool runs, else null.
@@ -82,6 +85,7 @@ class CImportDialog : public QDialog {
   QString toolPath_;
   std::array<QString, 3> installedFolders_;  // where each installed translation is read from
   FileChooser chooseFile_;
+  QString preferredModule_;
   QStackedWidget* pages_ = nullptr;
   QButtonGroup* slots_ = nullptr;
   QRadioButton* fileSource_ = nullptr;

@@ -8,20 +8,21 @@
 #include "data/scripture_data.h"
 #include "ui/alias_editor.h"
 #include "ui/command_ids.h"
+#include "ui/download_dialog.h"
 #include "ui/companion_program.h"
 #include "ui/import_dialog.h"
 #include "ui/qt_text.h"
 
 namespace skrybon {
 
-CResourceCommands::CResourceCommands(CScriptureData& data, QWidget* owner, QObject* parent)
-    : QObject(parent), data_(data), owner_(owner) {
+CResourceCommands::CResourceCommands(CScriptureData& data, CProfile& profile, QWidget* owner, QObject* parent,
+                                     std::function<void()> afterImport)
+    : QObject(parent), data_(data), profile_(profile), owner_(owner), afterImport_(std::move(afterImport)) {
   setObjectName(QStringLiteral("resourceCommands"));
 }
 
 CResourceCommands* CResourceCommands::Install(CMainFrame& frame, std::function<void()> afterImport) {
-  auto* commands = new CResourceCommands(frame.Data(), &frame, &frame);
-  commands->afterImport_ = std::move(afterImport);
+  auto* commands = new CResourceCommands(frame.Data(), frame.Profile(), &frame, &frame, std::move(afterImport));
   frame.AddCommandTarget(commands);
   return commands;
 }
@@ -40,7 +41,7 @@ bool CResourceCommands::OnUpdateCommand(int id, CCmdUI& ui) {
     ui.Enable(CompanionProgramAvailable(data_.MainFolder()));
     return true;
   }
-  if (id == ID_ADD_TRANSLATION || AliasCommandTranslation(id)) {
+  if (id == ID_ADD_TRANSLATION || id == ID_DOWNLOAD_TRANSLATION || AliasCommandTranslation(id)) {
     ui.Enable(true);
     return true;
   }
@@ -54,6 +55,10 @@ bool CResourceCommands::OnCommand(int id) {
   }
   if (id == ID_ADD_TRANSLATION) {
     AddTranslation();
+    return true;
+  }
+  if (id == ID_DOWNLOAD_TRANSLATION) {
+    DownloadTranslation();
     return true;
   }
   if (const std::optional<TranslationId> translation = AliasCommandTranslation(id)) {
@@ -90,16 +95,28 @@ void CResourceCommands::StartCompanionProgram() {
     ShowMessage(QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(path, process.errorString()));
 }
 
-void CResourceCommands::AddTranslation() {
+void CResourceCommands::AddTranslation(const QString& swordModule) {
   bool imported = false;
   {
     CImportDialog dialog(data_, owner_);
+    dialog.PreferSwordModule(swordModule);
     if (importObserver_) importObserver_(dialog);
     dialog.exec();
     imported = dialog.Imported();
   }
   if (owner_ != nullptr) owner_->activateWindow();
   if (imported && afterImport_) afterImport_();
+}
+
+void CResourceCommands::DownloadTranslation() {
+  QString module;
+  {
+    CDownloadDialog dialog(profile_, owner_);
+    if (downloadObserver_) downloadObserver_(dialog);
+    if (dialog.exec() == QDialog::Accepted) module = dialog.DownloadedModule();
+  }
+  if (owner_ != nullptr) owner_->activateWindow();
+  if (!module.isEmpty()) AddTranslation(module);
 }
 
 void CResourceCommands::ShowMessage(const QString& text) {

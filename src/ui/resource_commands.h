@@ -7,6 +7,9 @@
 // waiting. A start that fails is reported with the file and the reason.
 // "&Dodaj przekład..." (32840) runs the import dialog (CImportDialog) and,
 // when it wrote a translation, calls back so the program can load it.
+// "&Pobierz przekład..." (32841) runs the download dialog (CDownloadDialog)
+// and, once a module was installed, the import dialog with that module
+// chosen, so the user picks the slot and imports it as above.
 #pragma once
 
 #include <QObject>
@@ -23,16 +26,20 @@ class QWidget;
 namespace skrybon {
 
 class CAliasEditor;
+class CDownloadDialog;
 class CImportDialog;
 class CMainFrame;
+class CProfile;
 class CScriptureData;
 
 class CResourceCommands : public QObject, public ICommandTarget {
   Q_OBJECT
 
  public:
-  // owner: the window the editor and the messages belong to (the main frame).
-  CResourceCommands(CScriptureData& data, QWidget* owner, QObject* parent = nullptr);
+  // owner: the window the editor and the messages belong to (the main frame);
+  // profile: where the consent to network access is remembered.
+  CResourceCommands(CScriptureData& data, CProfile& profile, QWidget* owner, QObject* parent = nullptr,
+                    std::function<void()> afterImport = {});
 
   // afterImport: called once a translation has been imported.
   static CResourceCommands* Install(CMainFrame& frame, std::function<void()> afterImport = {});
@@ -43,10 +50,13 @@ class CResourceCommands : public QObject, public ICommandTarget {
   void SetEditorObserver(std::function<void(CAliasEditor&)> observer) { editorObserver_ = std::move(observer); }
   // Called with the import dialog just before it runs.
   void SetImportObserver(std::function<void(CImportDialog&)> observer) { importObserver_ = std::move(observer); }
+  // Called with the download dialog just before it runs.
+  void SetDownloadObserver(std::function<void(CDownloadDialog&)> observer) { downloadObserver_ = std::move(observer); }
 
   void EditAliases(TranslationId id);
   void StartCompanionProgram();
-  void AddTranslation();
+  void AddTranslation(const QString& swordModule = {});
+  void DownloadTranslation();
 
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
@@ -56,10 +66,12 @@ class CResourceCommands : public QObject, public ICommandTarget {
   void ShowMessage(const QString& text);
 
   CScriptureData& data_;
+  CProfile& profile_;
   QPointer<QWidget> owner_;
   std::function<void(const QString&)> messageSink_;
   std::function<void(CAliasEditor&)> editorObserver_;
   std::function<void(CImportDialog&)> importObserver_;
+  std::function<void(CDownloadDialog&)> downloadObserver_;
   std::function<void()> afterImport_;
 };
 
