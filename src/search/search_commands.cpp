@@ -109,6 +109,9 @@ void CSearchCommands::OnFind() {
       list.Clear();
     }
   }
+  // The found words stand out in the translation's windows until the next search.
+  windows_.SetFoundWords(target != nullptr && outcome == SearchOutcome::Completed ? std::optional(request)
+                                                                                 : std::nullopt);
   bar_.Refresh();
   progress.DestroyWindow();
   // A window opened while the frame was disabled did not become the active
