@@ -162,14 +162,18 @@ class CVerseItemDelegate : public QStyledItemDelegate {
   static void PaintMarkedWord(QPainter& painter, const QFontMetrics& metrics, QPoint at, const QString& word,
                               const std::vector<CTextRange>& parts, const QColor& wordColor,
                               const QColor& foundColor) {
+    // Reaching out by a glyph's width at both ends of the word keeps its overhanging strokes.
     const QRect line(at.x() - metrics.maxWidth(), at.y() - metrics.ascent(),
                      metrics.horizontalAdvance(word) + 2 * metrics.maxWidth(), metrics.height());
+    const auto edge = [&](std::size_t byte) {
+      if (byte == 0) return line.left();
+      if (byte >= static_cast<std::size_t>(word.size())) return line.right() + 1;
+      return at.x() + metrics.horizontalAdvance(word.left(static_cast<qsizetype>(byte)));
+    };
     QRegion found;
     for (const CTextRange& part : parts) {
-      const int from = part.begin == 0 ? line.left() : at.x() + metrics.horizontalAdvance(word.left(static_cast<qsizetype>(part.begin)));
-      const int to = part.end >= static_cast<std::size_t>(word.size())
-                         ? line.right() + 1
-                         : at.x() + metrics.horizontalAdvance(word.left(static_cast<qsizetype>(part.end)));
+      const int from = edge(part.begin);
+      const int to = edge(part.end);
       if (from < to) found += QRect(from, line.top(), to - from, line.height());
     }
     const QRegion clip = painter.hasClipping() ? painter.clipRegion() : QRegion(line);
@@ -183,7 +187,6 @@ class CVerseItemDelegate : public QStyledItemDelegate {
     painter.setPen(wordColor);
   }
 
- private:
   CVerseListBox* list_;
   CVerseListModel* model_;
 };

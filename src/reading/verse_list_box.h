@@ -29,7 +29,7 @@ struct CVerseListLook {
   QColor numbers = Qt::black;
   QColor highlightText = Qt::white;
   QColor highlightBackground = QColor(0, 120, 215);
-  QColor foundWords = QColor(224, 96, 0);
+  QColor foundWords = QColor(200, 0, 0);
   bool showFoundWords = true;  // found words drawn in foundWords, else as the rest
 };
 

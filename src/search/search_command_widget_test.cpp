@@ -58,14 +58,14 @@ class CShowCounter : public QObject {
   }
 };
 
-// Pixels of a verse list drawn in (or mostly in) the default found-words orange.
-int OrangePixels(CVerseListBox& list) {
+// Pixels of a verse list drawn in (or mostly in) the default found-words red.
+int FoundColourPixels(CVerseListBox& list) {
   const QImage image = list.viewport()->grab().toImage();
   int count = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
       const QColor c = image.pixelColor(x, y);
-      if (c.red() > 140 && c.green() > 40 && c.green() < 150 && c.blue() < 80) ++count;
+      if (c.red() > 140 && c.green() < 80 && c.blue() < 80) ++count;
     }
   return count;
 }
@@ -191,7 +191,7 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     const std::size_t at = list.GetVerseText(2).find("werset 3");
     QCOMPARE(list.GetFoundRanges(2), (std::vector<CTextRange>{{at, at + 8}}));
     for (const int verse : {0, 1, 3, 4}) QVERIFY(list.GetFoundRanges(verse).empty());
-    QVERIFY(OrangePixels(list) > 20);
+    QVERIFY(FoundColourPixels(list) > 20);
     const QString spoken = list.model()->index(2, 0).data(Qt::AccessibleTextRole).toString();
     QCOMPARE(spoken, QStringLiteral("3. ") + ToQString(list.GetVerseText(2)));
 
@@ -206,7 +206,7 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
       return look;
     });
     list.Relayout();
-    QCOMPARE(OrangePixels(list), 0);
+    QCOMPARE(FoundColourPixels(list), 0);
     windows_->SetLookSource({});
 
     // The next search, of the other translation, takes the marks away.

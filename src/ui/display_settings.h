@@ -54,10 +54,10 @@ struct CSystemColors {
   ColorRef highlightText = Rgb(255, 255, 255);
 };
 
-// The colour the words of the last search are drawn in: an orange that
-// stands out both from the usual black on white and from white on the
-// selection's blue.
-inline constexpr ColorRef kDefaultFoundWordsColor = Rgb(224, 96, 0);
+// The colour the words of the last search are drawn in: a red that stands
+// out both from the usual black on white and from white on the selection's
+// blue (an orange is as light as that blue and fades into it).
+inline constexpr ColorRef kDefaultFoundWordsColor = Rgb(200, 0, 0);
 
 struct CDisplayColors {
   ColorRef background = 0;

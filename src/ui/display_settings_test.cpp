@@ -37,7 +37,7 @@ TEST_F(DisplaySettingsTest, EmptyProfileGivesDefaultsAndCloseWritesAllFourteenKe
             "Number color=657930\n"
             "Highlight text color=16711679\n"
             "Highlight background color=13130240\n"
-            "Found words color=24800\n"
+            "Found words color=200\n"
             "Highlight found words=1\n");
   EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), CSystemColors{}), s);
 }
