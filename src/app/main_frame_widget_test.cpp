@@ -155,7 +155,7 @@ class MainFrameTest : public QObject {
     QCOMPARE(Items(TopMenu(*frame, "&Plik")), Ids({"32800", "32801", "32802", "-", "57665"}));
     QCOMPARE(Items(TopMenu(*frame, "S&chowek")), Ids({"32806"}));
     QCOMPARE(Items(TopMenu(*frame, "&Zasoby")),
-             Ids({"32832", "-", "[Edycja aliasów", "32833", "32834", "32835", "]"}));
+             Ids({"32832", "-", "[Edycja aliasów", "32833", "32834", "32835", "]", "-", "32840"}));
     QCOMPARE(Items(TopMenu(*frame, "&Widok")),
              Ids({"59392", "32805", "112", "59393", "-", "32814", "32815", "-", "32850", "32851", "32852", "32853",
                   "-", "32854"}));
