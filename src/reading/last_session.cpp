@@ -39,7 +39,7 @@ std::optional<int> Number(std::string_view text) {
 std::string FormatSessionWindow(const CSessionWindow& w) {
   std::string text(TranslationCode(w.translation));
   text += w.comparison ? ",comparison" : ",translation";
-  for (const int n : {w.place.book, w.place.chapter, w.place.verse, w.top, w.geometry.left, w.geometry.top,
+  for (const int n : {w.place.book, w.place.chapter, w.place.verse, w.top, w.geometry.x, w.geometry.y,
                       w.geometry.width, w.geometry.height})
     text += "," + std::to_string(n);
   text += ",";
@@ -62,7 +62,7 @@ std::optional<CSessionWindow> ParseSessionWindow(std::string_view text) {
   if (f[1] != "translation" && f[1] != "comparison") return std::nullopt;
   w.comparison = f[1] == "comparison";
   int* const numbers[] = {&w.place.book,    &w.place.chapter,  &w.place.verse,    &w.top,
-                          &w.geometry.left, &w.geometry.top,   &w.geometry.width, &w.geometry.height};
+                          &w.geometry.x, &w.geometry.y,   &w.geometry.width, &w.geometry.height};
   for (std::size_t i = 0; i < std::size(numbers); ++i) {
     const auto n = Number(f[2 + i]);
     if (!n) return std::nullopt;
@@ -124,11 +124,11 @@ std::optional<CSessionWindow> HoldSessionWindow(CSessionWindow w, const CTransla
   std::sort(w.selected.begin(), w.selected.end());
   w.selected.erase(std::unique(w.selected.begin(), w.selected.end()), w.selected.end());
 
-  CSessionRect& g = w.geometry;
+  CascadeRect& g = w.geometry;
   g.width = std::clamp(g.width, minWidth, std::max(minWidth, areaWidth));
   g.height = std::clamp(g.height, minHeight, std::max(minHeight, areaHeight));
-  g.left = std::clamp(g.left, 0, std::max(0, areaWidth - g.width));
-  g.top = std::clamp(g.top, 0, std::max(0, areaHeight - g.height));
+  g.x = std::clamp(g.x, 0, std::max(0, areaWidth - g.width));
+  g.y = std::clamp(g.y, 0, std::max(0, areaHeight - g.height));
   return w;
 }
 

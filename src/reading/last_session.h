@@ -17,6 +17,7 @@
 
 #include "data/translation.h"
 #include "data/verse_index.h"
+#include "reading/window_cascade.h"
 #include "ui/profile.h"
 
 namespace skrybon {
@@ -25,21 +26,13 @@ inline constexpr std::string_view kSessionSection = "Last Session";
 
 enum class CSessionShow { Normal, Maximized, Minimized };
 
-// A window's rectangle within the window area.
-struct CSessionRect {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  friend bool operator==(const CSessionRect&, const CSessionRect&) = default;
-};
 
 struct CSessionWindow {
   TranslationId translation = TranslationId::BG;
   bool comparison = false;
   VerseRef place;
   int top = 0;
-  CSessionRect geometry;
+  CascadeRect geometry;  // within the window area
   CSessionShow show = CSessionShow::Normal;
   std::vector<int> selected;  // ascending
   friend bool operator==(const CSessionWindow&, const CSessionWindow&) = default;

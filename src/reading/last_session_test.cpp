@@ -71,11 +71,11 @@ TEST(LastSession, AbsurdValuesAreHeldToTheBooksAndTheArea) {
     VerseRef place;
     int top;
     std::vector<int> selected;
-    CSessionRect geometry;
+    CascadeRect geometry;
     VerseRef heldPlace;
     int heldTop;
     std::vector<int> heldSelected;
-    CSessionRect heldGeometry;
+    CascadeRect heldGeometry;
   } cases[] = {
       {{0, 1, 4}, 2, {1, 4}, {10, 10, 300, 200}, {0, 1, 4}, 2, {1, 4}, {10, 10, 300, 200}},
       {{500, 7, 9}, 99, {-1, 1, 5, 1}, {-50, 5000, 99999, 10}, {1, 0, 1}, 1, {1}, {0, 480, 800, 120}},

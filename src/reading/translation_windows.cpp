@@ -139,7 +139,7 @@ void CReadingWindows::RestoreSession(const CLastSession& session) {
     if (!w || data_.LoadChapterText(w->translation, w->place.book, w->place.chapter, lines)) continue;
     CChildFrame* window = OpenWindowAt(w->translation, w->place);
     window->SetComparison(w->comparison);
-    window->setGeometry(w->geometry.left, w->geometry.top, w->geometry.width, w->geometry.height);
+    window->setGeometry(w->geometry.x, w->geometry.y, w->geometry.width, w->geometry.height);
     window->RestoreView(w->selected, w->top);
     if (w->show == CSessionShow::Maximized) window->showMaximized();
     if (w->show == CSessionShow::Minimized) window->showMinimized();

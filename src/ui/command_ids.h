@@ -58,7 +58,7 @@ inline constexpr int ID_VIEW_FONT = 32815;           // "&Czcionki..."
 inline constexpr int ID_VIEW_FOUND_WORDS = 32850;    // "Wyróżniaj &znalezione wyrazy"
 inline constexpr int ID_VIEW_ZOOM_IN = 32851;        // "Większy &tekst\tCtrl++"
 inline constexpr int ID_VIEW_ZOOM_OUT = 32852;       // "&Mniejszy tekst\tCtrl+-"
-inline constexpr int ID_VIEW_ZOOM_RESET = 32853;     // "&Rozmiar tekstu jak przedtem\tCtrl+0"
+inline constexpr int ID_VIEW_ZOOM_RESET = 32853;     // "P&rzywróć rozmiar tekstu\tCtrl+0"
 inline constexpr int ID_VIEW_RESTORE_SESSION = 32854; // "&Otwieraj okna z poprzedniej sesji"
 
 // "O&kna".
