@@ -104,7 +104,8 @@ void StoreSession(CProfile& profile, bool restore, const CLastSession& session) 
   if (!restore) return;
   const int count = std::min(static_cast<int>(session.windows.size()), kMaxSessionWindows);
   profile.SetProfileInt(kSessionSection, kCountKey, count);
-  profile.SetProfileInt(kSessionSection, kActiveKey, session.active >= 0 && session.active < count ? session.active + 1 : 0);
+  const bool hasActive = session.active >= 0 && session.active < count;
+  profile.SetProfileInt(kSessionSection, kActiveKey, hasActive ? session.active + 1 : 0);
   for (int i = 0; i < count; ++i)
     profile.SetProfileString(kSessionSection, WindowKey(i + 1),
                              FormatSessionWindow(session.windows[static_cast<std::size_t>(i)]));
