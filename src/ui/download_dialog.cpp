@@ -28,15 +28,6 @@ constexpr std::string_view kConsentSection = "SWORD";
 constexpr std::string_view kConsentKey = "Remote Access";
 constexpr int kStopGraceMs = 10000;  // a tool that does not end when asked is killed after this
 
-QLabel* WrappedLabel(const QString& name, const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-  return label;
-}
-
 QString Bytes(qint64 bytes) { return QLocale(QLocale::Polish).formattedDataSize(bytes); }
 
 }  // namespace
@@ -49,17 +40,16 @@ CDownloadDialog::CDownloadDialog(CProfile& profile, QWidget* parent, QString too
 
   pages_ = new QStackedWidget(this);
   pages_->setObjectName(QStringLiteral("pages"));
-  pages_->addWidget(WrappedLabel(
-      QStringLiteral("consentText"),
+  pages_->addWidget(NewReportLabel(
+      QStringLiteral("consentText"), pages_,
       QStringLiteral("Skrybon pobierze teraz listę przekładów Biblii z repozytorium SWORD w internecie "
                      "(domyślnie z repozytorium CrossWire).\n\n"
                      "Kto obserwuje sieć, może zobaczyć, że pobierasz teksty Biblii. Jeśli tam, gdzie "
                      "mieszkasz, może Ci to zagrażać, nie zgadzaj się. Repozytoriów innych niż CrossWire "
                      "nikt z CrossWire nie sprawdza.\n\n"
-                     "Czy pozwalasz programowi łączyć się z repozytoriami SWORD teraz i w przyszłości?"),
-      pages_));
+                     "Czy pozwalasz programowi łączyć się z repozytoriami SWORD teraz i w przyszłości?")));
   pages_->addWidget(MakeListPage());
-  reportText_ = WrappedLabel(QStringLiteral("reportText"), QString(), pages_);
+  reportText_ = NewReportLabel(QStringLiteral("reportText"), pages_);
   pages_->addWidget(reportText_);
 
   auto makeButton = [this](const QString& text, const QString& name) {
@@ -126,7 +116,7 @@ QWidget* CDownloadDialog::MakeListPage() {
                              QStringLiteral("Licencja"), QStringLiteral("Opis")});
   modules_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   modules_->header()->setStretchLastSection(true);
-  note_ = WrappedLabel(QStringLiteral("modulesNote"), QString(), page);
+  note_ = NewReportLabel(QStringLiteral("modulesNote"), page);
 
   auto* grid = new QGridLayout(page);
   grid->addWidget(sourceLabel, 0, 0);
@@ -186,18 +176,9 @@ void CDownloadDialog::Start(Run run, const QStringList& arguments) {
   messages_.clear();
   stopRequested_ = false;
   if (run == Run::Download) {
-    progress_ = new QProgressDialog(this);
-    progress_->setObjectName(QStringLiteral("downloadProgress"));
-    progress_->setWindowTitle(windowTitle());
-    progress_->setWindowModality(Qt::WindowModal);
-    progress_->setAutoClose(false);
-    progress_->setAutoReset(false);
-    progress_->setMinimumDuration(0);
-    progress_->setCancelButtonText(QStringLiteral("Anuluj"));
-    progress_->setLabelText(QStringLiteral("Pobieram moduł %1...").arg(arguments.last()));
-    progress_->setRange(0, 0);  // busy until the size is known
+    // Busy until the size is known.
+    progress_ = NewToolProgress(this, QStringLiteral("downloadProgress"), QStringLiteral("Pobieram moduł %1...").arg(arguments.last()));
     connect(progress_, &QProgressDialog::canceled, this, &CDownloadDialog::StopRequested);
-    progress_->show();
   } else {
     note_->setText(run == Run::Sources ? QStringLiteral("Odczytuję listę źródeł...")
                                        : QStringLiteral("Pobieram listę przekładów ze źródła %1...").arg(arguments.last()));
@@ -233,9 +214,11 @@ void CDownloadDialog::Finished(int exitCode, QProcess::ExitStatus status) {
   delete progress_;
   const bool ok = status == QProcess::NormalExit && exitCode == 0;
   const QStringList lines = QString::fromUtf8(output_).split('\n', Qt::SkipEmptyParts);
-  const QString failure = status == QProcess::NormalExit || process_.error() != QProcess::FailedToStart
-                              ? ToolMessages()
-                              : QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, process_.errorString());
+  QString failure = ToolMessagesText(messages_);
+  if (process_.error() == QProcess::FailedToStart)
+    failure = QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, process_.errorString());
+  else if (status != QProcess::NormalExit && !stopRequested_)
+    failure = QStringLiteral("Program skrybon-tool przerwał pracę nieoczekiwanie.\n%1").arg(failure);
   if (run == Run::Sources) {
     if (ok) return SourcesListed(lines);
     note_->setText(QStringLiteral("Nie mogę odczytać listy źródeł.\n\n%1").arg(failure));
@@ -330,14 +313,6 @@ void CDownloadDialog::StopRequested() {
   QTimer::singleShot(kStopGraceMs, &process_, [this] {
     if (process_.state() != QProcess::NotRunning) process_.kill();
   });
-}
-
-QString CDownloadDialog::ToolMessages() const {
-  QStringList lines;
-  for (const QString& line : messages_) {
-    if (!line.trimmed().isEmpty()) lines << line.trimmed();
-  }
-  return lines.isEmpty() ? QString() : QStringLiteral("Komunikat programu skrybon-tool:\n") + lines.join('\n');
 }
 
 }  // namespace skrybon

@@ -57,7 +57,6 @@ class CDownloadDialog : public QDialog {
   void Filter();
   void Download();
   void StopRequested();
-  QString ToolMessages() const;
   QString SelectedModule() const;
 
   CProfile& profile_;

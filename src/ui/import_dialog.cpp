@@ -44,8 +44,10 @@ QString TitleAndCode(TranslationId id) {
          QStringLiteral(")");
 }
 
-QLabel* WrappedLabel(const QString& name, QWidget* parent) {
-  auto* label = new QLabel(parent);
+}  // namespace
+
+QLabel* NewReportLabel(const QString& name, QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
   label->setObjectName(name);
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -53,7 +55,28 @@ QLabel* WrappedLabel(const QString& name, QWidget* parent) {
   return label;
 }
 
-}  // namespace
+QProgressDialog* NewToolProgress(QWidget* owner, const QString& name, const QString& label) {
+  auto* progress = new QProgressDialog(owner);
+  progress->setObjectName(name);
+  progress->setWindowTitle(owner->windowTitle());
+  progress->setWindowModality(Qt::WindowModal);
+  progress->setAutoClose(false);
+  progress->setAutoReset(false);
+  progress->setMinimumDuration(0);
+  progress->setCancelButtonText(QStringLiteral("Anuluj"));
+  progress->setLabelText(label);
+  progress->setRange(0, 0);
+  progress->show();
+  return progress;
+}
+
+QString ToolMessagesText(const QStringList& messages) {
+  QStringList lines;
+  for (const QString& line : messages) {
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  }
+  return lines.isEmpty() ? QString() : QStringLiteral("Komunikat programu skrybon-tool:\n") + lines.join('\n');
+}
 
 QString FindDataTool() {
   const QString dir = QCoreApplication::applicationDirPath();
@@ -77,9 +100,9 @@ CImportDialog::CImportDialog(const CScriptureData& data, QWidget* parent, QStrin
   pages_ = new QStackedWidget(this);
   pages_->setObjectName(QStringLiteral("pages"));
   pages_->addWidget(MakeChoicePage(data));
-  summaryText_ = WrappedLabel(QStringLiteral("summaryText"), pages_);
+  summaryText_ = NewReportLabel(QStringLiteral("summaryText"), pages_);
   pages_->addWidget(summaryText_);
-  reportText_ = WrappedLabel(QStringLiteral("reportText"), pages_);
+  reportText_ = NewReportLabel(QStringLiteral("reportText"), pages_);
   pages_->addWidget(reportText_);
 
   auto makeButton = [this](const QString& text, const QString& name) {
@@ -183,7 +206,7 @@ QWidget* CImportDialog::MakeChoicePage(const CScriptureData& data) {
   modules_->setHeaderLabels({QStringLiteral("Nazwa"), QStringLiteral("Język"), QStringLiteral("Opis")});
   modules_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   modules_->header()->setStretchLastSection(true);
-  modulesNote_ = WrappedLabel(QStringLiteral("modulesNote"), sourceBox);
+  modulesNote_ = NewReportLabel(QStringLiteral("modulesNote"), sourceBox);
   grid->addWidget(fileSource_, 0, 0, 1, 3);
   grid->addWidget(file_, 1, 0, 1, 2);
   grid->addWidget(choose, 1, 2);
@@ -289,18 +312,9 @@ void CImportDialog::Start(Run run, const QStringList& arguments) {
   messages_.clear();
   stopRequested_ = false;
   killed_ = false;
-  progress_ = new QProgressDialog(this);
-  progress_->setObjectName(QStringLiteral("importProgress"));
-  progress_->setWindowTitle(windowTitle());
-  progress_->setWindowModality(Qt::WindowModal);
-  progress_->setAutoClose(false);
-  progress_->setAutoReset(false);
-  progress_->setMinimumDuration(0);
-  progress_->setCancelButtonText(QStringLiteral("Anuluj"));
-  progress_->setLabelText(QStringLiteral("Czytam tekst: %1").arg(arguments.last()));
-  progress_->setRange(0, 0);  // busy until the writing counts its files
+  // Busy until the writing counts its files.
+  progress_ = NewToolProgress(this, QStringLiteral("importProgress"), QStringLiteral("Czytam tekst: %1").arg(arguments.last()));
   connect(progress_, &QProgressDialog::canceled, this, &CImportDialog::StopRequested);
-  progress_->show();
   process_.start(toolPath_, arguments);
 }
 
@@ -349,7 +363,7 @@ void CImportDialog::Finished(int exitCode, QProcess::ExitStatus status) {
     if (stopRequested_) return ShowPage(kChoicePage);
     summary_ = ok ? ParseImportSummary(output_.toStdString()) : std::nullopt;
     if (summary_) return ShowSummary();
-    return Report(QStringLiteral("Nie mogę odczytać tekstu do przekładu %1.\n\n%2").arg(title, ToolMessages()));
+    return Report(QStringLiteral("Nie mogę odczytać tekstu do przekładu %1.\n\n%2").arg(title, ToolMessagesText(messages_)));
   }
   if (run != Run::Write) return;
   if (ok) {
@@ -363,10 +377,10 @@ void CImportDialog::Finished(int exitCode, QProcess::ExitStatus status) {
   if (stopRequested_ && !killed_) return Report(Stopped());
   if (status != QProcess::NormalExit) {
     return Report(QStringLiteral("Program skrybon-tool przerwał pracę nieoczekiwanie; w folderze „%1” mogły "
-                                 "zostać pliki tymczasowe.\n\n%2").arg(folder, ToolMessages()));
+                                 "zostać pliki tymczasowe.\n\n%2").arg(folder, ToolMessagesText(messages_)));
   }
   Report(QStringLiteral("Nie udało się zapisać tekstu przekładu %1. W folderze „%2” nic się nie zmieniło.\n\n%3")
-             .arg(title, folder, ToolMessages()));
+             .arg(title, folder, ToolMessagesText(messages_)));
 }
 
 QStringList CImportDialog::SummaryLines() const {
@@ -399,14 +413,6 @@ void CImportDialog::Report(const QString& text) {
 
 QString CImportDialog::Stopped() const {
   return QStringLiteral("Przerwano. W folderze „%1” nic się nie zmieniło.").arg(summary_ ? Utf8(summary_->folder) : QString());
-}
-
-QString CImportDialog::ToolMessages() const {
-  QStringList lines;
-  for (const QString& line : messages_) {
-    if (!line.trimmed().isEmpty()) lines << line.trimmed();
-  }
-  return lines.isEmpty() ? QString() : QStringLiteral("Komunikat programu skrybon-tool:\n") + lines.join('\n');
 }
 
 }  // namespace skrybon

@@ -41,6 +41,14 @@ class CScriptureData;
 // next to src/app/), then on PATH; empty when there is none.
 QString FindDataTool();
 
+// Shared by the windows that run skrybon-tool: a wrapping label whose text
+// can be selected; the window-modal progress window with "Anuluj", busy until
+// told its range; the tool's messages as the tail of a report (empty when it
+// said nothing).
+QLabel* NewReportLabel(const QString& name, QWidget* parent, const QString& text = {});
+QProgressDialog* NewToolProgress(QWidget* owner, const QString& name, const QString& label);
+QString ToolMessagesText(const QStringList& messages);
+
 class CImportDialog : public QDialog {
   Q_OBJECT
 
@@ -80,7 +88,6 @@ class CImportDialog : public QDialog {
   void ShowSummary();
   void Report(const QString& text);
   QString Stopped() const;
-  QString ToolMessages() const;
 
   QString toolPath_;
   std::array<QString, 3> installedFolders_;  // where each installed translation is read from
