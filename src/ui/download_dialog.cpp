@@ -28,7 +28,9 @@ constexpr std::string_view kConsentSection = "SWORD";
 constexpr std::string_view kConsentKey = "Remote Access";
 constexpr int kStopGraceMs = 10000;  // a tool that does not end when asked is killed after this
 
-QString Bytes(qint64 bytes) { return QLocale(QLocale::Polish).formattedDataSize(bytes); }
+QString Bytes(qint64 bytes) {
+  return QLocale(QLocale::Polish).formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
+}
 
 }  // namespace
 
@@ -282,14 +284,16 @@ void CDownloadDialog::ModulesListed(const QStringList& lines) {
 
 void CDownloadDialog::Filter() {
   const QString language = languages_->currentData().toString();
-  int shown = 0;
+  QTreeWidgetItem* firstShown = nullptr;
   for (int i = 0; i < modules_->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = modules_->topLevelItem(i);
     item->setHidden(!language.isEmpty() && item->text(kLanguage) != language);
-    if (!item->isHidden()) ++shown;
+    if (!item->isHidden() && firstShown == nullptr) firstShown = item;
   }
+  // A choice hidden by the filter gives way to the first module shown.
+  if (SelectedModule().isEmpty() && firstShown != nullptr) modules_->setCurrentItem(firstShown);
   if (run_ == Run::None) {
-    note_->setText(shown > 0 ? QString()
+    note_->setText(firstShown != nullptr ? QString()
                              : QStringLiteral("Źródło %1 nie ma przekładów Biblii w tym języku.").arg(sources_->currentText()));
   }
   ShowPage(kListPage);
