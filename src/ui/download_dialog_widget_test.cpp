@@ -147,10 +147,10 @@ class DownloadDialogTest : public QObject {
       Click(dialog, "closeButton");
     }));
     bool importShown = false;
-    commands.SetImportObserver([&importShown](CImportDialog& dialog) {
+    commands.SetImportObserver(Drive<CImportDialog>([&importShown](CImportDialog& dialog) {
       importShown = true;
       dialog.reject();
-    });
+    }));
     commands.DownloadTranslation();
     QVERIFY(!QTest::currentTestFailed());
     QVERIFY2(report.startsWith(QStringLiteral("Nie udało się pobrać modułu PolTest.")) &&
