@@ -36,6 +36,13 @@ FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>&
 FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
                                  std::size_t& bytesRead, std::uintmax_t largest = kLargestDataFile);
 
+// ReadWholeFileInto for a path relative to the folder open as folder (a
+// descriptor as openat takes it): reading many files of one folder then does
+// not look its path up again for each.
+FileReadResult ReadWholeFileAt(int folder, const std::string& path,
+                               const std::function<std::uint8_t*(std::size_t)>& room, std::size_t& bytesRead,
+                               std::uintmax_t largest = kLargestDataFile);
+
 // Why an existing file cannot be read, in the program's Polish (Windows-1250),
 // for its messages: "nie jest zwykłym plikiem", "jest zbyt duży"…
 std::string ReadFailureInPolish(const FileReadResult& result);

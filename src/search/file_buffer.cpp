@@ -1,5 +1,7 @@
 #include "search/file_buffer.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 
 namespace skrybon {
@@ -23,10 +25,12 @@ std::uint8_t* CFileBuffer::Room(std::size_t size) {
   return data_.get();
 }
 
-FileReadResult CFileBuffer::Read(const std::string& path) {
+FileReadResult CFileBuffer::Read(const std::string& path) { return ReadAt(AT_FDCWD, path); }
+
+FileReadResult CFileBuffer::ReadAt(int folder, const std::string& path) {
   size_ = 0;
   std::size_t done = 0;
-  FileReadResult result = ReadWholeFileInto(path, [this](std::size_t size) { return Room(size); }, done);
+  FileReadResult result = ReadWholeFileAt(folder, path, [this](std::size_t size) { return Room(size); }, done);
   if (result) size_ = done;
   return result;
 }

@@ -23,6 +23,8 @@ class CFileBuffer {
   // on failure (missing, not a regular file, too large, unreadable) Bytes()
   // is empty and the result says why.
   FileReadResult Read(const std::string& path);
+  // The same for a path relative to an open folder, as ReadWholeFileAt.
+  FileReadResult ReadAt(int folder, const std::string& path);
 
   // The bytes of the file read last; valid until the next Read.
   std::span<const std::uint8_t> Bytes() const { return {data_.get(), size_}; }

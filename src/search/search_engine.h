@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/file_descriptor.h"
 #include "data/verse_index.h"
 #include "search/file_buffer.h"
 #include "search/found_verse_list.h"
@@ -67,6 +68,7 @@ class CTranslationSearch {
 
   const CTranslationIndex& index_;
   std::string mainFolder_;
+  CFileDescriptor mainFolderFd_;  // -1 when it cannot be opened: full paths then
   std::string bookFolder_;
   SearchWords words_;
   // The words under the letter case rule: the finders ignore letter case
