@@ -16,8 +16,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -43,6 +45,7 @@
 #include "ui/help_commands.h"
 #include "ui/icons.h"
 #include "ui/resource_commands.h"
+#include "ui/status_announcer.h"
 #include "ui/status_panes.h"
 
 namespace skrybon {
@@ -269,6 +272,11 @@ void CMainFrame::CreateMenus() {
     });
   }
   UpdateMenuBar();
+  // F10 opens the first menu, as on Windows and the Linux desktops.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+  });
 }
 
 void CMainFrame::UpdateMenuBar() {
@@ -304,6 +312,7 @@ void CMainFrame::CreateStatusBar() {
   prompt_->setAccessibleDescription(QStringLiteral("Podpowiedź"));
   prompt_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   bar->addWidget(prompt_, 1);
+  announcer_ = new CStatusAnnouncer(*prompt_, Q(kIdlePrompt));
   statusPanes_ = new CStatusPanes(bar, [this] {
     QMdiSubWindow* sub = mdi_->currentSubWindow();
     return sub != nullptr ? sub->windowTitle() : QString();
@@ -422,6 +431,8 @@ void CMainFrame::ShowStatusMessage(const QString& text) {
   const QString shown = text.isEmpty() ? Q(kIdlePrompt) : text;
   if (prompt_->text() != shown) prompt_->setText(shown);
 }
+
+void CMainFrame::Announce(const QString& text) { announcer_->Announce(text); }
 
 bool CMainFrame::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {
@@ -705,8 +716,19 @@ void CMainFrame::SaveOnClose() {
                  show);
   // All seventeen keys in one write. A profile that could not be read at
   // start is left alone on purpose; any other failure is said, since the
-  // settings of this run are then lost (the old file stays as it was).
-  if (profile_.Flush() || profile_.Unreadable()) return;
+  // settings of this run are then lost (the old file stays as it was). A copy
+  // that keeps the profile locked (stopped in the middle of its own save)
+  // costs a bounded wait per try; the user tries again or ends without saving.
+  bool saved = profile_.Flush();
+  while (!saved && profile_.LockBusy()) {
+    const QString busy = QString::fromUtf8(
+                             "Nie mogę zapisać ustawień programu w pliku: '%1'!\n"
+                             "Plik ustawień jest zajęty przez inną kopię programu.")
+                             .arg(QString::fromStdString(profile_.Path()));
+    if (!AskRetry(busy)) return;
+    saved = profile_.Flush();
+  }
+  if (saved || profile_.Unreadable()) return;
   const QString text = QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '%1'!\n%2")
                            .arg(QString::fromStdString(profile_.Path()), QString::fromStdString(profile_.LastError()));
   if (messageSink_) {
@@ -714,6 +736,15 @@ void CMainFrame::SaveOnClose() {
   } else {
     QMessageBox::warning(this, QStringLiteral("Skrybon"), text);
   }
+}
+
+bool CMainFrame::AskRetry(const QString& text) {
+  if (retrySink_) return retrySink_(text);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Skrybon"), text, QMessageBox::NoButton, this);
+  const QAbstractButton* retry = box.addButton(QString::fromUtf8("Ponów"), QMessageBox::AcceptRole);
+  box.addButton(QString::fromUtf8("Anuluj"), QMessageBox::RejectRole);
+  box.exec();
+  return box.clickedButton() == retry;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

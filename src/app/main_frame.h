@@ -34,6 +34,7 @@
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
+//   Announce(text)           a report in the prompt pane, also spoken by screen readers
 // Signals: displaySettingsChanged() once after OK in the colours or font
 // dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
 // when the current sub-window changes (also to none).
@@ -65,6 +66,7 @@ class QToolBar;
 
 namespace skrybon {
 
+class CStatusAnnouncer;
 class CStatusPanes;
 
 // The display colours as Qt colours.
@@ -119,9 +121,14 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void RefreshCommandStates();
 
   void ShowStatusMessage(const QString& text);
+  // Shows what a command did in the prompt pane for a few seconds and has
+  // screen readers speak it.
+  void Announce(const QString& text);
 
   // Where the frame's own failure messages go (a message box unless set).
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
+  // Where a question "Ponów" / "Anuluj" goes (true = "Ponów"); a message box unless set.
+  void SetRetrySink(std::function<bool(const QString&)> sink) { retrySink_ = std::move(sink); }
 
   // Placement from the profile section "Main Window State": geometry now,
   // and the window state to show with (normal, maximised, minimised).
@@ -149,6 +156,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
 
  private:
   std::function<void(const QString&)> messageSink_;
+  std::function<bool(const QString&)> retrySink_;
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
 
@@ -170,6 +178,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   static bool UpdateCommandIn(const std::vector<ICommandTarget*>& chain, int id, CCmdUI& ui);
   void SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router);
   void SaveOnClose();
+  bool AskRetry(const QString& text);
   void RememberNormalRect();
   QMenu* NewMenu(const QString& title);
 
@@ -189,6 +198,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   QDockWidget* foundVersesDock_ = nullptr;
   CStatusPanes* statusPanes_ = nullptr;
   QLabel* prompt_ = nullptr;
+  CStatusAnnouncer* announcer_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
