@@ -461,18 +461,11 @@ QIcon CommandIcon(int id) {
   return MakeIcon([id](QPainter& p, bool) { DrawCommand(id, p); }, QSize(16, 15));
 }
 
-QPixmap ProgramIconPixmap(int size) {
-  return Render(
-      [size](QPainter& p) {
-        p.scale(size / 64.0, size / 64.0);
-        DrawProgram(p);
-      },
-      QSize(size, size), 1.0);
-}
-
 QIcon ProgramIcon() {
   return MakeIcon([](QPainter& p, bool) { DrawProgram(p); }, QSize(64, 64));
 }
+
+QPixmap ProgramIconPixmap(int size) { return ProgramIcon().pixmap(QSize(size, size), 1.0); }
 
 QIcon TranslationIcon(TranslationId id) {
   QColor cover = kRed, dark = kRedDark;

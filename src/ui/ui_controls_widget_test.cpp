@@ -1,7 +1,7 @@
 // The frame's small windows and controls as they look and behave: the colour
 // swatches and their dialog, the credits panel, the About box and the flat
-// button's hover, press, disabled and focus looks; the refusal of typed text
-// Windows-1250 cannot hold.
+// button's hover, press, disabled and focus looks; the drawn icons; the
+// refusal of typed text Windows-1250 cannot hold.
 #include <QAccessible>
 #include <QCursor>
 #include <QHBoxLayout>
@@ -19,7 +19,9 @@
 #include "ui/colors_dialog.h"
 #include "ui/credits_scroller.h"
 #include "ui/display_qt.h"
+#include "ui/command_ids.h"
 #include "ui/flat_button.h"
+#include "ui/icons.h"
 #include "ui/screen_reader_notice.h"
 #include "ui/status_announcer.h"
 #include "ui/qt_text.h"
@@ -305,6 +307,35 @@ class UiControlsTest : public QObject {
     // Focused: a focus rectangle one pixel inside.
     a->setFocus();
     QVERIFY(Grab(a) != Grab(b));
+  }
+
+  // Icons are drawn when first asked for, at the size asked: in the
+  // picture's proportions, not blank, greyed when disabled, the same when
+  // asked again.
+  void iconsAreDrawnAtTheSizeAsked() {
+    struct Case {
+      QIcon icon;
+      QSize asked;
+      QSize drawn;
+    };
+    const QIcon copy = CommandIcon(ID_EDIT_COPY);  // one icon asked at several sizes
+    const Case cases[] = {
+        {copy, {16, 15}, {16, 15}},  // the tool bar
+        {copy, {16, 16}, {16, 15}},  // a menu's square
+        {copy, {32, 30}, {32, 30}},  // a doubled screen
+        {TranslationIcon(TranslationId::BT), {20, 20}, {20, 20}},
+        {ProgramIcon(), {48, 48}, {48, 48}},
+    };
+    for (const Case& c : cases) {
+      const QImage normal = c.icon.pixmap(c.asked, 1.0, QIcon::Normal).toImage();
+      QCOMPARE(normal.size(), c.drawn);
+      bool drawn = false;
+      for (int y = 0; y < normal.height(); ++y)
+        for (int x = 0; x < normal.width(); ++x) drawn = drawn || normal.pixelColor(x, y).alpha() == 255;
+      QVERIFY(drawn);
+      QVERIFY(c.icon.pixmap(c.asked, 1.0, QIcon::Disabled).toImage() != normal);
+      QCOMPARE(c.icon.pixmap(c.asked, 1.0, QIcon::Normal).toImage(), normal);
+    }
   }
 
   void refusalMessagesNameTheCharacter() {
