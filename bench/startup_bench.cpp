@@ -5,8 +5,8 @@
 // its peak memory, so that a feature that makes start-up dearer shows at once.
 //   startup_bench [-n RUNS] PROGRAM [ARGUMENT...]
 // The program starts with the caller's environment (its data folder and
-// profile); the quiet spell that marks the end is counted in, a few hundredths
-// of a millisecond of the window's periodic refresh.
+// profile). The quiet spell that marks the end (0.4 s, in which the window
+// refreshes its commands twice) is counted in.
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
