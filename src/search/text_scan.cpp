@@ -1,5 +1,6 @@
 #include "search/text_scan.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "data/book_file.h"
@@ -105,7 +106,7 @@ bool FindPlainStrings(std::span<const std::uint8_t> bytes, std::vector<std::uint
   for (std::uint32_t k = 0; k < count; ++k) {
     // Each length is known only once the one before it has been read, so
     // the bytes further on are asked for early.
-    __builtin_prefetch(data + pos + 512);
+    __builtin_prefetch(data + std::min(pos + 512, size));
     if (!have(1)) return false;
     std::size_t length = data[pos++];
     if (length == 0xFF) {

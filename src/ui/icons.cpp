@@ -67,7 +67,7 @@ class CDrawnIconEngine final : public QIconEngine {
     const bool small = pixels.width() < logical_.width();
     QPixmap pm = Render([this, small](QPainter& p) { draw_(p, small); }, logical_, scale);
     pm.setDevicePixelRatio(1.0);
-    if (mode != QIcon::Normal) {
+    if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
       // Greyed (or highlighted) by the style, as for any icon given as pictures.
       QStyleOption option;
       option.palette = QApplication::palette();
