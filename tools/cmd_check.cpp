@@ -9,10 +9,12 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: skrybon-tool check [--data DIR]\n"
-    "  Reads BG, BW and BT from DIR (default: the main folder the program finds) as\n"
-    "  the program does and checks every book file against the index. Prints one line\n"
-    "  per translation, or each problem with its file name (a missing alias file counts as one, since\n"
-    "  the program reports it at start). Exit code 0 when all is well, 1 otherwise.\n";
+    "  Reads BG, BW and BT as the program does, each from the first data folder\n"
+    "  holding its index (or all from DIR), and checks every book file against the\n"
+    "  index. Prints one line per translation: its shape, \"not installed\", or each\n"
+    "  problem with its file name (a missing alias file counts as one, since the\n"
+    "  program reports it at start). Exit code 0 when every installed translation is\n"
+    "  whole, 1 when one is damaged or none is installed.\n";
 
 }  // namespace
 
@@ -24,10 +26,18 @@ int CheckMain(std::span<const std::string> rawArgs) {
       return kExitOk;
     }
     args.ExpectPositional(0, "");
-    const std::string folder = ResolveProcessDataFolder(args.Get("data"));
+    const TranslationFolders folders = ProcessTranslationFolders(args.Get("data"));
     bool allWell = true;
+    bool anyInstalled = false;
     for (const TranslationId id : kAllTranslations) {
-      const TranslationCheck check = CheckTranslationFolder(folder, id);
+      const TranslationFolder where = FindTranslationFolder(folders, id);
+      if (!where.found) {
+        PrintLine(stdout, std::string(TranslationCode(id)) + ": not installed (no " + IndexFileName(id) + " in " +
+                              where.folder + (folders.lookIn.size() > 1 ? " or the other data folders)" : ")"));
+        continue;
+      }
+      anyInstalled = true;
+      const TranslationCheck check = CheckTranslationFolder(where.folder, id);
       if (check.problems.empty()) {
         PrintLine(stdout, ShapeSummary(id, check.index));
         continue;
@@ -37,7 +47,7 @@ int CheckMain(std::span<const std::string> rawArgs) {
         PrintIndented(stdout, std::string(TranslationCode(id)) + ": ", problem);
       }
     }
-    return allWell ? kExitOk : kExitFailure;
+    return allWell && anyInstalled ? kExitOk : kExitFailure;
   });
 }
 

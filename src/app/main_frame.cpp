@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QCheckBox>
@@ -17,7 +19,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -28,6 +32,7 @@
 #include <vector>
 
 #include "app/command_table.h"
+#include "app/welcome_panel.h"
 #include "app/window_placement.h"
 #include "export/export_commands.h"
 #include "print/print_commands.h"
@@ -43,12 +48,16 @@
 #include "ui/help_commands.h"
 #include "ui/icons.h"
 #include "ui/resource_commands.h"
+#include "ui/qt_text.h"
 #include "ui/status_panes.h"
 
 namespace skrybon {
 namespace {
 
 constexpr int kRefreshPeriodMs = 200;
+// An import renames its files within moments; the translations are read
+// again once the folders have been quiet this long.
+constexpr int kReloadDelayMs = 700;
 
 QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -134,6 +143,22 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   refreshTimer_->start();
 
   normalRect_ = QRect(pos(), size());
+  welcome_ = new CWelcomePanel(*CommandAction(ID_ADD_TRANSLATION), mdi_->viewport());
+  QStringList folders;
+  for (const std::string& folder : data_.LookedIn()) folders << QString::fromStdString(folder);
+  welcome_->SetFolders(folders);
+  welcome_->hide();
+  watcher_ = new QFileSystemWatcher(this);
+  reloadTimer_ = new QTimer(this);
+  reloadTimer_->setSingleShot(true);
+  reloadTimer_->setInterval(kReloadDelayMs);
+  connect(reloadTimer_, &QTimer::timeout, this, &CMainFrame::ReloadChangedTranslations);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, reloadTimer_, qOverload<>(&QTimer::start));
+  connect(watcher_, &QFileSystemWatcher::fileChanged, reloadTimer_, qOverload<>(&QTimer::start));
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive) ReloadChangedTranslations();
+  });
+  WatchDataFolders();
   CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
   CSearchCommands::Install(*this);
@@ -142,6 +167,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CHelpCommands::Install(*this);
   CExportCommands::Install(*this);
   RefreshCommandStates();
+  UpdateWelcomePanel();
 }
 
 CMainFrame::~CMainFrame() {
@@ -163,6 +189,7 @@ void CMainFrame::CreateActions() {
     action->setText(Q(info.menuText));
     action->setStatusTip(Q(info.prompt));
     action->setToolTip(info.toolTip.empty() ? Q(info.menuText).section('\t', 0, 0).remove('&') : Q(info.toolTip));
+    ownTips_[info.id] = {action->statusTip(), action->toolTip()};
     if (!info.accelerator.empty()) {
       action->setShortcut(QKeySequence(Q(info.accelerator)));
       action->setShortcutContext(Qt::WindowShortcut);
@@ -176,6 +203,15 @@ void CMainFrame::CreateActions() {
     addAction(action);  // accelerators work whichever menu bar is shown
     mainActions_[id] = action;
     actions_.emplace(id, action);
+  }
+  // The welcome panel runs the import command even before a menu offers it.
+  if (mainActions_.count(ID_ADD_TRANSLATION) == 0) {
+    auto* action = new QAction(QStringLiteral("&Dodaj przekład..."), this);
+    action->setObjectName(QStringLiteral("command%1").arg(ID_ADD_TRANSLATION));
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, this, [this] { ExecuteCommand(ID_ADD_TRANSLATION); });
+    mainActions_[ID_ADD_TRANSLATION] = action;
+    actions_.emplace(ID_ADD_TRANSLATION, action);
   }
 }
 
@@ -412,6 +448,13 @@ void CMainFrame::RefreshCommandStates() {
       if (ui.IsChecked() && !a->isCheckable()) a->setCheckable(true);
       if (a->isCheckable() && a->isChecked() != ui.IsChecked()) a->setChecked(ui.IsChecked());
       if (!ui.Text().empty() && a->text() != Q(ui.Text())) a->setText(Q(ui.Text()));
+      const auto own = ownTips_.find(id);
+      if (!ui.Prompt().empty() || own != ownTips_.end()) {
+        const QString status = ui.Prompt().empty() ? own->second.first : Q(ui.Prompt());
+        const QString tip = ui.Prompt().empty() ? own->second.second : Q(ui.Prompt());
+        if (a->statusTip() != status) a->setStatusTip(status);
+        if (a->toolTip() != tip) a->setToolTip(tip);
+      }
     }
   }
   if (statusPanes_ != nullptr) statusPanes_->UpdateTitle();
@@ -472,7 +515,7 @@ bool CMainFrame::OnCommand(int id) {
     case ID_VIEW_COLORS: ColorsCommand(); return true;
     case ID_VIEW_FONT: FontCommand(); return true;
     case ID_APP_ABOUT: {
-      CAboutDlg about(this);
+      CAboutDlg about(this, TranslationFolderLines());
       about.exec();
       return true;
     }
@@ -564,6 +607,7 @@ void CMainFrame::ArrangeIcons() {
 
 void CMainFrame::OnSubWindowActivated() {
   UpdateMenuBar();
+  UpdateWelcomePanel();
   QMdiSubWindow* current = mdi_->currentSubWindow();
   if (current != lastActive_.data()) {
     lastActive_ = current;
@@ -576,6 +620,71 @@ void CMainFrame::ShowContextMenu(const QPoint& globalPos) {
   if (contextMenu_ == nullptr) return;
   RefreshCommandStates();
   contextMenu_->exec(globalPos);
+}
+
+// --- Changed translations ----------------------------------------------------
+
+void CMainFrame::ReloadChangedTranslations() {
+  // A message box of a reload activates the program again: no second reload inside the first.
+  if (reloading_) return;
+  reloading_ = true;
+  const std::vector<TranslationId> reloaded =
+      data_.ReloadChanged([this](const std::string& message) { ShowFrameMessage(ToQString(message)); });
+  for (const TranslationId id : reloaded) emit translationReloaded(id);
+  reloading_ = false;
+  WatchDataFolders();  // also a data folder made just now
+  if (reloaded.empty()) return;
+  UpdateWelcomePanel();
+  RefreshCommandStates();
+}
+
+// The folders looked in (or, where one is not there yet, the folder above it,
+// where an import will make it) and the index files there.
+void CMainFrame::WatchDataFolders() {
+  QStringList paths;
+  for (const std::string& folder : data_.LookedIn()) {
+    const QString path = QString::fromStdString(folder);
+    if (QFileInfo(path).isDir()) {
+      paths << path;
+    } else if (const QString above = QFileInfo(path).absolutePath(); QFileInfo(above).isDir()) {
+      paths << above;
+    }
+  }
+  for (const TranslationId id : kAllTranslations) {
+    const QString index = QString::fromStdString(data_.Folder(id) + "/" + IndexFileName(id));
+    if (QFileInfo::exists(index)) paths << index;
+  }
+  paths.removeDuplicates();
+  const QStringList watched = watcher_->files() + watcher_->directories();
+  if (QSet<QString>(watched.begin(), watched.end()) == QSet<QString>(paths.begin(), paths.end())) return;
+  if (!watched.isEmpty()) watcher_->removePaths(watched);
+  if (!paths.isEmpty()) watcher_->addPaths(paths);
+}
+
+void CMainFrame::UpdateWelcomePanel() {
+  if (welcome_ == nullptr) return;
+  const bool show = !data_.AnyInstalled() && mdi_->subWindowList().isEmpty();
+  if (show == !welcome_->isHidden()) return;
+  welcome_->setGeometry(mdi_->viewport()->rect());
+  welcome_->setVisible(show);
+  if (show) welcome_->AddButton()->setFocus();
+}
+
+QWidget* CMainFrame::WelcomePanel() const { return welcome_; }
+
+QString CMainFrame::TranslationFolderLines() const {
+  QStringList lines;
+  for (const TranslationId id : kAllTranslations) {
+    const QString folder = QString::fromStdString(data_.Folder(id));
+    QString state;
+    switch (data_.State(id)) {
+      case TranslationState::Installed: state = folder; break;
+      case TranslationState::Damaged: state = QStringLiteral("uszkodzony, w folderze %1").arg(folder); break;
+      case TranslationState::NotInstalled: state = QStringLiteral("nie zainstalowano"); break;
+    }
+    lines << ToQString(TranslationTitle(id)) + QStringLiteral(": ") + state;
+  }
+  return lines.join(QLatin1Char('\n'));
 }
 
 // --- Display settings ----------------------------------------------------------
@@ -696,10 +805,14 @@ void CMainFrame::SaveOnClose() {
   if (profile_.Flush() || profile_.Unreadable()) return;
   const QString text = QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '%1'!\n%2")
                            .arg(QString::fromStdString(profile_.Path()), QString::fromStdString(profile_.LastError()));
+  ShowFrameMessage(text);
+}
+
+void CMainFrame::ShowFrameMessage(const QString& text) {
   if (messageSink_) {
     messageSink_(text);
   } else {
-    QMessageBox::warning(this, QStringLiteral("Skrybon"), text);
+    QMessageBox::warning(this, QStringLiteral("Skrybon v1.4"), text);
   }
 }
 
@@ -716,6 +829,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
       // Commands must show their current state before an accelerator or a
       // button can reach them.
       RefreshCommandStates();
+      break;
+    case QEvent::Resize:
+      if (watched == mdi_->viewport() && welcome_ != nullptr) welcome_->setGeometry(mdi_->viewport()->rect());
       break;
     case QEvent::ContextMenu:
       if (watched == mdi_->viewport()) {

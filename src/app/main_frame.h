@@ -34,9 +34,18 @@
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
+//   ReloadChangedTranslations()  reads again every translation whose index
+//                            file changed, appeared or went (after an import)
 // Signals: displaySettingsChanged() once after OK in the colours or font
 // dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
-// when the current sub-window changes (also to none).
+// when the current sub-window changes (also to none); translationReloaded(id)
+// after a translation was read again (its windows and found lists follow).
+//
+// Changed translations. The frame watches the data folders and the index
+// files; a change there, the program's activation and the reading windows
+// (before they read a book file through a changed index) all lead to
+// ReloadChangedTranslations. While no translation is installed and no
+// reading window is open the window area shows the welcome panel.
 #pragma once
 
 #include <QColor>
@@ -55,6 +64,7 @@
 
 class QAction;
 class QDockWidget;
+class QFileSystemWatcher;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -66,6 +76,7 @@ class QToolBar;
 namespace skrybon {
 
 class CStatusPanes;
+class CWelcomePanel;
 
 // The display colours as Qt colours.
 struct CQtDisplayColors {
@@ -120,6 +131,13 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
 
   void ShowStatusMessage(const QString& text);
 
+  // Reads again every translation whose index file is no longer the one read,
+  // then emits translationReloaded for each and brings the commands, the
+  // welcome panel and the watched folders up to date.
+  void ReloadChangedTranslations();
+  // The welcome panel (visible while nothing is installed and no window is open).
+  QWidget* WelcomePanel() const;
+
   // Where the frame's own failure messages go (a message box unless set).
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
 
@@ -137,6 +155,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
  signals:
   void displaySettingsChanged();
   void activeReadingWindowChanged();
+  void translationReloaded(skrybon::TranslationId id);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -170,6 +189,10 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   static bool UpdateCommandIn(const std::vector<ICommandTarget*>& chain, int id, CCmdUI& ui);
   void SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router);
   void SaveOnClose();
+  void ShowFrameMessage(const QString& text);
+  void WatchDataFolders();
+  void UpdateWelcomePanel();
+  QString TranslationFolderLines() const;
   void RememberNormalRect();
   QMenu* NewMenu(const QString& title);
 
@@ -202,6 +225,12 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   ICommandTarget* navigationRouter_ = nullptr;
   ICommandTarget* foundVersesRouter_ = nullptr;
   std::vector<ICommandTarget*> targets_;
+
+  std::map<int, std::pair<QString, QString>> ownTips_;  // each command's status tip and tool tip
+  CWelcomePanel* welcome_ = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
+  QTimer* reloadTimer_ = nullptr;
+  bool reloading_ = false;
 };
 
 }  // namespace skrybon

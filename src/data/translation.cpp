@@ -493,6 +493,10 @@ std::string IndexFileName(TranslationId id) { return std::string(Row(id).lowerCo
 std::string AliasFileName(TranslationId id) { return std::string(Row(id).lowerCode) + "_alias.txt"; }
 std::string_view BookFileExtension(TranslationId id) { return Row(id).lowerCode; }
 
+std::string NotInstalledPrompt(TranslationId id) {
+  return Cp("Przekład ") + TranslationTitle(id) + Cp(" nie jest zainstalowany. Dodaj go: Zasoby › Dodaj przekład...");
+}
+
 const std::string& BookFullName(TranslationId id, int book) { return Pick(Names(id).fullNames, book); }
 const std::string& BookAbbreviation(TranslationId id, int book) {
   return Pick(Names(id).abbreviations, book);

@@ -3,7 +3,7 @@
 // navigation bar, the active reading window, the frame's other targets, the
 // frame and the application; the first target that answers true handles it.
 // The same chain answers update requests, which set the command's enabled and
-// checked state (and, for a few commands, the menu text); a command no target
+// checked state (and, for a few commands, the menu text or prompt); a command no target
 // handles is disabled.
 #pragma once
 
@@ -19,14 +19,19 @@ class CCmdUI {
   void SetCheck(bool checked = true) { checked_ = checked; }
   // A menu text (UTF-8) that replaces the command's own while it holds.
   void SetText(std::string_view utf8) { text_ = utf8; }
+  // A status-bar prompt (UTF-8), also the tool tip, that replaces the
+  // command's own while it holds: why a command is disabled.
+  void SetPrompt(std::string_view utf8) { prompt_ = utf8; }
   bool IsEnabled() const { return enabled_; }
   bool IsChecked() const { return checked_; }
   const std::string& Text() const { return text_; }  // "" = the command's own text
+  const std::string& Prompt() const { return prompt_; }  // "" = the command's own prompt
 
  private:
   bool enabled_ = true;
   bool checked_ = false;
   std::string text_;
+  std::string prompt_;
 };
 
 class ICommandTarget {
