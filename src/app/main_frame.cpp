@@ -189,7 +189,6 @@ void CMainFrame::CreateActions() {
     action->setText(Q(info.menuText));
     action->setStatusTip(Q(info.prompt));
     action->setToolTip(info.toolTip.empty() ? Q(info.menuText).section('\t', 0, 0).remove('&') : Q(info.toolTip));
-    ownTips_[info.id] = {action->statusTip(), action->toolTip()};
     if (!info.accelerator.empty()) {
       action->setShortcut(QKeySequence(Q(info.accelerator)));
       action->setShortcutContext(Qt::WindowShortcut);
@@ -447,14 +446,19 @@ void CMainFrame::RefreshCommandStates() {
       if (a->isEnabled() != enabled) a->setEnabled(enabled);
       if (ui.IsChecked() && !a->isCheckable()) a->setCheckable(true);
       if (a->isCheckable() && a->isChecked() != ui.IsChecked()) a->setChecked(ui.IsChecked());
-      if (!ui.Text().empty() && a->text() != Q(ui.Text())) a->setText(Q(ui.Text()));
-      const auto own = ownTips_.find(id);
-      if (!ui.Prompt().empty() || own != ownTips_.end()) {
-        const QString status = ui.Prompt().empty() ? own->second.first : Q(ui.Prompt());
-        const QString tip = ui.Prompt().empty() ? own->second.second : Q(ui.Prompt());
-        if (a->statusTip() != status) a->setStatusTip(status);
-        if (a->toolTip() != tip) a->setToolTip(tip);
+      // Each copy of a command (menu bars, context menu) keeps its own texts to return to.
+      auto own = ownTexts_.find(a);
+      if (own == ownTexts_.end()) own = ownTexts_.emplace(a, COwnTexts{a->text(), a->statusTip(), a->toolTip()}).first;
+      QString text = ui.Text().empty() ? own->second.text : Q(ui.Text());
+      if (!ui.Note().empty()) {
+        const qsizetype tab = text.indexOf('\t');
+        text.insert(tab < 0 ? text.size() : tab, QLatin1Char(' ') + Q(ui.Note()));
       }
+      const QString status = ui.Prompt().empty() ? own->second.statusTip : Q(ui.Prompt());
+      const QString tip = ui.Prompt().empty() ? own->second.toolTip : Q(ui.Prompt());
+      if (a->text() != text) a->setText(text);
+      if (a->statusTip() != status) a->setStatusTip(status);
+      if (a->toolTip() != tip) a->setToolTip(tip);
     }
   }
   if (statusPanes_ != nullptr) statusPanes_->UpdateTitle();

@@ -226,7 +226,12 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   ICommandTarget* foundVersesRouter_ = nullptr;
   std::vector<ICommandTarget*> targets_;
 
-  std::map<int, std::pair<QString, QString>> ownTips_;  // each command's status tip and tool tip
+  struct COwnTexts {
+    QString text;
+    QString statusTip;
+    QString toolTip;
+  };
+  std::map<const QAction*, COwnTexts> ownTexts_;  // each action's own, for when an update stops replacing them
   CWelcomePanel* welcome_ = nullptr;
   QFileSystemWatcher* watcher_ = nullptr;
   QTimer* reloadTimer_ = nullptr;

@@ -95,8 +95,11 @@ class TranslationSetTest : public QObject {
         for (const int command : {ID_FILE_NEW_BG, ID_EDIT_ALIASES_BG}) {
           const int own = command + static_cast<int>(t);
           QVERIFY2(program.Enabled(own) == present, qPrintable(row + " " + QString::number(own)));
-          const QString prompt = program.frame->CommandAction(own)->statusTip();
-          QVERIFY2(prompt.contains(QStringLiteral("nie jest zainstalowany")) != present, qPrintable(row + prompt));
+          const QAction* action = program.frame->CommandAction(own);
+          QVERIFY2(action->statusTip().contains(QStringLiteral("nie jest zainstalowany")) != present, qPrintable(row));
+          QVERIFY2(action->toolTip().contains(QStringLiteral("Dodaj przekład")) != present, qPrintable(row));
+          QVERIFY2(action->text().contains(QStringLiteral(" (nie zainstalowano)")) != present,
+                   qPrintable(row + action->text()));
         }
       }
       QVERIFY2(program.messages.size() == damaged, qPrintable(row + program.messages.join('|')));
@@ -142,6 +145,9 @@ class TranslationSetTest : public QObject {
     WriteTranslation(program.folder.Path(), TranslationId::BT, "nowy");
     program.frame->ReloadChangedTranslations();
     QVERIFY(program.Enabled(ID_FILE_NEW_BT));
+    QCOMPARE(program.frame->CommandAction(ID_FILE_NEW_BT)->text(), QStringLiteral("Biblia &Tysiąclecia\tCtrl+T"));
+    QCOMPARE(program.frame->CommandAction(ID_FILE_NEW_BT)->statusTip(),
+             QStringLiteral("Otwiera okno z tłumaczeniem Biblii Tysiąclecia"));
     QVERIFY(!program.Enabled(ID_FILE_NEW_BG));
     QVERIFY(!panel->isVisible());
     QVERIFY(program.messages.isEmpty());

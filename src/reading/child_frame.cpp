@@ -174,9 +174,8 @@ bool CChildFrame::OnUpdateCommand(int id, CCmdUI& ui) {
   if (const auto target = CompareTarget(id)) {
     // A window whose first chapter failed shows no place (chapter -1): there
     // is nothing to compare, and passing -1 on would open "0:0".
-    const bool installed = windows_.Data().IsInstalled(*target);
-    ui.Enable(installed && chapter_ >= 0 && CanCompareBook(translation_, *target, book_));
-    if (!installed) ui.SetPrompt(Cp1250ToUtf8(NotInstalledPrompt(*target)));
+    ui.Enable(chapter_ >= 0 && CanCompareBook(translation_, *target, book_));
+    if (!windows_.Data().IsInstalled(*target)) DisableNotInstalled(ui, *target);
     return true;
   }
   // Commands carried out elsewhere: this window only says when they have

@@ -4,7 +4,6 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "data/codepage.h"
 #include "reading/book_mapping.h"
 #include "reading/child_frame.h"
 #include "reading/window_cascade.h"
@@ -140,8 +139,7 @@ void CReadingWindows::ShowReloadedTranslation(TranslationId id) {
 bool CReadingWindows::OnUpdateCommand(int id, CCmdUI& ui) {
   const auto translation = NewWindowTranslation(id);
   if (!translation) return false;
-  ui.Enable(data_.IsInstalled(*translation));
-  if (!data_.IsInstalled(*translation)) ui.SetPrompt(Cp1250ToUtf8(NotInstalledPrompt(*translation)));
+  if (!data_.IsInstalled(*translation)) DisableNotInstalled(ui, *translation);
   return true;
 }
 

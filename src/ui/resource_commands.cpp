@@ -5,7 +5,6 @@
 #include <QProcess>
 
 #include "app/main_frame.h"
-#include "data/codepage.h"
 #include "data/scripture_data.h"
 #include "ui/alias_editor.h"
 #include "ui/command_ids.h"
@@ -40,8 +39,7 @@ bool CResourceCommands::OnUpdateCommand(int id, CCmdUI& ui) {
     return true;
   }
   if (const std::optional<TranslationId> translation = AliasCommandTranslation(id)) {
-    ui.Enable(data_.IsInstalled(*translation));
-    if (!data_.IsInstalled(*translation)) ui.SetPrompt(Cp1250ToUtf8(NotInstalledPrompt(*translation)));
+    if (!data_.IsInstalled(*translation)) DisableNotInstalled(ui, *translation);
     return true;
   }
   return false;
