@@ -162,7 +162,7 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
   CSearchCommands::Install(*this);
-  CResourceCommands::Install(*this);
+  CResourceCommands::Install(*this, [this] { ReloadChangedTranslations(); });
   CPrintCommands::Install(*this);
   CHelpCommands::Install(*this);
   CExportCommands::Install(*this);
@@ -202,15 +202,6 @@ void CMainFrame::CreateActions() {
     addAction(action);  // accelerators work whichever menu bar is shown
     mainActions_[id] = action;
     actions_.emplace(id, action);
-  }
-  // The welcome panel runs the import command even before a menu offers it.
-  if (mainActions_.count(ID_ADD_TRANSLATION) == 0) {
-    auto* action = new QAction(QStringLiteral("&Dodaj przekład..."), this);
-    action->setObjectName(QStringLiteral("command%1").arg(ID_ADD_TRANSLATION));
-    action->setEnabled(false);
-    connect(action, &QAction::triggered, this, [this] { ExecuteCommand(ID_ADD_TRANSLATION); });
-    mainActions_[ID_ADD_TRANSLATION] = action;
-    actions_.emplace(ID_ADD_TRANSLATION, action);
   }
 }
 
@@ -757,9 +748,22 @@ void CMainFrame::ApplyStoredPlacement() {
   for (const QScreen* s : QGuiApplication::screens())
     if (s != QGuiApplication::primaryScreen()) areas.push_back(Area(s->availableGeometry()));
   const CPlacementRect r = HoldToScreen(LoadPlacement(profile_, screen.width(), screen.height()), areas);
+  // The bars ask for a minimum width that a small or strongly scaled screen
+  // may not have; the frame then would not fit its screen in any state, not
+  // even maximised, and the status bar's clock would lie off its edge. The
+  // bars give way instead.
+  const QRect rect(r.left, r.top, r.width, r.height);
+  const QScreen* home = QGuiApplication::screenAt(rect.center());
+  if (home == nullptr) home = QGuiApplication::primaryScreen();
+  if (home != nullptr) {
+    const QSize available = home->availableGeometry().size();
+    const QSize wanted = minimumSizeHint();
+    if (wanted.width() > available.width() || wanted.height() > available.height())
+      setMinimumSize(wanted.boundedTo(available));
+  }
   move(r.left, r.top);
   resize(r.width, r.height);
-  normalRect_ = QRect(r.left, r.top, r.width, r.height);
+  normalRect_ = rect;
 }
 
 void CMainFrame::ShowAsStored() {
