@@ -73,24 +73,5 @@ TEST(ScriptureDataReload, ChangesOfTheIndexAreNoticedAndReadAgain) {
   }
 }
 
-// Each translation from the first folder holding it; the folders are looked
-// at again when one appears in an earlier folder.
-TEST(ScriptureDataReload, EachTranslationFromItsOwnFolder) {
-  const testing::CTempFolder user;
-  const testing::CTempFolder system;
-  WriteTranslation(system.Path(), TranslationId::BG, 2, "systemowy");
-  WriteTranslation(user.Path(), TranslationId::BT, 2, "własny");
-  CScriptureData data(TranslationFolders{{user.String(), system.String()}, user.String()});
-  data.LoadAll([](const std::string&) {});
-  EXPECT_EQ(data.Folder(TranslationId::BG), system.String());
-  EXPECT_EQ(data.Folder(TranslationId::BW), user.String());
-  EXPECT_FALSE(data.IsInstalled(TranslationId::BW));
-  EXPECT_EQ(data.Folder(TranslationId::BT), user.String());
-  WriteTranslation(user.Path(), TranslationId::BG, 1, "nowszy");
-  EXPECT_EQ(data.ReloadChanged([](const std::string&) {}), std::vector<TranslationId>{TranslationId::BG});
-  EXPECT_EQ(data.Folder(TranslationId::BG), user.String());
-  EXPECT_EQ(data.Get(TranslationId::BG).GetVerseCount(0, 0), 1);
-}
-
 }  // namespace
 }  // namespace skrybon
