@@ -18,11 +18,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSet>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -50,6 +50,7 @@
 #include "ui/icons.h"
 #include "ui/resource_commands.h"
 #include "ui/qt_text.h"
+#include "ui/status_announcer.h"
 #include "ui/status_panes.h"
 
 namespace skrybon {
@@ -296,6 +297,11 @@ void CMainFrame::CreateMenus() {
     });
   }
   UpdateMenuBar();
+  // F10 opens the first menu, as on Windows and the Linux desktops.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+  });
 }
 
 void CMainFrame::UpdateMenuBar() {
@@ -331,6 +337,7 @@ void CMainFrame::CreateStatusBar() {
   prompt_->setAccessibleDescription(QStringLiteral("Podpowiedź"));
   prompt_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   bar->addWidget(prompt_, 1);
+  announcer_ = new CStatusAnnouncer(*prompt_, Q(kIdlePrompt));
   statusPanes_ = new CStatusPanes(bar, [this] {
     QMdiSubWindow* sub = mdi_->currentSubWindow();
     return sub != nullptr ? sub->windowTitle() : QString();
@@ -461,6 +468,8 @@ void CMainFrame::ShowStatusMessage(const QString& text) {
   const QString shown = text.isEmpty() ? Q(kIdlePrompt) : text;
   if (prompt_->text() != shown) prompt_->setText(shown);
 }
+
+void CMainFrame::Announce(const QString& text) { announcer_->Announce(text); }
 
 bool CMainFrame::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {

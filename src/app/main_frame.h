@@ -36,6 +36,7 @@
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
 //   ReloadChangedTranslations()  reads again every translation whose index
 //                            file changed, appeared or went (after an import)
+//   Announce(text)           a report in the prompt pane, also spoken by screen readers
 // Signals: displaySettingsChanged() once after OK in the colours or font
 // dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
 // when the current sub-window changes (also to none); translationReloaded(id)
@@ -75,6 +76,7 @@ class QToolBar;
 
 namespace skrybon {
 
+class CStatusAnnouncer;
 class CStatusPanes;
 class CWelcomePanel;
 
@@ -130,6 +132,9 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void RefreshCommandStates();
 
   void ShowStatusMessage(const QString& text);
+  // Shows what a command did in the prompt pane for a few seconds and has
+  // screen readers speak it.
+  void Announce(const QString& text);
 
   // Reads again every translation whose index file is no longer the one read,
   // then emits translationReloaded for each and brings the commands, the
@@ -216,6 +221,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   QDockWidget* foundVersesDock_ = nullptr;
   CStatusPanes* statusPanes_ = nullptr;
   QLabel* prompt_ = nullptr;
+  CStatusAnnouncer* announcer_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;
