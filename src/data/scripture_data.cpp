@@ -5,6 +5,7 @@
 
 #include "data/book_file.h"
 #include "data/codepage.h"
+#include "data/translation_files.h"
 
 namespace skrybon {
 namespace {
@@ -35,6 +36,7 @@ void CScriptureData::Load(TranslationId id, const MessageSink& showMessage) {
   t.index.SetAliasesFromText({});
   ++t.generation;
   const std::string indexPath = t.folder + "/" + IndexFileName(id);
+  t.unfinished = HasUnfinishedImport(t.folder, id);
   std::optional<std::string> message;
   for (int attempt = 0; attempt < kReadTries; ++attempt) {
     t.identity = IdentityOf(indexPath);
@@ -70,7 +72,8 @@ bool CScriptureData::IsCurrent(TranslationId id) const {
   const Translation& t = Slot(id);
   const TranslationFolder where = FindTranslationFolder(folders_, id);
   if (!where.found) return t.state == TranslationState::NotInstalled;
-  return where.folder == t.folder && IdentityOf(t.folder + "/" + IndexFileName(id)) == t.identity;
+  return where.folder == t.folder && IdentityOf(t.folder + "/" + IndexFileName(id)) == t.identity &&
+         HasUnfinishedImport(t.folder, id) == t.unfinished;
 }
 
 bool CScriptureData::AnyInstalled() const {

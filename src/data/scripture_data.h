@@ -6,8 +6,9 @@
 // reported and left out; the others go on either way.
 //
 // Another program may replace a translation's files while this one runs. The
-// identity of each index file is kept from its reading; a book file is never
-// read through an index whose file has changed since (IsCurrent), and
+// identity of each index file is kept from its reading, and whether an
+// import's journal lay beside it (an import under way or cut short); a book
+// file is never read through an index when either has changed since (IsCurrent), and
 // ReloadChanged reads every changed translation again, also one that has
 // just been installed or removed.
 #pragma once
@@ -76,6 +77,7 @@ class CScriptureData {
     std::string folder;
     TranslationState state = TranslationState::NotInstalled;
     std::optional<FileIdentity> identity;  // of the index file as read
+    bool unfinished = false;               // an import's journal lay beside it
     int generation = 0;
   };
   Translation& Slot(TranslationId id) { return translations_[static_cast<std::size_t>(id) - 1]; }

@@ -42,6 +42,9 @@ TEST(ScriptureDataReload, ChangesOfTheIndexAreNoticedAndReadAgain) {
       {"damaged now", Start::Present,
        [](const std::filesystem::path& f) { WriteFixtureFile(f / "bw.idx", Damaged()); }, TranslationState::Damaged, 1},
       {"mended", Start::Damaged, replace, TranslationState::Installed, 1},
+      {"an import under way", Start::Present,
+       [](const std::filesystem::path& f) { WriteFixtureFile(f / ImportJournalName(TranslationId::BW), Damaged()); },
+       TranslationState::Damaged, 1},
   };
   for (const Case& c : cases) {
     const testing::CTempFolder folder;
