@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and checks what a desktop needs:
 # both programs and the tool's helper, the desktop entry and metainfo (each
-# passing its validator),
-# the menu icons at every size and the manual pages.
+# passing its validator), the menu icons at every size, the manual pages in
+# English and Polish and the licence.
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -u
 build=$1 id=$2
