@@ -21,7 +21,7 @@ constexpr CCommandInfo kCommands[] = {
     {ID_SAVE_CLIPBOARD, "Zawartość &schowka...", "",
      "Zapisuje zawartość schowka do pliku tekstowego", "Zapisuje zawartość schowka"},
     {ID_FILE_PRINT, "&Drukuj...\tCtrl+P", "Ctrl+P", "Drukuje zaznaczone wersety", "Drukuje wersety"},
-    {ID_FILE_PRINT_PREVIEW, "Podgląd &wydruku...", "", "Pokazuje strony wydruku zaznaczonych wersetów",
+    {ID_FILE_PRINT_PREVIEW, "&Podgląd wydruku...", "", "Pokazuje strony wydruku zaznaczonych wersetów",
      "Podgląd wydruku"},
     {ID_APP_EXIT, "&Zakończ", "", "Kończy pracę z programem", "Wyjście"},
     {ID_EDIT_COPY, "&Kopiuj/Dołącz\tCtrl+C", "Ctrl+C",

@@ -644,9 +644,22 @@ void CMainFrame::ApplyStoredPlacement() {
   for (const QScreen* s : QGuiApplication::screens())
     if (s != QGuiApplication::primaryScreen()) areas.push_back(Area(s->availableGeometry()));
   const CPlacementRect r = HoldToScreen(LoadPlacement(profile_, screen.width(), screen.height()), areas);
+  // The bars ask for a minimum width that a small or strongly scaled screen
+  // may not have; the frame then would not fit its screen in any state, not
+  // even maximised, and the status bar's clock would lie off its edge. The
+  // bars give way instead.
+  const QRect rect(r.left, r.top, r.width, r.height);
+  const QScreen* home = QGuiApplication::screenAt(rect.center());
+  if (home == nullptr) home = QGuiApplication::primaryScreen();
+  if (home != nullptr) {
+    const QSize available = home->availableGeometry().size();
+    const QSize wanted = minimumSizeHint();
+    if (wanted.width() > available.width() || wanted.height() > available.height())
+      setMinimumSize(wanted.boundedTo(available));
+  }
   move(r.left, r.top);
   resize(r.width, r.height);
-  normalRect_ = QRect(r.left, r.top, r.width, r.height);
+  normalRect_ = rect;
 }
 
 void CMainFrame::ShowAsStored() {

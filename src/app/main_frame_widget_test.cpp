@@ -87,6 +87,23 @@ QStringList Items(QMenu* menu) {
   return out;
 }
 
+// The pairs of items of one menu, or of the bar itself, that share a
+// mnemonic, as "first|second", through every submenu.
+QStringList MnemonicClashes(const QList<QAction*>& items) {
+  QStringList clashes;
+  std::map<QChar, QString> seen;
+  for (QAction* a : items) {
+    const QString text = a->text().section('\t', 0, 0);
+    const qsizetype amp = text.indexOf('&');
+    if (amp >= 0 && amp + 1 < text.size()) {
+      const auto [it, added] = seen.emplace(text[amp + 1].toLower(), text);
+      if (!added) clashes << it->second + "|" + text;
+    }
+    if (a->menu() != nullptr) clashes << MnemonicClashes(a->menu()->actions());
+  }
+  return clashes;
+}
+
 QStringList Ids(std::initializer_list<const char*> items) {
   QStringList out;
   for (const char* s : items) out << QString::fromUtf8(s);
@@ -143,6 +160,8 @@ class MainFrameTest : public QObject {
              Ids({"59392", "32805", "112", "59393", "-", "32814", "32815"}));
     QCOMPARE(Items(TopMenu(*frame, "Pomo&c")), Ids({"57666", "57667", "57668", "-", "57664"}));
 
+    QCOMPARE(MnemonicClashes(frame->menuBar()->actions()), Ids({"S&chowek|Pomo&c"}));
+
     AddWindow(*frame, "Biblia Tysiąclecia");
     QCOMPARE(frame->MenuBarId(), 141);
     QCOMPARE(TopMenus(*frame), Ids({"&Plik", "S&chowek", "&Otwórz", "&Szukanie", "&Zasoby", "&Widok",
@@ -158,6 +177,10 @@ class MainFrameTest : public QObject {
     QCOMPARE(Items(TopMenu(*frame, "&Szukanie")), Ids({"32804", "32823"}));
     QCOMPARE(Items(TopMenu(*frame, "O&kna")),
              Ids({"57650", "57652", "57651", "57649", "-", "32808", "32803"}));
+
+    // The only shared mnemonics are those the program always had.
+    const QStringList originalClashes = Ids({"&Poprzednia|&Porównaj z ...", "S&chowek|Pomo&c"});
+    QCOMPARE(MnemonicClashes(frame->menuBar()->actions()), originalClashes);
 
     // The window list at the end of "O&kna".
     AddWindow(*frame, "Biblia Gdańska");
@@ -501,6 +524,27 @@ class MainFrameTest : public QObject {
     QVERIFY(frame.width() <= area.width());
     QVERIFY(frame.height() <= area.height());
     QCOMPARE(frame.NormalRect(), area);
+  }
+
+  void barsWiderThanTheScreenGiveWay() {
+    // A strongly scaled screen can be narrower than the bars would like: the
+    // frame still fits it, maximised or not, and so does the status bar's clock.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const int style : {0, 0x01000000}) {
+      profile_->SetProfileInt("Main Window State", "Style", style);
+      CMainFrame frame(*data_, *profile_);
+      auto* wide = new QLabel(QStringLiteral("szeroki pasek"));
+      wide->setMinimumWidth(area.width() + 300);
+      auto* dock = new QDockWidget(&frame);
+      dock->setWidget(wide);
+      frame.addDockWidget(Qt::TopDockWidgetArea, dock);
+      frame.ApplyStoredPlacement();
+      frame.ShowAsStored();
+      QVERIFY(QTest::qWaitForWindowExposed(&frame));
+      QVERIFY2(frame.width() <= area.width(), qPrintable(QString::number(frame.width())));
+      auto* timePane = frame.statusBar()->findChild<QLabel*>("timePane");
+      QVERIFY(frame.rect().contains(QRect(timePane->mapTo(&frame, QPoint(0, 0)), timePane->size())));
+    }
   }
 
   void displaySettingsReachTheWindowsOnce() {

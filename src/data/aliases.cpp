@@ -56,6 +56,17 @@ int LeadingNumber(std::string_view s) {
   return static_cast<int>(negative ? -value : value);
 }
 
+// Whether one of the names of an alias list is exactly key.
+bool AliasEquals(std::string_view entry, std::string_view key) {
+  while (true) {
+    const auto end = entry.find_first_of(kAliasSeparators);
+    if (entry.substr(0, end) == key) return true;
+    if (end == std::string_view::npos) return false;
+    entry.remove_prefix(end + 1);
+  }
+}
+
+// Whether key begins one of the names of an alias list.
 bool AliasMatches(std::string_view entry, std::string_view key) {
   auto p = entry.find(key);
   if (p == 0) return true;
@@ -125,12 +136,14 @@ int CTranslationIndex::ParseReference(std::string& text, int& chapter, int& vers
 
   const std::string key = std::string(Trim(numberPart)) + RemoveAll(name, '.');
   const std::string_view tail = TrimLeft(rest.substr(name.size()));
-  const auto chapterEnd = std::min(tail.find_first_of(" :"), tail.size());
+  // Chapter and verse are parted by a blank, a colon or a comma ("13,4", "13, 4").
+  const auto chapterEnd = std::min(tail.find_first_of(" :,"), tail.size());
   const std::string_view chapterText = Trim(tail.substr(0, chapterEnd));
-  const std::string verseText = std::string(Trim(RemoveAll(tail.substr(chapterEnd), ':')));
+  const std::string verseText = RemoveAll(tail.substr(chapterEnd), ':');
+  const std::string_view verseNumber = Trim(verseText, " \t\r\n,");
 
   const int typedChapter = LeadingNumber(chapterText);
-  const int typedVerse = LeadingNumber(verseText);
+  const int typedVerse = LeadingNumber(verseNumber);
   if (typedChapter >= 0) chapter = typedChapter - 1;
   if (typedVerse >= 0) verse = typedVerse - 1;
   text = key;
@@ -139,8 +152,12 @@ int CTranslationIndex::ParseReference(std::string& text, int& chapter, int& vers
   if (key.empty()) return -1;
   // Lines beyond the translation's last book name no book.
   const int books = std::min(static_cast<int>(aliases_.size()), BookCount(id_));
+  // A name that is the key itself wins over one the key only begins, so
+  // that "j" finds the book called "J" even when an earlier one is "Joz".
   for (int k = 0; k < books; ++k) {
-    if (key == FullNameKey(k)) return k;
+    if (key == FullNameKey(k) || AliasEquals(aliases_[static_cast<std::size_t>(k)], key)) return k;
+  }
+  for (int k = 0; k < books; ++k) {
     if (AliasMatches(aliases_[static_cast<std::size_t>(k)], key)) return k;
   }
   return -1;

@@ -51,7 +51,8 @@ TEST_F(ParseReferenceTest, PlacesFullNamesWithoutInnerBlanksAndUnknownTexts) {
   };
   const Case cases[] = {
       {"  1 Kor 13:4 ", 45, 12, 3, "1kor"}, {"1 kor. 13 4", 45, 12, 3, nullptr},
-      {"1 Koryntów", 45, -1, -1, "1koryntów"}, {"1 Kor 13,4", 45, 12, -1, nullptr},
+      {"1 Koryntów", 45, -1, -1, "1koryntów"}, {"1 Kor 13,4", 45, 12, 3, nullptr},
+      {"1 Kor 13, 4", 45, 12, 3, nullptr}, {"ps 5,3-12", 18, 4, 2, nullptr}, {"ps 5,", 18, 4, -1, nullptr},
       {"ps 23", 18, 22, -1, nullptr}, {"PSALM 0:0", 18, -1, -1, nullptr},
       {"j 3:16", 42, 2, 15, nullptr}, {"j 3 16", 42, 2, 15, nullptr}, {"j 3::16", 42, 2, 15, nullptr},
       {"J\t3 : 16", 42, 2, 15, nullptr}, {"DziejeApostolskie 2:1", 43, 1, 0, nullptr},
@@ -75,9 +76,10 @@ TEST_F(ParseReferenceTest, PlacesFullNamesWithoutInnerBlanksAndUnknownTexts) {
 
 TEST(ParseReferenceAliases, BeginningsOfAliasesAndBookOrder) {
   CTranslationIndex bg(TranslationId::BG);
-  bg.SetAliasesFromText("a,zzz\nx,abc\ny,q.abd\nz,pabe?abf\n");
-  EXPECT_EQ(Parse(bg, "ab").book, 1);  // begins "abc" of book 1 before "abd" of book 2
-  EXPECT_EQ(Parse(bg, "abd").book, 2);  // after a separator
+  bg.SetAliasesFromText("a,zzz\nx,abc\ny,q.abd\nz,pabe?abf\nw,ab:abd\n");
+  EXPECT_EQ(Parse(bg, "a").book, 1);  // begins "abc" of book 1 before "abd" of book 2
+  EXPECT_EQ(Parse(bg, "ab").book, 4);  // a whole name beats the beginnings of earlier books' names
+  EXPECT_EQ(Parse(bg, "abd").book, 2);  // whole names too go in book order; after a separator
   EXPECT_EQ(Parse(bg, "abe").book, -1);  // inside a word only
   EXPECT_EQ(Parse(bg, "abf").book, 3);
   EXPECT_EQ(Parse(bg, "1 moj").book, -1);  // full name 1mojżeszowa is not a prefix match

@@ -11,9 +11,9 @@ namespace {
 
 // Names and abbreviations of every book in the 73-book order, as typed by
 // readers of the Gdańska, Warszawska and Tysiąclecia traditions, older and
-// newer forms. A name never begins with another book's name that comes
-// earlier in the list, so that each resolves to its own book; q, v and x are
-// left out because typed book names cannot contain them.
+// newer forms, the sigla of Biblia Tysiąclecia first. No two books share a
+// name, so that each name typed whole resolves to its own book; q, v and x
+// are left out because typed book names cannot contain them.
 constexpr std::array<std::string_view, 73> kAliases = {
     "Rdz, Rodz, Gen, Genesis, 1Moj, 1Mojż, 1Mojżeszowa, Rodzaju",
     "Wj, Wyj, Wyjścia, 2Moj, 2Mojż, 2Mojżeszowa",
@@ -47,7 +47,7 @@ constexpr std::array<std::string_view, 73> kAliases = {
     "Jr, Jer, Jerem, Jeremiasz, Jeremiasza, Jeremijasz",
     "Lm, Lam, Lament, Lamentacje, LamentacjeJeremiasza, Tren, Treny, TrenyJeremijaszowe",
     "Ba, Bar, Baruch, Barucha",
-    "Ezech, Ezechiel, Ezechiela, Ezechyjel, Ezek",
+    "Ez, Ezech, Ezechiel, Ezechiela, Ezechyjel, Ezek",
     "Dn, Dan, Daniel, Daniela, Danijel",
     "Oz, Ozeasz, Ozeasza",
     "Jl, Joel, Joela",
@@ -64,7 +64,7 @@ constexpr std::array<std::string_view, 73> kAliases = {
     "Mt, Mat, Mateusz, Mateusza",
     "Mk, Mr, Mar, Marek, Marka",
     "Łk, Łuk, Łukasz, Łukasza, Lk, Luk",
-    "Jn, Jan, Jana",
+    "J, Jn, Jan, Jana",
     "Dz, DzAp, Dzieje, DziejeApostolskie",
     "Rz, Rzym, Rzymian, ListdoRzymian",
     "1Kor, 1Koryntian, 1Koryntów",

@@ -2,37 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <tuple>
 
+#include "data/book_ids.h"
 #include "data/codepage.h"
 #include "data/verse_index.h"
 
 namespace skrybon {
 namespace {
 
-int Resolve(const CTranslationIndex& index, const std::string& cp1250, int* chapter = nullptr) {
+int Resolve(const CTranslationIndex& index, const std::string& cp1250, int* chapter = nullptr, int* verse = nullptr) {
   std::string text = cp1250;
   int c = -9, v = -9;
   const int book = index.ParseReference(text, c, v);
   if (chapter) *chapter = c;
+  if (verse) *verse = v;
   return book;
 }
-
-// The abbreviation as it stands in an alias list: lower-case, no dots or blanks.
-std::string AbbreviationKey(TranslationId id, int book) {
-  std::string key;
-  for (const char c : Cp1250Lower(BookAbbreviation(id, book))) {
-    if (c != '.' && c != ' ') key += c;
-  }
-  return key;
-}
-
-// A typed abbreviation that the matching rule gives to an earlier book: the
-// earlier book's own abbreviation begins with it, so no alias file can
-// separate them ("Fil" begins "Filip", BT's "Ez" begins "Ezd").
-const std::set<std::tuple<TranslationId, int>> kShadowedAbbreviations = {
-    {TranslationId::BG, 56}, {TranslationId::BW, 56}, {TranslationId::BT, 32}};
 
 class DefaultAliases : public ::testing::TestWithParam<TranslationId> {
  protected:
@@ -54,21 +40,14 @@ TEST_P(DefaultAliases, EveryAbbreviationAndFullNameFindsItsBook) {
   for (int book = 0; book < BookCount(id); ++book) {
     const std::string abbreviation = BookAbbreviation(id, book);
     int chapter = 0;
-    const int found = Resolve(index, abbreviation + " 3:4", &chapter);
-    if (kShadowedAbbreviations.contains({id, book})) {
-      EXPECT_LT(found, book) << Cp1250ToUtf8(abbreviation);
-    } else {
-      EXPECT_EQ(found, book) << Cp1250ToUtf8(abbreviation);
-      EXPECT_EQ(chapter, 2);
-    }
+    EXPECT_EQ(Resolve(index, abbreviation + " 3:4", &chapter), book) << Cp1250ToUtf8(abbreviation);
+    EXPECT_EQ(chapter, 2);
     // Without the blank after the number, in capitals, and by full name without blanks.
     std::string joined;
     for (const char c : abbreviation) {
       if (c != ' ') joined += c;
     }
-    if (!kShadowedAbbreviations.contains({id, book})) {
-      EXPECT_EQ(Resolve(index, joined), book) << Cp1250ToUtf8(joined);
-    }
+    EXPECT_EQ(Resolve(index, joined), book) << Cp1250ToUtf8(joined);
     std::string fullName;
     for (const char c : BookFullName(id, book)) {
       if (c != ' ') fullName += c;
@@ -87,9 +66,27 @@ TEST_P(DefaultAliases, NoAliasIsTakenByAnotherBook) {
       const std::string alias = list.substr(start, end - start);
       start = end + 1;
       if (alias.empty()) continue;
-      if (kShadowedAbbreviations.contains({id, book}) && alias == AbbreviationKey(id, book)) continue;
       EXPECT_EQ(Resolve(index, alias + " 1"), book) << Cp1250ToUtf8(alias) << " of book " << book;
     }
+  }
+}
+
+// The sigla of Biblia Tysiąclecia, in its book order, name their books in
+// every translation that has them, with the verse after a colon or a comma.
+TEST_P(DefaultAliases, SiglaOfBibliaTysiaclecia) {
+  const char* const sigla[73] = {
+      "Rdz", "Wj",  "Kpł", "Lb",  "Pwt",   "Joz",   "Sdz",   "Rt",   "1 Sm",  "2 Sm",  "1 Krl", "2 Krl", "1 Krn",
+      "2 Krn", "Ezd", "Ne",  "Tb",  "Jdt",   "Est",   "1 Mch", "2 Mch", "Hi",   "Ps",    "Prz",   "Koh",   "Pnp",
+      "Mdr", "Syr", "Iz",  "Jr",  "Lm",    "Ba",    "Ez",    "Dn",   "Oz",    "Jl",    "Am",    "Ab",    "Jon",
+      "Mi",  "Na",  "Ha",  "So",  "Ag",    "Za",    "Ml",    "Mt",   "Mk",    "Łk",    "J",     "Dz",    "Rz",
+      "1 Kor", "2 Kor", "Ga", "Ef", "Flp", "Kol",   "1 Tes", "2 Tes", "1 Tm", "2 Tm",  "Tt",    "Flm",   "Hbr",
+      "Jk",  "1 P", "2 P", "1 J", "2 J",   "3 J",   "Jud",   "Ap"};
+  const TranslationId id = GetParam();
+  for (int book = 0; book < BookCount(id); ++book) {
+    const int bt = id == TranslationId::BT ? book : BtBookFromProtestant(book);
+    int chapter = 0, verse = 0;
+    EXPECT_EQ(Resolve(index, Cp(sigla[bt]) + (book % 2 ? " 3,16" : " 3:16"), &chapter, &verse), book) << sigla[bt];
+    EXPECT_EQ(std::pair(chapter, verse), std::pair(2, 15)) << sigla[bt];
   }
 }
 
@@ -109,7 +106,8 @@ TEST(DefaultAliasesTyping, CommonFormsOfPolishReaders) {
       {bg, "Syr 1", -1},  // BG has no Sirach
       {bt, "Ijob 1", 21},     {bt, "Jud 1", 71},  // not Judith
       {bt, "Ezech 1", 32},    {bg, "Flm 1", 56},       {bg, "Żyd 11:1", 57},
-      {bg, "Ps 23", 18},      {bg, "Dz.Ap. 2:1", 43}};
+      {bg, "Ps 23", 18},      {bg, "Dz.Ap. 2:1", 43}, {bg, "Jan. 3:16", 42},   {bg, "Obj. 1", 65},
+      {bg, "Job 1", 17},      {bt, "Job 1", 21},       {bt, "Jdt 1", 17},       {bg, "Jdt 1", -1}};
   for (const auto& [index, typed, book] : cases) EXPECT_EQ(Resolve(index, Cp(typed)), book) << typed;
 }
 

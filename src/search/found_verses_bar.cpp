@@ -40,6 +40,13 @@ CSpinArrows::CSpinArrows(QWidget* parent) : QWidget(parent) {
   }
   up_->setArrowType(Qt::UpArrow);
   down_->setArrowType(Qt::DownArrow);
+  // Screen readers would otherwise call both only "button".
+  const QString previous = U("Poprzedni znaleziony werset");
+  const QString next = U("Następny znaleziony werset");
+  up_->setAccessibleName(previous);
+  up_->setToolTip(previous);
+  down_->setAccessibleName(next);
+  down_->setToolTip(next);
   connect(up_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
   connect(down_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
 }

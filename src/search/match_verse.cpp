@@ -45,14 +45,20 @@ bool CombineWordTests(const std::array<bool, kSearchWordCount>& tests, const Sea
   return result;
 }
 
+std::size_t FindPassingOccurrence(std::string_view verse, std::string_view word, SearchMethod method,
+                                  std::size_t from) {
+  if (word.empty()) return std::string_view::npos;
+  for (std::size_t p = verse.find(word, from); p != std::string_view::npos; p = verse.find(word, p + 1)) {
+    if (PassesWordTest(verse, p, word.size(), method)) return p;
+  }
+  return std::string_view::npos;
+}
+
 bool MatchVerse(std::string_view verse, const SearchWords& words, const SearchOperators& operators,
                 SearchMethod method) {
   std::array<bool, kSearchWordCount> tests{};
   for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
-    if (word.empty()) continue;
-    const std::size_t position = verse.find(word);
-    tests[i] = position != std::string_view::npos && PassesWordTest(verse, position, word.size(), method);
+    tests[i] = FindPassingOccurrence(verse, words[i], method) != std::string_view::npos;
   }
   return CombineWordTests(tests, operators);
 }

@@ -61,17 +61,35 @@ TEST(MatchVerse, OperatorsWithEmptyWords) {
   EXPECT_FALSE(Match(verse, {"pan", "rzekł", "aaron", ""}, {Not, Not, Or}));
 }
 
-TEST(MatchVerse, WordTestsLookOnlyAtTheFirstOccurrence) {
-  const SearchWords pan = {"pan", "", "", ""};
-  const std::string_view verse = "panowie, słuchajcie: pan mówi";
-  EXPECT_TRUE(Match(verse, pan, {Or, Or, Or}, SearchMethod::Anywhere));
-  EXPECT_TRUE(Match(verse, pan, {Or, Or, Or}, SearchMethod::WordStart));
-  // The first "pan" lies inside "panowie"; the later whole word does not count.
-  EXPECT_FALSE(Match(verse, pan, {Or, Or, Or}, SearchMethod::WholeWord));
-  // "(pan" and "-pan" as first occurrence fail the word start even if a good one follows.
-  EXPECT_FALSE(Match("(pan) i pan", pan, {Or, Or, Or}, SearchMethod::WordStart));
-  EXPECT_FALSE(Match("-pan i pan", pan, {Or, Or, Or}, SearchMethod::WordStart));
-  EXPECT_TRUE(Match("panowie", pan, {Or, Or, Or}, SearchMethod::WordStart));
+// A word passes when any of its occurrences does: a failing first one must
+// not hide a later or overlapping one that passes.
+TEST(MatchVerse, AnyOccurrenceThatPassesCounts) {
+  struct Case {
+    std::string_view verse, word;
+    bool wordStart, wholeWord;
+  };
+  const Case cases[] = {
+      {"panowie, słuchajcie: pan mówi", "pan", true, true},
+      {"do pana mego odpowiedział pan", "pan", true, true},  // the passing one ends the verse
+      {"pan rzekł do pana", "pan", true, true},              // the passing one starts it, the rest fail
+      {"(pan) i pan", "pan", true, true},
+      {"-pan i panowie", "pan", true, false},
+      {"spany, pany", "pan", true, false},
+      {"pana, pany", "pan", true, false},
+      {"spana zapan", "pan", false, false},
+      {"anana", "ana", true, false},
+      {"banana ana", "ana", true, true},
+      // Occurrences that overlap: only the second of each pair passes.
+      {"ba a a", "a a", true, true},
+      {"yx x x", "x x", true, true},
+      {"xab ab abc", "ab ab", true, false},
+  };
+  for (const Case& c : cases) {
+    const SearchWords words = {std::string(c.word), "", "", ""};
+    EXPECT_TRUE(Match(c.verse, words, {Or, Or, Or}, SearchMethod::Anywhere)) << c.verse;
+    EXPECT_EQ(Match(c.verse, words, {Or, Or, Or}, SearchMethod::WordStart), c.wordStart) << c.verse;
+    EXPECT_EQ(Match(c.verse, words, {Or, Or, Or}, SearchMethod::WholeWord), c.wholeWord) << c.verse;
+  }
 }
 
 TEST(MatchVerse, WholeWordAtTheEndsOfTheVerse) {

@@ -257,6 +257,9 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QCOMPARE(list->count(), 8);
     QCOMPARE(list->itemText(1), Label(TranslationId::BT, 7, 1, 0));
 
+    // The arrows are named after what they do.
+    QCOMPARE(bar_->Arrows()->UpButton()->accessibleName(), U("Poprzedni znaleziony werset"));
+    QCOMPARE(bar_->Arrows()->DownButton()->accessibleName(), U("Następny znaleziony werset"));
     // The up arrow at the first verse and the down arrow at the last do nothing.
     QTest::mouseClick(bar_->Arrows()->UpButton(), Qt::LeftButton);
     QCOMPARE(list->currentIndex(), 0);

@@ -85,12 +85,12 @@ void CTranslationSearch::CollectVerses() {
   haystack_ = std::string_view(text_.data(), size);
 }
 
-void CTranslationSearch::FindFirstOccurrences(std::size_t w) {
+void CTranslationSearch::FindPassingOccurrences(std::size_t w) {
   const CSubstringFinder& finder = finders_[w];
   const std::size_t length = finder.Needle().size();
-  std::vector<std::uint32_t>& first = firstPositions_[w];
+  std::vector<std::uint8_t>& passes = passes_[w];
   const std::size_t verseCount = starts_.size();
-  first.assign(verseCount, kNotFound);
+  passes.assign(verseCount, 0);
   std::size_t from = 0;
   std::size_t v = 0;
   while (from < haystack_.size() && v < verseCount) {
@@ -98,14 +98,16 @@ void CTranslationSearch::FindFirstOccurrences(std::size_t w) {
     if (position == std::string_view::npos) break;
     while (v < verseCount && ends_[v] <= position) ++v;
     if (v == verseCount) break;
-    if (position >= starts_[v] && position + length <= ends_[v]) {
-      // The first occurrence decides; the rest of this verse is not looked at.
-      first[v] = static_cast<std::uint32_t>(position - starts_[v]);
+    // A hit that starts between verses or runs past the end of its verse is
+    // no occurrence; one that fails the word test may be followed by one that
+    // passes, even overlapping it, so the search goes on from the next byte.
+    if (position >= starts_[v] && position + length <= ends_[v] &&
+        PassesWordTest(Verse(v), position - starts_[v], length, method_)) {
+      passes[v] = 1;
       candidates_.push_back(static_cast<std::uint32_t>(v));
       from = ends_[v];
       ++v;
     } else {
-      // A hit that starts between verses or runs past the end of its verse is no occurrence.
       from = position + 1;
     }
   }
@@ -141,14 +143,14 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
   } catch (const DataFormatError&) {
     return SearchMissingBookMessage(path, bookFolder_, id, book);
   }
-  // A verse that holds none of the words fails whatever the operators
+  // A verse where no word passes its test fails whatever the operators
   // (t1 op1 (...) is false when t1 and the rest are), so only the verses
-  // that hold a word are tested.
+  // where one does are combined.
   candidates_.clear();
   std::size_t words = 0;
   for (std::size_t w = 0; w < finders_.size(); ++w) {
     if (finders_[w].Needle().empty()) continue;
-    FindFirstOccurrences(w);
+    FindPassingOccurrences(w);
     ++words;
   }
   if (words > 1) {
@@ -159,10 +161,7 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
   for (const std::uint32_t v : candidates_) {
     std::array<bool, kSearchWordCount> tests{};
     for (std::size_t w = 0; w < finders_.size(); ++w) {
-      const std::size_t length = finders_[w].Needle().size();
-      if (length == 0) continue;
-      const std::uint32_t position = firstPositions_[w][v];
-      tests[w] = position != kNotFound && PassesWordTest(Verse(v), position, length, method_);
+      tests[w] = !finders_[w].Needle().empty() && passes_[w][v] != 0;
     }
     if (!CombineWordTests(tests, operators_)) continue;
     if (!placesMapped) {

@@ -57,15 +57,13 @@ class CTranslationSearch {
   // Finds the book's verses as ranges [starts_, ends_) of haystack_: where
   // they lie in the file, or, when the file holds UTF-16 strings, in a copy.
   void CollectVerses();
-  // Records in firstPositions_[w] the first occurrence of word w in each
-  // verse, and appends the verses that hold it to candidates_.
-  void FindFirstOccurrences(std::size_t w);
+  // Marks in passes_[w] the verses where some occurrence of word w passes
+  // the word test, and appends them to candidates_.
+  void FindPassingOccurrences(std::size_t w);
   // Fills places_ with the chapter and verse of every entry of the book, or
   // -1 for an entry no chapter lists.
   void MapPlaces(int book);
   std::string_view Verse(std::size_t v) const;
-
-  static constexpr std::uint32_t kNotFound = UINT32_MAX;
 
   const CTranslationIndex& index_;
   std::string mainFolder_;
@@ -85,7 +83,7 @@ class CTranslationSearch {
   std::vector<std::uint32_t> starts_;
   std::vector<std::uint32_t> ends_;
   std::vector<std::pair<int, int>> places_;
-  std::array<std::vector<std::uint32_t>, kSearchWordCount> firstPositions_;
+  std::array<std::vector<std::uint8_t>, kSearchWordCount> passes_;
   std::vector<std::uint32_t> candidates_;  // ascending verse numbers
 };
 

@@ -15,7 +15,7 @@ inline constexpr int ID_SAVE_SELECTED_VERSES = 32820;  // "&Zaznaczone wersety..
 inline constexpr int ID_SAVE_FOUND_VERSES = 32821;     // "&Listę znalezionych wersetów..."
 inline constexpr int ID_SAVE_CLIPBOARD = 32822;        // "Zawartość &schowka..."
 inline constexpr int ID_FILE_PRINT = 57607;            // "&Drukuj...\tCtrl+P"
-inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;    // "Podgląd &wydruku..."
+inline constexpr int ID_FILE_PRINT_PREVIEW = 57609;    // "&Podgląd wydruku..."
 inline constexpr int ID_APP_EXIT = 57665;              // "&Zakończ"
 
 // "S&chowek".
