@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a temporary DESTDIR and checks what a desktop needs:
 # both programs and the tool's helper, the desktop entry and metainfo (each
 # passing its validator), the menu icons at every size, the manual pages in

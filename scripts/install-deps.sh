@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what building, testing and running need on Debian 12 (as root).
 set -euo pipefail
 packages=(cmake g++ clang libclang-rt-14-dev ninja-build libgtest-dev libbenchmark-dev libpugixml-dev libsword-dev libsword-utils sword-text-kjv pkg-config qt6-base-dev

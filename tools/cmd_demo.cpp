@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool demo: a data folder of all three translations with synthetic text.
 #include "data/demo_data.h"
 #include "data/translation_builder.h"

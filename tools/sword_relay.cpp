@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The SWORD commands of the statically linked skrybon-tool. The SWORD library
 // and the forty-odd shared libraries it brings would take several times as
 // long to load as a whole search does, so the tool that runs every other

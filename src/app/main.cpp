@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program: finds its main folder, loads the three translations from it,
 // then shows the main window placed as the profile says. A missing or damaged
 // index file ends it with code 1; --help and --version answer without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "&Zasoby" commands as a frame-level command target: the alias editing
 // commands (32833-32835) open a translation's alias file in our own editor
 // (CAliasEditor), wait for it to close and then reload that translation's
