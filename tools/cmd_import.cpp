@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool import: builds one translation's index and book files.
+#include <csignal>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "app/data_folder.h"
 #include "data/archive.h"
+#include "data/import_messages.h"
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
 #include "data/xml_verses.h"
@@ -33,7 +35,14 @@ constexpr std::string_view kUsage =
     "  ISO-8859-2. Nothing in DIR changes unless every file was written.\n"
     "  sword: an installed SWORD Bible module by name (see skrybon-tool modules), read\n"
     "  through the SWORD library; books are mapped by their standard identifiers.\n"
-    "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n";
+    "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n"
+    "  --summary reads the input and prints its totals and problems, one a line,\n"
+    "  tab-separated, without writing anything; --progress prints \"progress<TAB>n<TAB>total\"\n"
+    "  on standard error before each file, and a SIGTERM then stops the writing\n"
+    "  with the folder as it was (both for the program's import dialog).\n";
+
+// Set by SIGTERM while the files are written.
+volatile std::sig_atomic_t stopRequested = 0;
 
 std::optional<std::string> Collect(const std::string& format, const std::string& path,
                                    CTranslationBuilder& builder) {
@@ -61,7 +70,7 @@ std::string OutputFolder(const ToolArgs& args) {
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"}, {"summary", "progress"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
@@ -90,9 +99,23 @@ int ImportMain(std::span<const std::string> rawArgs) {
       return kExitFailure;
     }
     const BuiltTranslation built = builder.Build();
+    if (args.Has("summary")) {
+      std::fputs(FormatImportSummary(out, built, builder.Report()).c_str(), stdout);
+      return kExitOk;
+    }
     for (const auto& line : builder.Report().Describe(id)) PrintLine(stderr, "warning: " + line);
+    WriteProgress progress;
+    if (args.Has("progress")) {
+      // Until now a SIGTERM simply ended the tool: nothing was written yet.
+      std::signal(SIGTERM, [](int) { stopRequested = 1; });
+      progress = [](std::size_t written, std::size_t total) {
+        PrintLine(stderr, FormatImportProgress(written, total));
+        std::fflush(stderr);
+        return stopRequested == 0;
+      };
+    }
     bool aliasWritten = false;
-    if (auto error = WriteTranslation(out, built, &aliasWritten)) {
+    if (auto error = WriteTranslation(out, built, &aliasWritten, progress)) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }

@@ -29,8 +29,10 @@ class ToolUsageError : public std::runtime_error {
 
 class ToolArgs {
  public:
-  // valueOptions: the names (without "--") of the options that take a value.
-  ToolArgs(std::span<const std::string> args, std::set<std::string, std::less<>> valueOptions)
+  // valueOptions: the names (without "--") of the options that take a value;
+  // flags: those that stand alone.
+  ToolArgs(std::span<const std::string> args, std::set<std::string, std::less<>> valueOptions,
+           std::set<std::string, std::less<>> flags = {})
       : valueOptions_(std::move(valueOptions)) {
     for (std::size_t i = 0; i < args.size(); ++i) {
       const std::string& arg = args[i];
@@ -42,6 +44,10 @@ class ToolArgs {
       } else if (arg.starts_with("--")) {
         const auto eq = arg.find('=');
         const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+        if (eq == std::string::npos && flags.contains(name)) {
+          flags_.insert(name);
+          continue;
+        }
         if (!valueOptions_.contains(name)) throw ToolUsageError("unknown option --" + name);
         if (eq != std::string::npos) {
           options_[name] = arg.substr(eq + 1);
@@ -57,6 +63,7 @@ class ToolArgs {
   }
 
   bool Help() const { return help_; }
+  bool Has(std::string_view flag) const { return flags_.contains(flag); }
   const std::vector<std::string>& Positional() const { return positional_; }
 
   std::optional<std::string> Get(std::string_view name) const {
@@ -100,6 +107,7 @@ class ToolArgs {
 
  private:
   std::set<std::string, std::less<>> valueOptions_;
+  std::set<std::string, std::less<>> flags_;
   std::map<std::string, std::string> options_;
   std::vector<std::string> positional_;
   bool help_ = false;

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
@@ -706,8 +707,19 @@ void CMainFrame::SaveOnClose() {
                  show);
   // All seventeen keys in one write. A profile that could not be read at
   // start is left alone on purpose; any other failure is said, since the
-  // settings of this run are then lost (the old file stays as it was).
-  if (profile_.Flush() || profile_.Unreadable()) return;
+  // settings of this run are then lost (the old file stays as it was). A copy
+  // that keeps the profile locked (stopped in the middle of its own save)
+  // costs a bounded wait per try; the user tries again or ends without saving.
+  bool saved = profile_.Flush();
+  while (!saved && profile_.LockBusy()) {
+    const QString busy = QString::fromUtf8(
+                             "Nie mogę zapisać ustawień programu w pliku: '%1'!\n"
+                             "Plik ustawień jest zajęty przez inną kopię programu.")
+                             .arg(QString::fromStdString(profile_.Path()));
+    if (!AskRetry(busy)) return;
+    saved = profile_.Flush();
+  }
+  if (saved || profile_.Unreadable()) return;
   const QString text = QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '%1'!\n%2")
                            .arg(QString::fromStdString(profile_.Path()), QString::fromStdString(profile_.LastError()));
   if (messageSink_) {
@@ -715,6 +727,15 @@ void CMainFrame::SaveOnClose() {
   } else {
     QMessageBox::warning(this, QStringLiteral("Skrybon"), text);
   }
+}
+
+bool CMainFrame::AskRetry(const QString& text) {
+  if (retrySink_) return retrySink_(text);
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Skrybon"), text, QMessageBox::NoButton, this);
+  const QAbstractButton* retry = box.addButton(QString::fromUtf8("Ponów"), QMessageBox::AcceptRole);
+  box.addButton(QString::fromUtf8("Anuluj"), QMessageBox::RejectRole);
+  box.exec();
+  return box.clickedButton() == retry;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -123,6 +123,8 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
 
   // Where the frame's own failure messages go (a message box unless set).
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
+  // Where a question "Ponów" / "Anuluj" goes (true = "Ponów"); a message box unless set.
+  void SetRetrySink(std::function<bool(const QString&)> sink) { retrySink_ = std::move(sink); }
 
   // Placement from the profile section "Main Window State": geometry now,
   // and the window state to show with (normal, maximised, minimised).
@@ -150,6 +152,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
 
  private:
   std::function<void(const QString&)> messageSink_;
+  std::function<bool(const QString&)> retrySink_;
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
 
@@ -171,6 +174,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   static bool UpdateCommandIn(const std::vector<ICommandTarget*>& chain, int id, CCmdUI& ui);
   void SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router);
   void SaveOnClose();
+  bool AskRetry(const QString& text);
   void RememberNormalRect();
   QMenu* NewMenu(const QString& title);
 

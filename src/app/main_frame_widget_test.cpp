@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +21,11 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <map>
 #include <fstream>
 #include <memory>
@@ -156,7 +162,7 @@ class MainFrameTest : public QObject {
     QCOMPARE(Items(TopMenu(*frame, "&Plik")), Ids({"32800", "32801", "32802", "-", "57665"}));
     QCOMPARE(Items(TopMenu(*frame, "S&chowek")), Ids({"32806"}));
     QCOMPARE(Items(TopMenu(*frame, "&Zasoby")),
-             Ids({"32832", "-", "[Edycja aliasów", "32833", "32834", "32835", "]"}));
+             Ids({"32832", "-", "[Edycja aliasów", "32833", "32834", "32835", "]", "-", "32840"}));
     QCOMPARE(Items(TopMenu(*frame, "&Widok")),
              Ids({"59392", "32805", "112", "59393", "-", "32814", "32815"}));
     QCOMPARE(Items(TopMenu(*frame, "Pomo&c")), Ids({"57666", "57667", "57668", "-", "57664"}));
@@ -478,6 +484,39 @@ class MainFrameTest : public QObject {
              qPrintable(messages[0]));
     QVERIFY(messages[0].endsWith("File too large"));
     QCOMPARE(CProfile(profile_->Path()).GetProfileInt("Main Window State", "Left", 0), 50);
+  }
+
+  // Another copy keeps the profile locked: the close waits a bounded time,
+  // says so and offers "Ponów"; "Anuluj" ends without saving, "Ponów" saves
+  // once the lock is free.
+  void aHeldProfileLockAsksToRetry() {
+    profile_ = std::make_unique<CProfile>(profile_->Path(), std::chrono::milliseconds(100));
+    const int held = ::open((profile_->Path() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
+    for (const bool retry : {false, true}) {
+      QStringList questions;
+      QStringList messages;
+      QElapsedTimer clock;
+      {
+        auto frame = NewFrame();
+        frame->SetMessageSink([&](const QString& text) { messages << text; });
+        frame->SetRetrySink([&](const QString& text) {
+          questions << text;
+          if (retry && questions.size() == 2) ::flock(held, LOCK_UN);
+          return retry;
+        });
+        clock.start();
+        frame->close();
+      }
+      QVERIFY(clock.elapsed() < 3000);
+      QCOMPARE(questions.size(), retry ? 2 : 1);
+      QCOMPARE(questions[0], QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '%1'!\n"
+                                               "Plik ustawień jest zajęty przez inną kopię programu.")
+                                 .arg(QString::fromStdString(profile_->Path())));
+      QCOMPARE(messages, QStringList());
+      QCOMPARE(CProfile(profile_->Path()).GetProfileInt("Main Window State", "Left", -1), retry ? 50 : -1);
+    }
+    ::close(held);
   }
 
   void placementRoundTripThroughTheProfile() {

@@ -23,8 +23,10 @@ CPlacementRect LoadPlacement(CProfile& profile, int screenWidth, int screenHeigh
       missing = true;
     }
   }
-  // A profile that cannot be written is not reported: the window opens all the same.
-  if (missing) (void)profile.Flush();
+  // A profile that cannot be written is not reported: the window opens all
+  // the same. Nor does it wait for another copy that holds the profile: the
+  // close writes these keys again.
+  if (missing) (void)profile.Flush(std::chrono::milliseconds(0));
   // Whether or not some keys were missing, a window that would lie wholly off
   // the screen (or have no size) is never shown there: nobody could reach it.
   // Overlap test in 64 bits: stored numbers may be anything.

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/window_placement.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <vector>
 
 #include "testing/profile_file_test.h"
@@ -17,6 +21,19 @@ TEST_F(PlacementTest, FirstRunWritesTheDefaultsAtOnce) {
   EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
   EXPECT_EQ(ReadFile(), "[Main Window State]\nLeft=50\nTop=50\nWidth=631\nHeight=462\n");
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::AsStarted);
+}
+
+// Another copy holding the profile does not hold up the window: the
+// defaults wait for the close instead of for the lock.
+TEST_F(PlacementTest, FirstRunDoesNotWaitForAHeldProfile) {
+  CProfile profile(path_, std::chrono::seconds(10));
+  const int held = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  ::close(held);
+  EXPECT_EQ(ReadFile(), "");
 }
 
 TEST_F(PlacementTest, OffScreenFallsBackToTheDefaults) {

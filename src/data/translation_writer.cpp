@@ -84,7 +84,7 @@ std::span<const std::uint8_t> Bytes(const std::string& text) {
 }  // namespace
 
 std::optional<std::string> WriteTranslation(const std::string& folder, const BuiltTranslation& built,
-                                            bool* aliasWritten) {
+                                            bool* aliasWritten, const WriteProgress& progress) {
   if (aliasWritten) *aliasWritten = false;
   const std::string bookFolder = "ksiegi";
   CNewFolders newFolders;
@@ -95,22 +95,28 @@ std::optional<std::string> WriteTranslation(const std::string& folder, const Bui
   // Everything is written before anything is replaced: the book files, the
   // alias file if missing, and the index last, so that it is also the last
   // to be renamed into place (a folder with a new index has its new books).
+  const std::string aliasPath = folder + "/" + AliasFileName(built.id);
+  std::error_code ec;
+  const bool addAliases = !fs::exists(fs::symlink_status(aliasPath, ec));
+  const std::size_t total = built.books.size() + (addAliases ? 2 : 1);
   CFileSetWrite files;
-  auto stage = [&files](const std::string& path, std::span<const std::uint8_t> data) -> std::optional<std::string> {
+  std::size_t staged = 0;
+  auto goOn = [&] { return !progress || progress(staged, total); };
+  auto stage = [&](const std::string& path, std::span<const std::uint8_t> data) -> std::optional<std::string> {
+    if (!goOn()) return std::string(kWriteStopped);
     if (auto written = files.Stage(path, data); !written) return "cannot write " + path + ": " + written.error;
+    ++staged;
     return std::nullopt;
   };
   for (std::size_t b = 0; b < built.books.size(); ++b) {
     const std::string path = folder + "/" + BookFilePath(bookFolder, built.id, static_cast<int>(b));
     if (auto error = stage(path, WriteStringArray(built.books[b]))) return error;
   }
-  const std::string aliasPath = folder + "/" + AliasFileName(built.id);
-  std::error_code ec;
-  const bool addAliases = !fs::exists(fs::symlink_status(aliasPath, ec));
   if (addAliases) {
     if (auto error = stage(aliasPath, Bytes(DefaultAliasFileText(built.id)))) return error;
   }
   if (auto error = stage(folder + "/" + IndexFileName(built.id), WriteVerseIndex(built.index))) return error;
+  if (!goOn()) return std::string(kWriteStopped);
   if (auto committed = files.Commit(); !committed) {
     return "cannot put the new files in place, the folder keeps its earlier files: " + committed.error;
   }

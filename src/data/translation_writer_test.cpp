@@ -118,8 +118,13 @@ TEST_F(WrittenFolder, AFailedReimportLeavesTheEarlierTranslationIntact) {
     std::function<void(const std::string&)> prepare;  // run on the folder before the second write
     bool fullDisk;
     const char* error;
+    WriteProgress progress = {};
   } cases[] = {
       {"a full disk at the index, after every book", [](const std::string&) {}, true, "bg.idx: File too large"},
+      {"stopped after the first book", [](const std::string&) {}, false, "stopped",
+       [](std::size_t written, std::size_t) { return written < 1; }},
+      {"stopped with every file written, before any is put in place", [](const std::string&) {}, false, "stopped",
+       [](std::size_t written, std::size_t total) { return written < total; }},
       {"the index cannot be renamed into place",
        [](const std::string& f) {
          fs::remove(f + "/bg.idx");
@@ -138,7 +143,7 @@ TEST_F(WrittenFolder, AFailedReimportLeavesTheEarlierTranslationIntact) {
       // Room for each new book (about 2 kB) but not for the new index (about 6 kB).
       std::optional<testing::CFileSizeLimit> fullDisk;
       if (c.fullDisk) fullDisk.emplace(4000);
-      error = WriteTranslation(folder, Built(TranslationId::BG, 40, std::string(50, 'n')));
+      error = WriteTranslation(folder, Built(TranslationId::BG, 40, std::string(50, 'n')), nullptr, c.progress);
     }
     ASSERT_TRUE(error);
     EXPECT_NE(error->find(c.error), std::string::npos) << *error;

@@ -235,13 +235,16 @@ TEST(PrintJob, RangeProgressAndCancel) {
   }
 }
 
-TEST(PrintText, PageNumberFormatTakesOnlyTwoIntegers) {
+TEST(PrintText, PageNumberFormatTakesTwoNumberFieldsAndKeepsTheRest) {
   struct Row {
     const char* format;
-    const char* printed;
+    std::string printed;
   } rows[] = {{"Strona %d z %d", "Strona 2 z 5"}, {"%d/%d/%d", "2/5/%d"},   {"%s %n", "%s %n"},
               {"%999999d", "%999999d"},           {"100%% %d", "100% 2"}, {"%", "%"},
-              {"a %", "a %"},                     {"%%d", "%d"},          {"", ""}};
+              {"a %", "a %"},                     {"%%d", "%d"},          {"", ""},
+              {"%3d/%d", "  2/5"},                {"%-3d|%03d|", "2  |005|"}, {"%02d%2d%d", "02 5%d"},
+              {"%99d", std::string(98, ' ') + "2"}, {"%100d %d", "%100d 2"}, {"%+3d %0-3d %-", "%+3d %0-3d %-"},
+              {"%-0d%0d", "25"},                  {"%3%d", "%32"}};
   for (const Row& r : rows) EXPECT_EQ(FormatPageNumber(r.format, 2, 5), r.printed) << r.format;
 }
 

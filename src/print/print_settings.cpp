@@ -28,7 +28,26 @@ std::string ReadString(const CProfile& profile, const char* key, const std::stri
   return profile.GetProfileString(kPrintSettingsSection, key, defaultValue);
 }
 
+// The first `lines` lines of text, at most `length` characters in all.
+void HoldText(std::string& text, std::size_t length, std::size_t lines) {
+  std::size_t end = 0;
+  for (std::size_t line = 0; line < lines && end < text.size(); ++line) {
+    end = text.find('\n', end);
+    if (end == std::string::npos) end = text.size();
+    else if (line + 1 < lines) ++end;
+  }
+  text.resize(std::min({end, length, text.size()}));
+}
+
 }  // namespace
+
+void HoldToPrintLimits(CPrintSettings& s) {
+  for (CPrintFontSetting* font : {&s.headerFont, &s.bodyFont, &s.footerFont})
+    font->face.resize(std::min(font->face.size(), kMaxFaceName));
+  HoldText(s.headerText, kMaxPrintText, kMaxPrintLines);
+  s.pageNumberFormat.resize(std::min(s.pageNumberFormat.size(), kMaxPrintText));
+  HoldText(s.footerText, kMaxPrintText, kMaxPrintLines);
+}
 
 int PrintFontPoints(const CPrintFontSetting& font, const CPrintFontSetting& defaultFont) {
   return font.size > 0 ? std::min(font.size, kMaxFontSize) : defaultFont.size;
@@ -50,6 +69,7 @@ CPrintSettings LoadPrintSettings(const CProfile& profile) {
   s.footerFont.face = ReadString(profile, kFooterFontName, d.footerFont.face);
   s.footerFont.size = ReadInt(profile, kFooterFontSize, d.footerFont.size, 0, kMaxFontSize);
   s.footerText = UnescapeProfileText(ReadString(profile, kFooterText, d.footerText));
+  HoldToPrintLimits(s);
   return s;
 }
 

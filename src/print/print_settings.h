@@ -10,8 +10,11 @@
 //
 // A profile edited by hand may hold anything: reading holds each margin to
 // 0..300 mm and each size to 0..kMaxFontSize points (0 = the font's default
-// size, as a size typed without digits gives), so that a job can always be
-// laid out.
+// size, as a size typed without digits gives), each face name to
+// kMaxFaceName characters, the header text, the page number format and the
+// footer text to kMaxPrintText characters each, and the header and footer
+// texts to their first kMaxPrintLines lines, so that a job or a preview is
+// always laid out and drawn in bounded time and memory.
 #pragma once
 
 #include <string>
@@ -24,6 +27,9 @@ namespace skrybon {
 inline constexpr char kPrintSettingsSection[] = "Print Settings";
 inline constexpr int kMaxMargin = 300;    // mm
 inline constexpr int kMaxFontSize = 144;  // points
+inline constexpr std::size_t kMaxFaceName = 100;
+inline constexpr std::size_t kMaxPrintText = 500;
+inline constexpr std::size_t kMaxPrintLines = 10;
 
 struct CPrintFontSetting {
   std::string face;
@@ -47,6 +53,9 @@ struct CPrintSettings {
 
 // The size a font prints in: its own size, or the default of that font for 0.
 int PrintFontPoints(const CPrintFontSetting& font, const CPrintFontSetting& defaultFont);
+
+// Cuts face names and texts that exceed the limits above.
+void HoldToPrintLimits(CPrintSettings& settings);
 
 // Reads the thirteen keys (65535 or a missing integer = the default).
 CPrintSettings LoadPrintSettings(const CProfile& profile);

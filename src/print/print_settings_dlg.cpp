@@ -126,6 +126,7 @@ QWidget* CPrintSettingsDlg::CreateHeadersPage(const CPrintSettings& s) {
   footer_ = AddFontRow(page, 1074, 1075, s.footerFont);
   headerText_ = TextBox(page, 1078, s.headerText);
   pageFormat_ = Named(new QLineEdit(ToQString(s.pageNumberFormat), page), 1079);
+  pageFormat_->setMaxLength(static_cast<int>(kMaxPrintText));
   footerText_ = TextBox(page, 1070, s.footerText);
 
   addRow(0, "Nagłówek:", header_);
@@ -198,6 +199,7 @@ CPrintSettings CPrintSettingsDlg::Settings() const {
   s.headerText = FromQString(headerText_->toPlainText());
   s.pageNumberFormat = FromQString(pageFormat_->text());
   s.footerText = FromQString(footerText_->toPlainText());
+  HoldToPrintLimits(s);
   return s;
 }
 

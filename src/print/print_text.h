@@ -11,8 +11,11 @@
 
 namespace skrybon {
 
-// The page number format with its first two "%d" replaced by page and count,
-// "%%" by "%"; any other "%" sequence (a third "%d" too) stays as it stands.
+// The page number format with its first two number fields replaced by page
+// and count, "%%" by "%"; any other "%" sequence (a third field too) stays as
+// it stands. A number field is "%d", or "%" with an optional flag ("-" left
+// aligns, "0" fills with zeros) and a width of at most two digits before the
+// "d": "%3d/%d" gives "  2/5".
 std::string FormatPageNumber(std::string_view format, int page, int count);
 
 // The header text with its first "%s" replaced by the description.

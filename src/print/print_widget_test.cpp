@@ -1,26 +1,33 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Printing as a user meets it: a job printed to a PDF file and read back
 // with pdftotext (page range, header, page numbers, Polish letters, labels),
-// "Anuluj" during the first page, the preview's pages against the job's, the
+// a PDF file replaced only by a finished job, the preview's pages against the job's, the
 // settings dialog's values and refusals, and the font face combo.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 #include "data/codepage.h"
 #include "print/print_progress_dlg.h"
 #include "print/print_settings_dlg.h"
 #include "print/printer_animation.h"
 #include "print/verse_printer.h"
+#include "testing/file_size_limit.h"
 #include "testing/widget_fixtures.h"
 #include "ui/font_name_combo.h"
 #include "ui/qt_text.h"
@@ -98,6 +105,13 @@ class CPrintWidgetTest : public QObject {
     QVERIFY(pages[0].contains(QString::fromUtf8("Zażółć gęślą jaźń, ŹRÓDŁO & ŚWIATŁO")));
     QVERIFY(!text.contains(QRegularExpression(QStringLiteral("(^|\\s)1\\.\\s*Za"))));  // page 1 is not printed
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("(^|\\s)30\\.\\s*Za"))));
+
+    // A range that starts above the layout prints its last page.
+    qprinter.setFromTo(7, 9);
+    QCOMPARE(printer.PrintJob(qprinter, &owner_), CVersePrinter::Result::Printed);
+    const QStringList last = PdfText(path).split(QChar(u'\f'), Qt::SkipEmptyParts);
+    QCOMPARE(last.size(), 1);
+    QVERIFY2(last[0].contains(QStringLiteral("Strona 5 z 5")), qPrintable(last[0]));
   }
 
   void previewPaintsTheJobsPages() {
@@ -121,23 +135,108 @@ class CPrintWidgetTest : public QObject {
     QVERIFY(jobText.contains(QStringLiteral("druga linia")));
   }
 
-  void cancelDuringTheFirstPageLeavesNoFile() {
+  // A PDF file the user agreed to overwrite is replaced only by a finished
+  // job written whole, keeping its mode: a full disk or "Anuluj" during the
+  // first page leaves it as it was (and creates no new file), with no
+  // temporary left beside it.
+  void aPdfFileIsReplacedOnlyByAFinishedJob() {
+    using R = CVersePrinter::Result;
+    const struct Row {
+      bool existing, cancel;
+      rlim_t sizeLimit;  // 0: room enough
+      R result;
+    } rows[] = {{true, false, 0, R::Printed}, {true, false, 2048, R::Failed}, {true, true, 0, R::Stopped},
+                {false, true, 0, R::Stopped}};
     const CPrintVerseList list = Verses();
-    CVersePrinter printer(*profile_);
-    printer.SetVerseList(&list);
-    int pagesShown = 0;
-    printer.SetProgressObserver([&](CPrintProgressDlg& progress) {
-      ++pagesShown;
-      QVERIFY(progress.Animation().IsPlaying());
-      QTest::mouseClick(Control<QAbstractButton>(progress, 2), Qt::LeftButton);
-    });
-    QPrinter qprinter(QPrinter::HighResolution);
-    ToPdf(qprinter, dir_.filePath(QStringLiteral("cancel.pdf")));
-    owner_.show();
-    QCOMPARE(printer.PrintJob(qprinter, &owner_), CVersePrinter::Result::Stopped);
-    QCOMPARE(pagesShown, 1);
-    QVERIFY(!QFile::exists(qprinter.outputFileName()));
-    QVERIFY(owner_.isEnabled());
+    for (const Row& row : rows) {
+      QTemporaryDir folder;
+      const QString path = folder.filePath(QStringLiteral("print.pdf"));
+      if (row.existing) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+        old.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+      }
+      CVersePrinter printer(*profile_);
+      printer.SetVerseList(&list);
+      QStringList messages;
+      printer.SetMessageSink([&](const QString& m) { messages << m; });
+      int pagesShown = 0;
+      printer.SetProgressObserver([&](CPrintProgressDlg& progress) {
+        QVERIFY(progress.Animation().IsPlaying());
+        if (++pagesShown == 1 && row.cancel) QTest::mouseClick(Control<QAbstractButton>(progress, 2), Qt::LeftButton);
+      });
+      QPrinter qprinter(QPrinter::HighResolution);
+      ToPdf(qprinter, path);
+      owner_.show();
+      {
+        std::optional<testing::CFileSizeLimit> fullDisk;
+        if (row.sizeLimit != 0) fullDisk.emplace(row.sizeLimit);
+        QCOMPARE(printer.PrintJob(qprinter, &owner_), row.result);
+      }
+      QVERIFY(owner_.isEnabled());
+      QCOMPARE(pagesShown, row.cancel ? 1 : 5);
+      QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), row.existing ? 1 : 0);
+      QFile file(path);
+      QCOMPARE(file.permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+      file.open(QIODevice::ReadOnly);
+      const QByteArray now = file.readAll();
+      if (row.existing) QVERIFY(row.result == R::Printed ? now.startsWith("%PDF") && now.contains("%%EOF") : now == "old");
+      const QString fullDisk = QString::fromUtf8("Nie mogę zapisać wydruku w pliku: '%1'!\n%2")
+                                   .arg(path, QString::fromLocal8Bit(std::strerror(EFBIG)));
+      QCOMPARE(messages, row.sizeLimit != 0 ? QStringList{fullDisk} : QStringList{});
+    }
+  }
+
+  // A damaged or hand-edited profile: whatever it holds, the settings come
+  // out within their limits, and the real layout lays out and paints every
+  // page of the preview in bounded time.
+  void extremePrintSettingsStayBounded() {
+    const auto repeat = [](const std::string& piece, int times) {
+      std::string out;
+      for (int i = 0; i < times; ++i) out += piece;
+      return out;
+    };
+    const std::string longText(100000, 'x');
+    const std::string faces = "Header Font Name=" + longText + "\nPage Font Name=" + longText +
+                              "\nFooter Font Name=" + longText + "\n";
+    const std::string texts = "Header Text=" + repeat("%s%d%n\\n\\\\", 10000) +
+                              "\nPage Number Format=" + repeat("%d%99d%-0d%", 10000) + "\nFooter Text=" + longText + "\n";
+    const std::string breaks = "Header Text=" + repeat("\\n", 50000) + "\nFooter Text=" + repeat("a\\n", 50000) + "\n";
+    const std::string sizes = "Header Font Size=99999\nPage Font Size=2147483647\nFooter Font Size=-5\n"
+                              "Margin-Left=300\nMargin-Top=-300\nMargin-Right=300\nMargin-Bottom=99999\n";
+    const struct Row {
+      const char* name;
+      std::string keys;
+    } rows[] = {{"face names", faces}, {"texts", texts}, {"line breaks", breaks}, {"sizes and margins", sizes},
+                {"all together", faces + sizes + breaks + texts}};
+    const CPrintVerseList list = Verses();
+    for (const Row& row : rows) {
+      const QString path = dir_.filePath(QStringLiteral("damaged.ini"));
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      file.write(QByteArray::fromStdString("[Print Settings]\n" + row.keys));
+      file.close();
+      const CPrintSettings s = LoadPrintSettings(CProfile(path.toStdString()));
+      for (const CPrintFontSetting& font : {s.headerFont, s.bodyFont, s.footerFont})
+        QVERIFY2(font.face.size() <= kMaxFaceName && font.size <= kMaxFontSize, row.name);
+      for (const std::string& text : {s.headerText, s.footerText}) {
+        QVERIFY2(text.size() <= kMaxPrintText, row.name);
+        QVERIFY2(std::count(text.begin(), text.end(), '\n') < static_cast<long>(kMaxPrintLines), row.name);
+      }
+      QVERIFY2(s.pageNumberFormat.size() <= kMaxPrintText, row.name);
+
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setPageSize(QPageSize(QPageSize::A6));
+      printer.setResolution(CVersePrinter::kResolution);
+      QPrintPreviewWidget preview(&printer);
+      connect(&preview, &QPrintPreviewWidget::paintRequested,
+              [&](QPrinter* p) { CVersePrinter::PaintAllPages(*p, s, list); });
+      QElapsedTimer clock;
+      clock.start();
+      preview.updatePreview();
+      QVERIFY2(preview.pageCount() >= 1 && preview.pageCount() <= static_cast<int>(list.Entries().size()), row.name);
+      QVERIFY2(clock.elapsed() < 30000, row.name);
+    }
   }
 
   void settingsDialogShowsAndTakesValues() {

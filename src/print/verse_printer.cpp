@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/verse_printer.h"
 
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <memory>
 
+#include "data/atomic_file.h"
 #include "print/cups_queue.h"
 #include "print/print_progress_dlg.h"
 #include "print/print_settings_dlg.h"
@@ -20,27 +23,26 @@
 namespace skrybon {
 namespace {
 
-PrintRect PrintableArea(const QPrinter& printer) {
-  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+PrintRect PrintableArea(const QPagedPaintDevice& device) {
+  const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiY());
   return {0, 0, page.width(), page.height()};
 }
 
 // The pages the print dialog asked for: every range in order, or all pages.
+// A range beyond the layout is held to it, so it prints the last page.
 std::vector<int> ChosenPages(const QPrinter& printer, int pageCount) {
   if (printer.printRange() != QPrinter::PageRange || printer.pageRanges().isEmpty())
     return JobPages(1, pageCount, pageCount);
   std::vector<int> pages;
-  for (const QPageRanges::Range& range : printer.pageRanges().toRangeList()) {
-    if (range.from > pageCount) continue;
+  for (const QPageRanges::Range& range : printer.pageRanges().toRangeList())
     for (int page : JobPages(range.from, range.to, pageCount)) pages.push_back(page);
-  }
   return pages;
 }
 
 // The job's pages on a painter of the printer, with the progress window.
 class CQtJobDevice : public IPrintJobDevice {
  public:
-  CQtJobDevice(QPrinter& printer, CPrintProgressDlg& progress, const std::function<void(CPrintProgressDlg&)>& observer)
+  CQtJobDevice(QPagedPaintDevice& printer, CPrintProgressDlg& progress, const std::function<void(CPrintProgressDlg&)>& observer)
       : printer_(printer), progress_(progress), observer_(observer) {
     clock_.start();
   }
@@ -56,7 +58,7 @@ class CQtJobDevice : public IPrintJobDevice {
   std::uint64_t NowMs() override { return static_cast<std::uint64_t>(clock_.elapsed()); }
 
  private:
-  QPrinter& printer_;
+  QPagedPaintDevice& printer_;
   CPrintProgressDlg& progress_;
   const std::function<void(CPrintProgressDlg&)>& observer_;
   QElapsedTimer clock_;
@@ -91,31 +93,45 @@ CVersePrinter::Result CVersePrinter::PrintJob(QPrinter& printer, QWidget* owner)
   printer.setResolution(kResolution);
   printer.setDocName(QString::fromLatin1(kDocumentName));
   printer.setFullPage(false);
-  const bool toFile = !printer.outputFileName().isEmpty();
+  const QString outputFile = printer.outputFileName();
+  const bool toFile = !outputFile.isEmpty();
   // A job for a print queue is drawn into a PDF file of the same page
-  // layout, and handed to the queue only when every page is drawn.
+  // layout, and handed to the queue only when every page is drawn. A job for
+  // a PDF file is drawn in memory and replaces the file only once finished
+  // and written whole, so a stopped or failed job leaves the old file as it was.
   QTemporaryDir spoolFolder;
-  std::unique_ptr<QPrinter> spool;
-  if (!toFile) {
-    spool = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    spool->setOutputFormat(QPrinter::PdfFormat);
-    spool->setOutputFileName(spoolFolder.filePath(QStringLiteral("dokument.pdf")));
-    spool->setPageLayout(printer.pageLayout());
-    spool->setResolution(kResolution);
-    spool->setDocName(printer.docName());
+  QBuffer pdfBytes;
+  std::unique_ptr<QPagedPaintDevice> drawn;
+  QPrinter* spool = nullptr;
+  if (toFile) {
+    pdfBytes.open(QIODevice::WriteOnly);
+    auto pdf = std::make_unique<QPdfWriter>(&pdfBytes);
+    pdf->setTitle(printer.docName());
+    pdf->setResolution(kResolution);
+    drawn = std::move(pdf);
+  } else {
+    auto queued = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    queued->setOutputFormat(QPrinter::PdfFormat);
+    queued->setOutputFileName(spoolFolder.filePath(QStringLiteral("dokument.pdf")));
+    queued->setResolution(kResolution);
+    queued->setDocName(printer.docName());
+    spool = queued.get();
+    drawn = std::move(queued);
   }
-  QPrinter& target = spool ? *spool : printer;
+  QPagedPaintDevice& target = *drawn;
+  target.setPageLayout(printer.pageLayout());
   const QString device = toFile ? QString::fromUtf8("PDF") : printer.printerName();
-  const QString port = toFile ? printer.outputFileName() : QString::fromUtf8("CUPS");
+  const QString port = toFile ? outputFile : QString::fromUtf8("CUPS");
 
   QPainter painter;
   if (!spoolFolder.isValid() || !painter.begin(&target)) {
     ShowMessage(QString::fromUtf8("Nie można rozpocząć drukowania na drukarce %1 (%2).").arg(device, port), owner);
     return Result::NotStarted;
   }
-  CQtPrintSurface surface(painter, settings_, target.resolution());
+  const int dpi = target.logicalDpiY();
+  CQtPrintSurface surface(painter, settings_, dpi);
   CPrintLayout layout(settings_, *list_);
-  layout.Paginate(surface, PrintableArea(target), target.resolution(), target.resolution());
+  layout.Paginate(surface, PrintableArea(target), dpi, dpi);
   const std::vector<int> pages = ChosenPages(printer, layout.PageCount());
 
   CPrintProgressDlg progress;
@@ -130,17 +146,24 @@ CVersePrinter::Result CVersePrinter::PrintJob(QPrinter& printer, QWidget* owner)
   const PrintJobResult result = RunPrintJob(layout, pages, surface, jobDevice);
   painter.end();
   progress.DestroyWindow();
-  if (result == PrintJobResult::Stopped) {
-    // No half-written file stays behind; a spool file goes with its folder.
-    if (toFile) QFile::remove(printer.outputFileName());
-    return Result::Stopped;
-  }
-  if (spool) {
-    const QString failure = SubmitToCupsQueue(printer, spool->outputFileName(), printer.docName());
-    if (!failure.isEmpty()) {
-      ShowMessage(QString::fromUtf8("Nie można wysłać wydruku do drukarki %1:\n%2").arg(device, failure), owner);
-      return Result::NotStarted;
+  if (result == PrintJobResult::Stopped) return Result::Stopped;
+  if (toFile) {
+    const QByteArray& bytes = pdfBytes.buffer();
+    const FileWriteResult written = WriteFileAtomically(
+        QFile::encodeName(outputFile).toStdString(), std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                            static_cast<std::size_t>(bytes.size())));
+    if (!written) {
+      ShowMessage(QString::fromUtf8("Nie mogę zapisać wydruku w pliku: '%1'!\n%2")
+                      .arg(outputFile, QString::fromStdString(written.error)),
+                  owner);
+      return Result::Failed;
     }
+    return Result::Printed;
+  }
+  const QString failure = SubmitToCupsQueue(printer, spool->outputFileName(), printer.docName());
+  if (!failure.isEmpty()) {
+    ShowMessage(QString::fromUtf8("Nie można wysłać wydruku do drukarki %1:\n%2").arg(device, failure), owner);
+    return Result::Failed;
   }
   return Result::Printed;
 }

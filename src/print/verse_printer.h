@@ -37,8 +37,9 @@ class CVersePrinter {
   // the print dialog on `printer` (the program's current printer) and the job.
   void Print(QPrinter& printer, QWidget* owner);
 
-  enum class Result { Printed, Stopped, NotStarted };
-  // The job on a printer already chosen, in its page range.
+  enum class Result { Printed, Stopped, NotStarted, Failed };
+  // The job on a printer already chosen, in its page range. Failed: every
+  // page was drawn but the file or the queue did not take them (said).
   Result PrintJob(QPrinter& printer, QWidget* owner);
   // The preview of the job's pages with the given settings.
   void Preview(QPrinter& printer, const CPrintSettings& settings, QWidget* owner) const;

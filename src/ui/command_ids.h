@@ -47,6 +47,7 @@ inline constexpr int ID_TARNEL = 32832;         // "&Tarnel\tCtrl+M"
 inline constexpr int ID_EDIT_ALIASES_BG = 32833;
 inline constexpr int ID_EDIT_ALIASES_BW = 32834;
 inline constexpr int ID_EDIT_ALIASES_BT = 32835;
+inline constexpr int ID_ADD_TRANSLATION = 32840;  // "&Dodaj przekład..."
 
 // "&Widok": bars (the same numbers name the bars) and display settings.
 inline constexpr int ID_VIEW_TOOLBAR = 59392;        // "&Narzędzia"

@@ -31,6 +31,9 @@ constexpr CHelpTopic kTopics[] = {
     {"aliasy.html", "Nazwy ksiąg i pliki aliasów", "aliasy;edycja aliasów;nazwy ksiąg;skróty;plik aliasów"},
     {"dane.html", "Folder danych i program skrybon-tool",
      "folder danych;pliki danych;skrybon-tool;import;sprawdzanie danych;Tarnel;zasoby"},
+    {"teksty.html", "Skąd wziąć tekst Biblii",
+     "tekst Biblii;dodaj przekład;dodawanie przekładu;import;moduł SWORD;PolGdanska;prawa autorskie;"
+     "domena publiczna;TSV;OSIS;Zefania XML"},
     {"klawisze.html", "Klawisze", "klawisze;skróty klawiszowe;klawiatura"},
     {"pomoc.html", "Jak korzystać z pomocy", "pomoc;indeks;szukanie w pomocy;co to jest;F1"},
 };
@@ -55,7 +58,7 @@ constexpr CCommandPage kCommandPages[] = {
     {ID_NEXT_BOOK, "miejsca.html"}, {ID_NEXT_CHAPTER, "miejsca.html"},
     {ID_COMPARE_BG, "porownanie.html"}, {ID_COMPARE_BW, "porownanie.html"}, {ID_COMPARE_BT, "porownanie.html"},
     {ID_SEARCH, "szukanie.html"}, {ID_GOTO_FOUND_LIST, "szukanie.html"},
-    {ID_TARNEL, "dane.html"},
+    {ID_TARNEL, "dane.html"}, {ID_ADD_TRANSLATION, "teksty.html"},
     {ID_EDIT_ALIASES_BG, "aliasy.html"}, {ID_EDIT_ALIASES_BW, "aliasy.html"}, {ID_EDIT_ALIASES_BT, "aliasy.html"},
     {ID_VIEW_TOOLBAR, "wyglad.html"}, {ID_VIEW_NAVIGATION_BAR, "wyglad.html"},
     {ID_VIEW_FOUND_VERSES_BAR, "wyglad.html"}, {ID_VIEW_STATUS_BAR, "wyglad.html"},

@@ -10,9 +10,11 @@
 
 namespace skrybon {
 
-CProfile::CProfile(std::string path) : path_(std::move(path)) {
-  // The shared lock keeps out a copy that is writing a hard-linked profile in place.
-  const CProfileLock lock(path_, CProfileLock::Mode::Shared);
+CProfile::CProfile(std::string path, std::chrono::milliseconds lockWait)
+    : path_(std::move(path)), lockWait_(lockWait) {
+  // The shared lock keeps out a copy that is writing a hard-linked profile in
+  // place; when it cannot be had in time, the file is read as it is.
+  const CProfileLock lock(path_, CProfileLock::Mode::Shared, lockWait_);
   CProfileFile file = ReadProfileFile(path_);
   unreadable_ = file.state == CProfileFile::State::Unreadable;
   text_ = std::move(file.text);
@@ -83,7 +85,8 @@ void CProfile::SetProfileInt(std::string_view section, std::string_view key, int
   SetProfileString(section, key, std::to_string(value));
 }
 
-bool CProfile::Flush() {
+bool CProfile::Flush(std::chrono::milliseconds lockWait) {
+  lockBusy_ = false;
   if (pending_.empty()) return true;
   if (unreadable_) {
     lastError_ = "the profile exists but could not be read, so it is not written";
@@ -91,7 +94,8 @@ bool CProfile::Flush() {
   }
   // Read, merge and write under the lock, so that a copy saving at the same
   // time merges into what this one wrote, or this one into what it wrote.
-  const CProfileLock lock(path_, CProfileLock::Mode::Exclusive);
+  const CProfileLock lock(path_, CProfileLock::Mode::Exclusive, lockWait);
+  lockBusy_ = lock.Busy();
   if (!lock.Held()) {
     lastError_ = lock.Error();
     return false;

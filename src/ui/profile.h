@@ -10,9 +10,13 @@
 // (remarks, blanks, unknown sections and keys, line ends) is kept, and so are
 // the file's mode and links. A damaged file never fails a read. A profile that
 // exists but cannot be read is never written in that run: the program runs
-// with its defaults and the user's file stays as it is.
+// with its defaults and the user's file stays as it is. The lock is waited
+// for a bounded time only: a profile whose lock another copy keeps is read
+// without it (a save usually replaces the file whole, so the read sees the old
+// or the new file), and a save that cannot get it fails with LockBusy().
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,10 +26,13 @@
 
 namespace skrybon {
 
+// How long a read or a save waits for another copy to release the profile.
+inline constexpr std::chrono::milliseconds kProfileLockWait{3000};
+
 class CProfile {
  public:
   // Reads path when it exists.
-  explicit CProfile(std::string path);
+  explicit CProfile(std::string path, std::chrono::milliseconds lockWait = kProfileLockWait);
 
   // "<config folder>/<programName>.ini": $XDG_CONFIG_HOME, else ~/.config.
   // Creates the folder when it is missing.
@@ -50,8 +57,12 @@ class CProfile {
   // write. False when the file could not be written (the reason is in
   // LastError); the changes are then kept for this run and tried again by
   // the next Flush.
-  bool Flush();
+  bool Flush() { return Flush(lockWait_); }
+  // The same, waiting at most lockWait for another copy to release the profile.
+  bool Flush(std::chrono::milliseconds lockWait);
   const std::string& LastError() const { return lastError_; }
+  // The last Flush failed because another copy held the profile's lock.
+  bool LockBusy() const { return lockBusy_; }
   // The file exists but could not be read at start: it is left alone.
   bool Unreadable() const { return unreadable_; }
 
@@ -67,10 +78,12 @@ class CProfile {
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
   std::string path_;
+  std::chrono::milliseconds lockWait_;
   std::string text_;                     // the file as last read or written
   std::vector<CProfileChange> pending_;  // changed keys not yet written, one per key
   bool unreadable_ = false;              // the file exists but could not be read: never written
   std::string lastError_;
+  bool lockBusy_ = false;
 };
 
 // The profile rule for settings: an integer read with 65535 as the fallback,

@@ -6,10 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <span>
+#include <thread>
 #include <utility>
 
 #include "data/file_descriptor.h"
@@ -92,22 +94,34 @@ FileWriteResult WriteProfileFile(const std::string& path, std::string_view text)
   return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
-CProfileLock::CProfileLock(const std::string& profilePath, Mode mode) {
+CProfileLock::CProfileLock(const std::string& profilePath, Mode mode, std::chrono::milliseconds wait) {
   const std::string lockPath = LockPathFor(profilePath);
   fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
-  // A lock file we may not write (left by another user) still locks.
-  if (fd_ < 0) fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
   if (fd_ < 0) {
-    error_ = SystemReason(errno);
-    return;
+    const int firstError = errno;
+    // A lock file we may not write (left by another user) still locks. When
+    // there is none either, the first failure says why ("Read-only file
+    // system"), not this retry ("No such file or directory").
+    fd_ = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd_ < 0) {
+      error_ = SystemReason(firstError);
+      return;
+    }
   }
-  int locked;
-  do {
-    locked = ::flock(fd_, mode == Mode::Shared ? LOCK_SH : LOCK_EX);
-  } while (locked != 0 && errno == EINTR);
-  if (locked != 0) {
-    error_ = SystemReason(errno);
-    ::close(std::exchange(fd_, -1));
+  constexpr auto kPoll = std::chrono::milliseconds(20);
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  const int operation = (mode == Mode::Shared ? LOCK_SH : LOCK_EX) | LOCK_NB;
+  while (::flock(fd_, operation) != 0) {
+    const int error = errno;
+    if (error == EINTR) continue;
+    const auto now = std::chrono::steady_clock::now();
+    if (error != EWOULDBLOCK || now >= deadline) {
+      busy_ = error == EWOULDBLOCK;
+      error_ = SystemReason(error);
+      ::close(std::exchange(fd_, -1));
+      return;
+    }
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(kPoll, deadline - now));
   }
 }
 

@@ -6,6 +6,7 @@
 // symbolic link leads to), which stays there for the next copy.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -37,21 +38,25 @@ CProfileFile ReadProfileFile(const std::string& path);
 FileWriteResult WriteProfileFile(const std::string& path, std::string_view text);
 
 // Holds the profile's lock while it lives: shared for a read, exclusive for
-// a read-merge-write. Waits while another copy holds it.
+// a read-merge-write. While another copy holds it, waits at most `wait` (a
+// copy stopped in the middle of its save must not stop this one for good).
 class CProfileLock {
  public:
   enum class Mode { Shared, Exclusive };
-  CProfileLock(const std::string& profilePath, Mode mode);
+  CProfileLock(const std::string& profilePath, Mode mode, std::chrono::milliseconds wait);
   ~CProfileLock();
   CProfileLock(const CProfileLock&) = delete;
   CProfileLock& operator=(const CProfileLock&) = delete;
 
   bool Held() const { return fd_ >= 0; }
+  // Not held because another process kept it for the whole wait.
+  bool Busy() const { return busy_; }
   // Why the lock could not be taken ("Permission denied").
   const std::string& Error() const { return error_; }
 
  private:
   int fd_ = -1;
+  bool busy_ = false;
   std::string error_;
 };
 

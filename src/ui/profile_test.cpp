@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <thread>
 
 #include "data/codepage.h"
 #include "testing/file_size_limit.h"
@@ -187,6 +190,44 @@ TEST_F(ProfileTest, WritesThatCannotReachTheDiskFailAndKeepTheValueForTheNextSav
     fs::remove(dir_ / "link.ini");
   }
   EXPECT_EQ(LeftoverTemporaries(dir_), std::vector<std::string>{});
+  // A folder where nothing may be created (the lock file neither): the reason
+  // is the creation's, not that of the retry that only opens.
+  if (fs::is_directory("/sys/kernel")) {
+    CProfile profile("/sys/skrybon.ini");
+    EXPECT_FALSE(profile.WriteProfileInt("S", "k", 2));
+    EXPECT_EQ(profile.LastError(), std::strerror(EACCES));
+  }
+}
+
+TEST_F(ProfileTest, ALockHeldByAnotherCopyDelaysAReadOrASaveOnlyBriefly) {
+  using namespace std::chrono;
+  WriteFile("[S]\na=1\n");
+  CProfile patient(path_, seconds(5));
+  const int held = ::open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);  // another open file: another copy, as far as flock is concerned
+  constexpr milliseconds kWait(150);
+  const auto start = steady_clock::now();
+  CProfile profile(path_, kWait);
+  EXPECT_EQ(profile.GetProfileInt("S", "a", 0), 1);  // read without the lock
+  EXPECT_FALSE(profile.WriteProfileInt("S", "a", 2));
+  EXPECT_TRUE(profile.LockBusy());
+  const auto waited = steady_clock::now() - start;
+  EXPECT_GE(waited, 2 * kWait);
+  EXPECT_LT(waited, seconds(3));
+  EXPECT_EQ(ReadFile(), "[S]\na=1\n");
+
+  // Released while a save waits: the save goes through, with the kept change.
+  std::thread release([held] {
+    std::this_thread::sleep_for(milliseconds(100));
+    ::close(held);
+  });
+  patient.SetProfileInt("S", "b", 3);
+  EXPECT_TRUE(patient.Flush());
+  release.join();
+  EXPECT_TRUE(profile.Flush());
+  EXPECT_FALSE(profile.LockBusy());
+  EXPECT_EQ(ReadFile(), "[S]\na=2\nb=3\n");
 }
 
 TEST_F(ProfileTest, AProfileThatExistsButCannotBeReadIsNeverWritten) {

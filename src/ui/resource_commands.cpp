@@ -10,6 +10,7 @@
 #include "ui/alias_editor.h"
 #include "ui/command_ids.h"
 #include "ui/companion_program.h"
+#include "ui/import_dialog.h"
 #include "ui/qt_text.h"
 
 namespace skrybon {
@@ -19,8 +20,9 @@ CResourceCommands::CResourceCommands(CScriptureData& data, QWidget* owner, QObje
   setObjectName(QStringLiteral("resourceCommands"));
 }
 
-CResourceCommands* CResourceCommands::Install(CMainFrame& frame) {
+CResourceCommands* CResourceCommands::Install(CMainFrame& frame, std::function<void()> afterImport) {
   auto* commands = new CResourceCommands(frame.Data(), &frame, &frame);
+  commands->afterImport_ = std::move(afterImport);
   frame.AddCommandTarget(commands);
   return commands;
 }
@@ -39,7 +41,7 @@ bool CResourceCommands::OnUpdateCommand(int id, CCmdUI& ui) {
     ui.Enable(CompanionProgramAvailable(data_.MainFolder()));
     return true;
   }
-  if (AliasCommandTranslation(id)) {
+  if (id == ID_ADD_TRANSLATION || AliasCommandTranslation(id)) {
     ui.Enable(true);
     return true;
   }
@@ -49,6 +51,10 @@ bool CResourceCommands::OnUpdateCommand(int id, CCmdUI& ui) {
 bool CResourceCommands::OnCommand(int id) {
   if (id == ID_TARNEL) {
     StartCompanionProgram();
+    return true;
+  }
+  if (id == ID_ADD_TRANSLATION) {
+    AddTranslation();
     return true;
   }
   if (const std::optional<TranslationId> translation = AliasCommandTranslation(id)) {
@@ -83,6 +89,18 @@ void CResourceCommands::StartCompanionProgram() {
   process.setWorkingDirectory(QFileInfo(path).absolutePath());
   if (!process.startDetached())
     ShowMessage(QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(path, process.errorString()));
+}
+
+void CResourceCommands::AddTranslation() {
+  bool imported = false;
+  {
+    CImportDialog dialog(data_, owner_);
+    if (importObserver_) importObserver_(dialog);
+    dialog.exec();
+    imported = dialog.Imported();
+  }
+  if (owner_ != nullptr) owner_->activateWindow();
+  if (imported && afterImport_) afterImport_();
 }
 
 void CResourceCommands::ShowMessage(const QString& text) {

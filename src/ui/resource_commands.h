@@ -6,6 +6,8 @@
 // companion command "&Tarnel" (32832) is enabled exactly while an executable
 // "tarnel" lies in the main folder and starts it there, detached, without
 // waiting. A start that fails is reported with the file and the reason.
+// "&Dodaj przekład..." (32840) runs the import dialog (CImportDialog) and,
+// when it wrote a translation, calls back so the program can load it.
 #pragma once
 
 #include <QObject>
@@ -22,6 +24,7 @@ class QWidget;
 namespace skrybon {
 
 class CAliasEditor;
+class CImportDialog;
 class CMainFrame;
 class CScriptureData;
 
@@ -32,15 +35,19 @@ class CResourceCommands : public QObject, public ICommandTarget {
   // owner: the window the editor and the messages belong to (the main frame).
   CResourceCommands(CScriptureData& data, QWidget* owner, QObject* parent = nullptr);
 
-  static CResourceCommands* Install(CMainFrame& frame);
+  // afterImport: called once a translation has been imported.
+  static CResourceCommands* Install(CMainFrame& frame, std::function<void()> afterImport = {});
 
   // Receives each message to show; by default a warning box over the owner.
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
   // Called with the editor just before it runs (tests drive it from here).
   void SetEditorObserver(std::function<void(CAliasEditor&)> observer) { editorObserver_ = std::move(observer); }
+  // Called with the import dialog just before it runs.
+  void SetImportObserver(std::function<void(CImportDialog&)> observer) { importObserver_ = std::move(observer); }
 
   void EditAliases(TranslationId id);
   void StartCompanionProgram();
+  void AddTranslation();
 
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
@@ -53,6 +60,8 @@ class CResourceCommands : public QObject, public ICommandTarget {
   QPointer<QWidget> owner_;
   std::function<void(const QString&)> messageSink_;
   std::function<void(CAliasEditor&)> editorObserver_;
+  std::function<void(CImportDialog&)> importObserver_;
+  std::function<void()> afterImport_;
 };
 
 }  // namespace skrybon

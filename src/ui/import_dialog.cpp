@@ -1,0 +1,411 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "ui/import_dialog.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "data/scripture_data.h"
+#include "ui/qt_text.h"
+
+namespace skrybon {
+namespace {
+
+enum Page { kChoicePage, kSummaryPage, kReportPage };
+
+// The formats in the order of the format box, as the tool names them.
+constexpr const char* kFormats[] = {"tsv", "osis", "zefania"};
+
+// A tool that does not end after being asked to stop is killed after this long.
+constexpr int kStopGraceMs = 10000;
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+
+// "Biblia Gdańska (BG)".
+QString TitleAndCode(TranslationId id) {
+  return ToQString(TranslationTitle(id)) + QStringLiteral(" (") + QString::fromLatin1(TranslationCode(id).data(), 2) +
+         QStringLiteral(")");
+}
+
+QLabel* WrappedLabel(const QString& name, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  label->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  return label;
+}
+
+}  // namespace
+
+QString FindDataTool() {
+  const QString dir = QCoreApplication::applicationDirPath();
+  for (const QString& candidate : {dir + QStringLiteral("/skrybon-tool"), dir + QStringLiteral("/../../tools/skrybon-tool")}) {
+    const QFileInfo info(candidate);
+    if (info.isFile() && info.isExecutable()) return info.canonicalFilePath();
+  }
+  return QStandardPaths::findExecutable(QStringLiteral("skrybon-tool"));
+}
+
+CImportDialog::CImportDialog(const CScriptureData& data, QWidget* parent, QString toolPath)
+    : QDialog(parent), toolPath_(std::move(toolPath)) {
+  setObjectName(QStringLiteral("importDialog"));
+  setWindowTitle(QStringLiteral("Dodaj przekład"));
+  setModal(true);
+  chooseFile_ = [](QWidget* owner) {
+    return QFileDialog::getOpenFileName(owner, QStringLiteral("Plik z tekstem Biblii"), QString(),
+                                        QStringLiteral("Teksty Biblii (*.tsv *.txt *.xml);;Wszystkie pliki (*)"));
+  };
+
+  pages_ = new QStackedWidget(this);
+  pages_->setObjectName(QStringLiteral("pages"));
+  pages_->addWidget(MakeChoicePage(data));
+  summaryText_ = WrappedLabel(QStringLiteral("summaryText"), pages_);
+  pages_->addWidget(summaryText_);
+  reportText_ = WrappedLabel(QStringLiteral("reportText"), pages_);
+  pages_->addWidget(reportText_);
+
+  auto makeButton = [this](const QString& text, const QString& name) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    return button;
+  };
+  back_ = makeButton(QStringLiteral("< &Wstecz"), QStringLiteral("backButton"));
+  next_ = makeButton(QStringLiteral("&Dalej >"), QStringLiteral("nextButton"));
+  write_ = makeButton(QStringLiteral("&Zapisz"), QStringLiteral("writeButton"));
+  close_ = makeButton(QStringLiteral("Anuluj"), QStringLiteral("closeButton"));
+  connect(back_, &QPushButton::clicked, this, [this] { ShowPage(kChoicePage); });
+  connect(next_, &QPushButton::clicked, this, [this] { Start(Run::Summary, ImportArguments(QStringLiteral("--summary"))); });
+  connect(write_, &QPushButton::clicked, this, [this] { Start(Run::Write, ImportArguments(QStringLiteral("--progress"))); });
+  connect(close_, &QPushButton::clicked, this, [this] { done(imported_ ? Accepted : Rejected); });
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  for (QPushButton* button : {back_, next_, write_, close_}) buttons->addWidget(button);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_, 1);
+  layout->addLayout(buttons);
+
+  connect(&process_, &QProcess::readyReadStandardOutput, this, [this] { output_ += process_.readAllStandardOutput(); });
+  connect(&process_, &QProcess::readyReadStandardError, this, &CImportDialog::ReadProgress);
+  connect(&process_, &QProcess::finished, this, &CImportDialog::Finished);
+  connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    if (stopRequested_) return Finished(-1, QProcess::CrashExit);  // stopped before it ran
+    run_ = Run::None;
+    delete progress_;
+    Report(QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, process_.errorString()));
+  });
+  connect(&modulesProcess_, &QProcess::finished, this, &CImportDialog::ModulesListed);
+  connect(&modulesProcess_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+    if (error == QProcess::FailedToStart) modulesNote_->setText(QStringLiteral("Nie mogę odczytać listy modułów SWORD."));
+  });
+
+  ShowPage(kChoicePage);
+  ListModules();
+  resize(620, 520);
+}
+
+CImportDialog::~CImportDialog() {
+  // A run left behind is stopped the way "Anuluj" stops it, and waited for.
+  for (QProcess* process : {&process_, &modulesProcess_}) {
+    process->disconnect(this);
+    if (process->state() == QProcess::NotRunning) continue;
+    process->terminate();
+    if (!process->waitForFinished(kStopGraceMs)) process->kill();
+    process->waitForFinished(kStopGraceMs);
+  }
+}
+
+QWidget* CImportDialog::MakeChoicePage(const CScriptureData& data) {
+  auto* page = new QWidget(this);
+
+  auto* slotBox = new QGroupBox(QStringLiteral("Przekład, którego tekst dodać lub zastąpić"), page);
+  auto* slotLayout = new QVBoxLayout(slotBox);
+  slots_ = new QButtonGroup(this);
+  for (const TranslationId id : kAllTranslations) {
+    if (!data.Get(id).Index().empty())
+      installedFolders_[static_cast<std::size_t>(id) - 1] = QString::fromStdString(data.MainFolder());
+    auto* radio = new QRadioButton(Utf8(InstalledTranslationLabel(id, data.Get(id).Index())), slotBox);
+    radio->setObjectName(QStringLiteral("slot") + QString::fromLatin1(TranslationCode(id).data(), 2));
+    slots_->addButton(radio, static_cast<int>(id));
+    slotLayout->addWidget(radio);
+  }
+  // The first slot with nothing installed, else BG.
+  QAbstractButton* first = slots_->button(static_cast<int>(TranslationId::BG));
+  for (const TranslationId id : kAllTranslations) {
+    if (data.Get(id).Index().empty()) {
+      first = slots_->button(static_cast<int>(id));
+      break;
+    }
+  }
+  first->setChecked(true);
+
+  auto* sourceBox = new QGroupBox(QStringLiteral("Źródło tekstu"), page);
+  auto* grid = new QGridLayout(sourceBox);
+  fileSource_ = new QRadioButton(QStringLiteral("&Plik TSV, OSIS lub Zefania XML:"), sourceBox);
+  fileSource_->setObjectName(QStringLiteral("fileSource"));
+  fileSource_->setChecked(true);
+  file_ = new QLineEdit(sourceBox);
+  file_->setObjectName(QStringLiteral("sourceFile"));
+  file_->setReadOnly(true);
+  file_->setAccessibleName(QStringLiteral("Wybrany plik"));
+  auto* choose = new QPushButton(QStringLiteral("&Wybierz..."), sourceBox);
+  choose->setObjectName(QStringLiteral("chooseFile"));
+  format_ = new QComboBox(sourceBox);
+  format_->setObjectName(QStringLiteral("format"));
+  format_->addItems({QStringLiteral("TSV"), QStringLiteral("OSIS"), QStringLiteral("Zefania XML")});
+  auto* formatLabel = new QLabel(QStringLiteral("&Format:"), sourceBox);
+  formatLabel->setBuddy(format_);
+  swordSource_ = new QRadioButton(QStringLiteral("&Moduł SWORD zainstalowany w systemie:"), sourceBox);
+  swordSource_->setObjectName(QStringLiteral("swordSource"));
+  modules_ = new QTreeWidget(sourceBox);
+  modules_->setObjectName(QStringLiteral("swordModules"));
+  modules_->setAccessibleName(QStringLiteral("Moduły SWORD"));
+  modules_->setRootIsDecorated(false);
+  modules_->setHeaderLabels({QStringLiteral("Nazwa"), QStringLiteral("Język"), QStringLiteral("Opis")});
+  modules_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  modules_->header()->setStretchLastSection(true);
+  modulesNote_ = WrappedLabel(QStringLiteral("modulesNote"), sourceBox);
+  grid->addWidget(fileSource_, 0, 0, 1, 3);
+  grid->addWidget(file_, 1, 0, 1, 2);
+  grid->addWidget(choose, 1, 2);
+  grid->addWidget(formatLabel, 2, 0);
+  grid->addWidget(format_, 2, 1);
+  grid->addWidget(swordSource_, 3, 0, 1, 3);
+  grid->addWidget(modules_, 4, 0, 1, 3);
+  grid->addWidget(modulesNote_, 5, 0, 1, 3);
+  grid->setColumnStretch(1, 1);
+
+  connect(choose, &QPushButton::clicked, this, &CImportDialog::ChooseFile);
+  connect(fileSource_, &QRadioButton::toggled, this, &CImportDialog::UpdateButtons);
+  connect(swordSource_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && modules_->selectedItems().isEmpty() && modules_->topLevelItemCount() > 0)
+      modules_->setCurrentItem(modules_->topLevelItem(0));
+  });
+  connect(modules_, &QTreeWidget::itemSelectionChanged, this, [this] {
+    if (!modules_->selectedItems().isEmpty()) swordSource_->setChecked(true);
+    UpdateButtons();
+  });
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(slotBox);
+  layout->addWidget(sourceBox, 1);
+  return page;
+}
+
+void CImportDialog::ChooseFile() {
+  const QString path = chooseFile_(this);
+  if (path.isEmpty()) return;
+  file_->setText(path);
+  fileSource_->setChecked(true);
+  QFile file(path);
+  const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(4096) : QByteArray();
+  const std::string_view format =
+      ImportFormatOf(path.toStdString(), std::string_view(head.constData(), static_cast<std::size_t>(head.size())));
+  for (int i = 0; i < static_cast<int>(std::size(kFormats)); ++i) {
+    if (format == kFormats[i]) format_->setCurrentIndex(i);
+  }
+  UpdateButtons();
+}
+
+void CImportDialog::ListModules() {
+  if (toolPath_.isEmpty()) {
+    modulesNote_->setText(QStringLiteral("Nie mogę odnaleźć programu skrybon-tool."));
+    return;
+  }
+  modulesNote_->setText(QStringLiteral("Szukam modułów SWORD..."));
+  modulesProcess_.start(toolPath_, {QStringLiteral("modules")});
+}
+
+void CImportDialog::ModulesListed() {
+  const QStringList lines = QString::fromUtf8(modulesProcess_.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  for (const QString& line : lines) {
+    const QStringList fields = line.split('\t');
+    if (fields.size() < 4) continue;
+    auto* item = new QTreeWidgetItem(modules_, {fields[0], fields[1], fields.mid(3).join(' ')});
+    item->setToolTip(2, item->text(2));
+  }
+  modulesNote_->setText(modules_->topLevelItemCount() > 0
+                            ? QString()
+                            : QStringLiteral("Nie znalazłem zainstalowanych modułów SWORD z tekstem Biblii."));
+  modulesNote_->setVisible(!modulesNote_->text().isEmpty());
+}
+
+void CImportDialog::ShowPage(int page) {
+  pages_->setCurrentIndex(page);
+  UpdateButtons();
+}
+
+void CImportDialog::UpdateButtons() {
+  const int page = pages_->currentIndex();
+  const bool sourceChosen = fileSource_->isChecked() ? !file_->text().isEmpty() : !modules_->selectedItems().isEmpty();
+  back_->setVisible(page == kSummaryPage);
+  next_->setVisible(page == kChoicePage);
+  next_->setEnabled(sourceChosen);
+  write_->setVisible(page == kSummaryPage);
+  close_->setText(page == kReportPage ? QStringLiteral("Zamknij") : QStringLiteral("Anuluj"));
+  QPushButton* main = page == kChoicePage ? next_ : page == kSummaryPage ? write_ : close_;
+  main->setDefault(true);
+}
+
+TranslationId CImportDialog::Slot() const { return static_cast<TranslationId>(slots_->checkedId()); }
+
+QStringList CImportDialog::ImportArguments(const QString& mode) const {
+  const bool sword = swordSource_->isChecked();
+  const QString source = sword ? modules_->selectedItems().value(0)->text(0) : file_->text();
+  const QString format = sword ? QStringLiteral("sword") : QString::fromLatin1(kFormats[format_->currentIndex()]);
+  return {QStringLiteral("import"), QStringLiteral("--translation"), QString::fromLatin1(TranslationLowerCode(Slot()).data(), 2),
+          QStringLiteral("--format"), format, mode, QStringLiteral("--"), source};
+}
+
+void CImportDialog::Start(Run run, const QStringList& arguments) {
+  if (toolPath_.isEmpty()) {
+    Report(QStringLiteral("Nie mogę odnaleźć programu skrybon-tool, który czyta teksty Biblii.\n"
+                          "Szukałem go obok programu Skrybon i w folderach ścieżki PATH."));
+    return;
+  }
+  run_ = run;
+  output_.clear();
+  errors_.clear();
+  messages_.clear();
+  stopRequested_ = false;
+  killed_ = false;
+  progress_ = new QProgressDialog(this);
+  progress_->setObjectName(QStringLiteral("importProgress"));
+  progress_->setWindowTitle(windowTitle());
+  progress_->setWindowModality(Qt::WindowModal);
+  progress_->setAutoClose(false);
+  progress_->setAutoReset(false);
+  progress_->setMinimumDuration(0);
+  progress_->setCancelButtonText(QStringLiteral("Anuluj"));
+  progress_->setLabelText(QStringLiteral("Czytam tekst: %1").arg(arguments.last()));
+  progress_->setRange(0, 0);  // busy until the writing counts its files
+  connect(progress_, &QProgressDialog::canceled, this, &CImportDialog::StopRequested);
+  progress_->show();
+  process_.start(toolPath_, arguments);
+}
+
+void CImportDialog::ReadProgress() {
+  errors_ += process_.readAllStandardError();
+  for (qsizetype end; (end = errors_.indexOf('\n')) >= 0; errors_.remove(0, end + 1)) {
+    const QByteArray line = errors_.left(end);
+    if (const auto progress = ParseImportProgress(std::string_view(line.constData(), static_cast<std::size_t>(line.size())))) {
+      if (progress_ == nullptr || stopRequested_) continue;
+      progress_->setLabelText(QStringLiteral("Zapisuję pliki przekładu (%1 z %2)...").arg(progress->written).arg(progress->total));
+      progress_->setRange(0, static_cast<int>(progress->total));
+      progress_->setValue(static_cast<int>(progress->written));
+    } else {
+      messages_ << QString::fromUtf8(line);
+    }
+  }
+}
+
+void CImportDialog::StopRequested() {
+  if (run_ == Run::None || stopRequested_) return;
+  stopRequested_ = true;
+  if (progress_ != nullptr) {
+    progress_->setLabelText(QStringLiteral("Przerywam..."));
+    progress_->show();  // a cancelled progress window hides itself
+  }
+  // Before the writing starts the tool simply ends; while it writes it stops
+  // before putting anything in place. Only a tool that hangs is killed.
+  process_.terminate();
+  QTimer::singleShot(kStopGraceMs, &process_, [this] {
+    if (process_.state() == QProcess::NotRunning) return;
+    killed_ = true;
+    process_.kill();
+  });
+}
+
+void CImportDialog::Finished(int exitCode, QProcess::ExitStatus status) {
+  ReadProgress();
+  if (!errors_.isEmpty()) messages_ << QString::fromUtf8(errors_);
+  errors_.clear();
+  const Run run = std::exchange(run_, Run::None);
+  delete progress_;
+  const bool ok = status == QProcess::NormalExit && exitCode == 0;
+  const QString title = TitleAndCode(Slot());
+  const QString folder = summary_ ? Utf8(summary_->folder) : QString();
+  if (run == Run::Summary) {
+    if (stopRequested_) return ShowPage(kChoicePage);
+    summary_ = ok ? ParseImportSummary(output_.toStdString()) : std::nullopt;
+    if (summary_) return ShowSummary();
+    return Report(QStringLiteral("Nie mogę odczytać tekstu do przekładu %1.\n\n%2").arg(title, ToolMessages()));
+  }
+  if (run != Run::Write) return;
+  if (ok) {
+    imported_ = true;
+    // Books, chapters and verses: the first lines of the summary.
+    return Report(QStringLiteral("Tekst przekładu %1 zapisano w folderze „%2”.\n\n%3")
+                      .arg(title, folder, SummaryLines().mid(0, 3).join('\n')));
+  }
+  // Ended by the stop request: before writing, or while writing, the tool
+  // stops with nothing replaced.
+  if (stopRequested_ && !killed_) return Report(Stopped());
+  if (status != QProcess::NormalExit) {
+    return Report(QStringLiteral("Program skrybon-tool przerwał pracę nieoczekiwanie; w folderze „%1” mogły "
+                                 "zostać pliki tymczasowe.\n\n%2").arg(folder, ToolMessages()));
+  }
+  Report(QStringLiteral("Nie udało się zapisać tekstu przekładu %1. W folderze „%2” nic się nie zmieniło.\n\n%3")
+             .arg(title, folder, ToolMessages()));
+}
+
+QStringList CImportDialog::SummaryLines() const {
+  QStringList lines;
+  for (const std::string& line : DescribeImportSummary(Slot(), *summary_)) lines << Utf8(line);
+  return lines;
+}
+
+void CImportDialog::ShowSummary() {
+  const QString folder = Utf8(summary_->folder);
+  QString text = QStringLiteral("Przekład: %1\nŹródło: %2\n\n%3\n\nTekst zostanie zapisany w folderze „%4”; "
+                                "to, co jest tam teraz z tego przekładu, zostanie zastąpione.")
+                     .arg(TitleAndCode(Slot()), ImportArguments({}).last(), SummaryLines().join('\n'), folder);
+  const QString& installed = installedFolders_[static_cast<std::size_t>(Slot()) - 1];
+  if (!installed.isEmpty() && QFileInfo(installed).canonicalFilePath() != QFileInfo(folder).canonicalFilePath()) {
+    text += QStringLiteral("\n\nUwaga: program czyta teraz ten przekład z folderu „%1”. Nowy tekst pokaże "
+                           "dopiero wtedy, gdy tamten folder nie będzie miał pierwszeństwa przed folderem "
+                           "użytkownika (np. nie zostanie podany przy uruchomieniu) albo nie będzie już "
+                           "zawierał tego przekładu.")
+                .arg(installed);
+  }
+  summaryText_->setText(text);
+  ShowPage(kSummaryPage);
+}
+
+void CImportDialog::Report(const QString& text) {
+  reportText_->setText(text.trimmed());
+  ShowPage(kReportPage);
+}
+
+QString CImportDialog::Stopped() const {
+  return QStringLiteral("Przerwano. W folderze „%1” nic się nie zmieniło.").arg(summary_ ? Utf8(summary_->folder) : QString());
+}
+
+QString CImportDialog::ToolMessages() const {
+  QStringList lines;
+  for (const QString& line : messages_) {
+    if (!line.trimmed().isEmpty()) lines << line.trimmed();
+  }
+  return lines.isEmpty() ? QString() : QStringLiteral("Komunikat programu skrybon-tool:\n") + lines.join('\n');
+}
+
+}  // namespace skrybon

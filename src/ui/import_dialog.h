@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// "Dodaj przekład": imports a translation without a terminal. The user picks
+// the slot (BG, BW, BT, each labelled with what is installed there now) and
+// the source: a TSV, OSIS or Zefania XML file, or an installed SWORD module
+// from the list `skrybon-tool modules` gives. "Dalej" runs `skrybon-tool
+// import --summary` and shows the totals and what is missing or spelled in
+// Latin; "Zapisz" runs `skrybon-tool import --progress`, which writes through
+// the staged translation writer into the user's data folder, behind a
+// progress window whose "Anuluj" stops it with the folder as it was. The last
+// page reports how it ended. The work runs in the child process, so the
+// window keeps painting.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "data/import_messages.h"
+#include "data/translation.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTreeWidget;
+
+namespace skrybon {
+
+class CScriptureData;
+
+// skrybon-tool beside the running program, then in the build tree (tools/
+// next to src/app/), then on PATH; empty when there is none.
+QString FindDataTool();
+
+class CImportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Asks for the file to import; an empty answer keeps the old choice.
+  using FileChooser = std::function<QString(QWidget* parent)>;
+
+  // data: the translations as the program has them now, for the slot labels.
+  explicit CImportDialog(const CScriptureData& data, QWidget* parent = nullptr, QString toolPath = FindDataTool());
+  ~CImportDialog() override;
+
+  void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+  // True once a translation was written.
+  bool Imported() const { return imported_; }
+  // The progress window while the tool runs, else null.
+  QProgressDialog* Progress() const { return progress_; }
+
+ private:
+  enum class Run { None, Summary, Write };
+
+  QWidget* MakeChoicePage(const CScriptureData& data);
+  void ChooseFile();
+  void ListModules();
+  void ModulesListed();
+  void ShowPage(int page);
+  void UpdateButtons();
+  TranslationId Slot() const;
+  QStringList ImportArguments(const QString& mode) const;
+  void Start(Run run, const QStringList& arguments);
+  void ReadProgress();
+  void Finished(int exitCode, QProcess::ExitStatus status);
+  void StopRequested();
+  QStringList SummaryLines() const;
+  void ShowSummary();
+  void Report(const QString& text);
+  QString Stopped() const;
+  QString ToolMessages() const;
+
+  QString toolPath_;
+  std::array<QString, 3> installedFolders_;  // where each installed translation is read from
+  FileChooser chooseFile_;
+  QStackedWidget* pages_ = nullptr;
+  QButtonGroup* slots_ = nullptr;
+  QRadioButton* fileSource_ = nullptr;
+  QRadioButton* swordSource_ = nullptr;
+  QLineEdit* file_ = nullptr;
+  QComboBox* format_ = nullptr;
+  QTreeWidget* modules_ = nullptr;
+  QLabel* modulesNote_ = nullptr;
+  QLabel* summaryText_ = nullptr;
+  QLabel* reportText_ = nullptr;
+  QPushButton* back_ = nullptr;
+  QPushButton* next_ = nullptr;
+  QPushButton* write_ = nullptr;
+  QPushButton* close_ = nullptr;
+  QPointer<QProgressDialog> progress_;
+
+  QProcess modulesProcess_;
+  QProcess process_;
+  Run run_ = Run::None;
+  QByteArray output_;
+  QByteArray errors_;       // standard error not yet split into lines
+  QStringList messages_;    // the tool's lines other than progress
+  bool stopRequested_ = false;
+  bool killed_ = false;  // a stop that was not heeded
+  std::optional<ImportSummary> summary_;
+  bool imported_ = false;
+};
+
+}  // namespace skrybon
