@@ -11,6 +11,7 @@
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
 #include "data/xml_verses.h"
+#include "lock_wait.h"
 #include "sword_source.h"
 #include "tool_args.h"
 #include "tool_output.h"
@@ -20,7 +21,8 @@ namespace skrybon::tool {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR] FILE\n"
+    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR]\n"
+    "                           [--lock-wait SECONDS] FILE\n"
     "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--out DIR] MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
     "  the default alias file DIR/<code>_alias.txt. DIR defaults to the user's data\n"
@@ -39,7 +41,10 @@ constexpr std::string_view kUsage =
     "  --summary reads the input and prints its totals and problems, one a line,\n"
     "  tab-separated, without writing anything; --progress prints \"progress<TAB>n<TAB>total\"\n"
     "  on standard error before each file, and a SIGTERM then stops the writing\n"
-    "  with the folder as it was (both for the program's import dialog).\n";
+    "  with the folder as it was (both for the program's import dialog).\n"
+    "  An import cut short (killed, a crash) is undone by the next import, which also\n"
+    "  removes the leftovers of interrupted writes. While another import or repair\n"
+    "  holds DIR, the import waits --lock-wait SECONDS (default 5), then gives up.\n";
 
 // Set by SIGTERM while the files are written.
 volatile std::sig_atomic_t stopRequested = 0;
@@ -70,7 +75,7 @@ std::string OutputFolder(const ToolArgs& args) {
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"}, {"summary", "progress"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path", "lock-wait"}, {"summary", "progress"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
@@ -114,13 +119,21 @@ int ImportMain(std::span<const std::string> rawArgs) {
         return stopRequested == 0;
       };
     }
-    bool aliasWritten = false;
-    if (auto error = WriteTranslation(out, built, &aliasWritten, progress)) {
+    TranslationWriteNotes notes;
+    if (auto error = WriteTranslation(out, built, &notes, progress, LockWait(args, "import", out))) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }
+    if (notes.undidUnfinished) {
+      PrintLine(stderr, "skrybon-tool import: an interrupted import of " + std::string(TranslationCode(id)) +
+                            " was undone first");
+    }
+    if (notes.leftoversRemoved > 0) {
+      PrintLine(stderr, "skrybon-tool import: removed " + std::to_string(notes.leftoversRemoved) +
+                            " leftover file(s) of interrupted writes");
+    }
     PrintLine(stdout, ShapeSummary(id, built.index) + " written to " + out +
-                          (aliasWritten ? " (with the default alias file)" : ""));
+                          (notes.aliasWritten ? " (with the default alias file)" : ""));
     return kExitOk;
   });
 }

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -45,6 +46,7 @@
 #include "ui/help_commands.h"
 #include "ui/icons.h"
 #include "ui/resource_commands.h"
+#include "ui/status_announcer.h"
 #include "ui/status_panes.h"
 
 namespace skrybon {
@@ -271,6 +273,11 @@ void CMainFrame::CreateMenus() {
     });
   }
   UpdateMenuBar();
+  // F10 opens the first menu, as on Windows and the Linux desktops.
+  connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this, [this] {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+  });
 }
 
 void CMainFrame::UpdateMenuBar() {
@@ -306,6 +313,7 @@ void CMainFrame::CreateStatusBar() {
   prompt_->setAccessibleDescription(QStringLiteral("Podpowiedź"));
   prompt_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   bar->addWidget(prompt_, 1);
+  announcer_ = new CStatusAnnouncer(*prompt_, Q(kIdlePrompt));
   statusPanes_ = new CStatusPanes(bar, [this] {
     QMdiSubWindow* sub = mdi_->currentSubWindow();
     return sub != nullptr ? sub->windowTitle() : QString();
@@ -424,6 +432,8 @@ void CMainFrame::ShowStatusMessage(const QString& text) {
   const QString shown = text.isEmpty() ? Q(kIdlePrompt) : text;
   if (prompt_->text() != shown) prompt_->setText(shown);
 }
+
+void CMainFrame::Announce(const QString& text) { announcer_->Announce(text); }
 
 bool CMainFrame::event(QEvent* event) {
   if (event->type() == QEvent::StatusTip) {

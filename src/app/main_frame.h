@@ -35,6 +35,7 @@
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
+//   Announce(text)           a report in the prompt pane, also spoken by screen readers
 // Signals: displaySettingsChanged() once after OK in the colours or font
 // dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
 // when the current sub-window changes (also to none).
@@ -66,6 +67,7 @@ class QToolBar;
 
 namespace skrybon {
 
+class CStatusAnnouncer;
 class CStatusPanes;
 
 // The display colours as Qt colours.
@@ -120,6 +122,9 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void RefreshCommandStates();
 
   void ShowStatusMessage(const QString& text);
+  // Shows what a command did in the prompt pane for a few seconds and has
+  // screen readers speak it.
+  void Announce(const QString& text);
 
   // Where the frame's own failure messages go (a message box unless set).
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
@@ -194,6 +199,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   QDockWidget* foundVersesDock_ = nullptr;
   CStatusPanes* statusPanes_ = nullptr;
   QLabel* prompt_ = nullptr;
+  CStatusAnnouncer* announcer_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
   QMenu* contextMenu_ = nullptr;
   QMenu* windowMenu_ = nullptr;

@@ -42,6 +42,7 @@ CExportCommands* CExportCommands::Install(CMainFrame& frame) {
   auto* windows = frame.findChild<CReadingWindows*>();
   if (windows == nullptr) return nullptr;
   auto* commands = new CExportCommands(*windows, &frame);
+  commands->SetAnnouncer([&frame](const QString& text) { frame.Announce(text); });
   frame.AddCommandTarget(commands);
   return commands;
 }
@@ -91,10 +92,14 @@ void CExportCommands::Copy() {
   if (selection.verses.empty()) return;
   // The kept text takes the citation first and keeps it even when the
   // desktop clipboard then refuses it.
-  PutOnClipboard(kept_.Take(FormatSelectionText(selection.Input())));
+  const CitationInput input = selection.Input();
+  if (!PutOnClipboard(kept_.Take(FormatSelectionText(input)))) return;
+  if (!announcer_) return;
+  const std::string reference = FormatSelectionReference(input) + ' ' + std::string(TranslationSuffix(input.translation));
+  announcer_((kept_.AppendMode() ? U("Dołączono ") : U("Skopiowano ")) + ToQString(reference));
 }
 
-void CExportCommands::PutOnClipboard(const std::string& cp1250) {
+bool CExportCommands::PutOnClipboard(const std::string& cp1250) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   QString text;
   try {
@@ -104,11 +109,13 @@ void CExportCommands::PutOnClipboard(const std::string& cp1250) {
     clipboard->setMimeData(data.release());
   } catch (const std::bad_alloc&) {
     ShowMessage(U("Brak pamięci dla schowka."), nullptr);
-    return;
+    return false;
   }
   // Qt reports no failure of its own: a clipboard that did not take the text
   // (another program holds it, no display) answers with something else.
-  if (clipboard->text() != text) ShowMessage(U("Otwarcie schowka nie powiodło się."), nullptr);
+  if (clipboard->text() == text) return true;
+  ShowMessage(U("Otwarcie schowka nie powiodło się."), nullptr);
+  return false;
 }
 
 void CExportCommands::Clear() {

@@ -56,6 +56,9 @@ class CExportCommands : public QObject, public ICommandTarget {
   void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
   // Receives each message to show; by default an application-modal box.
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
+  // Receives the report of a copy ("Skopiowano 1 Sam. 20:31 (BG)" or
+  // "Dołączono ..."); the frame shows it and screen readers speak it.
+  void SetAnnouncer(std::function<void(const QString&)> announcer) { announcer_ = std::move(announcer); }
   // Called after each exported book, after the progress window advanced and
   // before it is asked for a cancel request.
   void SetProgressObserver(std::function<void(CSearchProgressDlg&, int book)> observer) {
@@ -73,7 +76,8 @@ class CExportCommands : public QObject, public ICommandTarget {
 
  private:
   CChildFrame* ActiveWindow() const;
-  void PutOnClipboard(const std::string& cp1250);
+  // False after the failure was reported.
+  bool PutOnClipboard(const std::string& cp1250);
   std::optional<CChosenFile> Choose(QWidget* parent, const QString& defaultName);
   std::optional<CChosenFile> ChooseWithDialog(QWidget* parent, const QString& defaultName);
   void Write(const CChosenFile& chosen, const std::string& cp1250, QWidget* over);
@@ -85,6 +89,7 @@ class CExportCommands : public QObject, public ICommandTarget {
   bool exporting_ = false;
   FileChooser chooser_;
   std::function<void(const QString&)> messageSink_;
+  std::function<void(const QString&)> announcer_;
   std::function<void(CSearchProgressDlg&, int)> progressObserver_;
 };
 

@@ -3,6 +3,7 @@
 // folder, the save dialog replaced by a chooser that answers a file of a
 // temporary folder.
 #include <QClipboard>
+#include <QLabel>
 #include <QPushButton>
 #include <QToolBar>
 #include <QtTest>
@@ -91,6 +92,9 @@ class ExportCommandsTest : public QObject {
     QTest::keyClick(&bg->GetVerseList(), Qt::Key_C, Qt::ControlModifier);
     const std::string first = FormatSelectionText(bg->GetSelection().Input());
     QCOMPARE(Clipboard(), ToQString(first));
+    // What was copied is said in the status bar (and to screen readers).
+    auto* prompt = frame_->findChild<QLabel*>("promptPane");
+    QCOMPARE(prompt->text(), QString("Skopiowano 1 Moj. 1:1-3 (BG)"));
     QVERIFY(Clipboard().contains("\r\n"));
     CChildFrame* bw = Open(ID_FILE_NEW_BW, {3});
     QVERIFY(frame_->ExecuteCommand(ID_EDIT_COPY));
@@ -106,6 +110,7 @@ class ExportCommandsTest : public QObject {
     QVERIFY(frame_->ExecuteCommand(ID_EDIT_COPY));
     const std::string third = FormatSelectionText(bt->GetSelection().Input());
     QCOMPARE(Clipboard(), ToQString(second + third));
+    QCOMPARE(prompt->text(), QString("Dołączono Rdz 1:2 (BT)"));
     QCOMPARE(Save(ID_SAVE_CLIPBOARD, "schowek"), second + third);
 
     // Back in copy mode the gathered text stays until the next copy.

@@ -75,8 +75,12 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
   layout->setContentsMargins(4, 2, 4, 2);
   layout->setSpacing(2);
 
-  layout->addWidget(NewLabel(QStringLiteral("Księga:  "), this));
+  QLabel* bookLabel = NewLabel(QStringLiteral("Księga:  "), this);
+  layout->addWidget(bookLabel);
   bookBox_ = new CBookCombo(this);
+  // Screen readers on Linux take a combo box's name from its label (its own
+  // name is the chosen book, read again as its value).
+  bookLabel->setBuddy(bookBox_);
   bookBox_->setMinimumContentsLength(22);
   bookBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   bookBox_->SetExtendedUI(true);
@@ -290,7 +294,10 @@ void CNavigationBar::StepBook(int delta) {
 void CNavigationBar::FocusBookBox() {
   if (!bookBox_->isEnabled()) return;
   bookBox_->setFocus(Qt::ShortcutFocusReason);
-  bookBox_->lineEdit()->selectAll();
+  // Coming by a shortcut, the focus has already selected the text; selecting
+  // it again would have screen readers announce the selected book once more.
+  QLineEdit* edit = bookBox_->lineEdit();
+  if (edit->selectedText() != edit->text()) edit->selectAll();
 }
 
 void CNavigationBar::FocusChapterBox() {

@@ -76,6 +76,7 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QVERIFY(bar_->OpenButton()->isEnabled());
     QVERIFY(!bar_->HistoryButton()->isEnabled());  // one place only
     QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Mojżeszowa"));
+    QCOMPARE(testing::LabelOf(bar_->BookBox()), QStringLiteral("Księga:  "));  // its name for screen readers
     QCOMPARE(bar_->ChapterBox()->maximum(), 1);
     QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(0, 0));
 
@@ -98,7 +99,9 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QCOMPARE(bar_->ChapterBox()->value(), 13);
     QCOMPARE(bar_->ChapterBox()->maximum(), 16);
     QCOMPARE(bar_->VerseBox()->value(), 4);
+    // The focus is on the verse shown, which a screen reader then reads.
     QVERIFY(window->GetVerseList().hasFocus());
+    QCOMPARE(window->GetVerseList().currentIndex().row(), 3);
 
     // Beyond the last chapter and verse: the last ones.
     TypeInBookBox(QStringLiteral("1kor 99:99"));

@@ -2,6 +2,7 @@
 #include "reading/verse_list_box.h"
 
 #include <QAbstractListModel>
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -313,6 +314,23 @@ void CVerseListBox::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QListView::keyPressEvent(event);
+}
+
+void CVerseListBox::focusInEvent(QFocusEvent* event) {
+  QListView::focusInEvent(event);
+  // A screen reader speaks what got the focus last. When the list gets the
+  // focus, the focus event of its current verse comes first, then the list's
+  // and, when its window was focused, the window's; once those are out the
+  // verse gets the focus event again.
+  QMetaObject::invokeMethod(this, &CVerseListBox::AnnounceCurrentItem, Qt::QueuedConnection);
+}
+
+void CVerseListBox::AnnounceCurrentItem() {
+  const QModelIndex current = currentIndex();
+  if (!QAccessible::isActive() || !hasFocus() || !current.isValid()) return;
+  QAccessibleEvent focus(this, QAccessible::Focus);
+  focus.setChild(current.row());
+  QAccessible::updateAccessibility(&focus);
 }
 
 void CVerseListBox::resizeEvent(QResizeEvent* event) {

@@ -77,6 +77,9 @@ class CVerseListBox : public QListView {
   void SelectOnly(int index);
   void SetTopIndex(int index);
   int GetTopIndex() const;
+  // Tells screen readers again that the current verse has the focus (when
+  // the list has it), so that the verse is what they speak.
+  void AnnounceCurrentItem();
 
   // Used by the item painter.
   const CVerseListLook& CurrentLook() const { return look_; }
@@ -95,6 +98,7 @@ class CVerseListBox : public QListView {
  protected:
   bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;

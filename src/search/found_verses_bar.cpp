@@ -14,6 +14,7 @@
 #include "reading/child_frame.h"
 #include "reading/verse_list_box.h"
 #include "search/found_verse_list.h"
+#include "search/found_verses_text.h"
 #include "ui/command_ids.h"
 #include "ui/context_help.h"
 #include "ui/qt_text.h"
@@ -124,7 +125,7 @@ void CFoundVersesBar::Refresh() {
   const int count = found.GetCount();
   if (count == 0) {
     ClearAndDisable();
-    message_->setText(U("Nie znaleziono wersetów."));
+    message_->setText(ToQString(FoundVersesMessage(found)));
     return;
   }
   EnableControls();
@@ -135,14 +136,8 @@ void CFoundVersesBar::Refresh() {
   for (int i = 0; i < count; ++i) labels << ToQString(found.GetLabel(i));
   list_->addItems(labels);
   list_->setCurrentIndex(found.GetCurrent() >= 0 && found.GetCurrent() < count ? found.GetCurrent() : 0);
-  std::string words = found.GetWord(0);
-  for (int n = 1; n < CFoundVerseList::kWordCount; ++n) {
-    if (!found.GetWord(n).empty()) words += ", " + found.GetWord(n);
-  }
-  message_->setText(U("Znaleziono %1 werset(ów). --słowa--> %2").arg(count).arg(ToQString(words)));
+  message_->setText(ToQString(FoundVersesMessage(found)));
 }
-
-void CFoundVersesBar::AnnounceResult() { notice_->Announce(message_->text()); }
 
 void CFoundVersesBar::Step(int direction) {
   const int selection = list_->currentIndex();

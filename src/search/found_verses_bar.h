@@ -60,8 +60,6 @@ class CFoundVersesBar : public QWidget, public ICommandTarget {
 
   // Rebuilds the list and the message from the active reading window.
   void Refresh();
-  // Has screen readers speak the message (at the end of a search).
-  void AnnounceResult();
   // Empties the message and the list and disables the list and the arrows.
   void ClearAndDisable();
   void EnableControls();
@@ -71,6 +69,7 @@ class CFoundVersesBar : public QWidget, public ICommandTarget {
 
   QComboBox* List() const { return list_; }
   QLabel* Message() const { return message_; }
+  // Has screen readers speak a message (the end of a search).
   CScreenReaderNotice* Notice() const { return notice_; }
   CSpinArrows* Arrows() const { return arrows_; }
 

@@ -10,6 +10,15 @@ constexpr std::string_view kSeparator = "\r\n----------------------------\r\n";
 
 }  // namespace
 
+std::string FoundVersesMessage(const CFoundVerseList& list) {
+  if (list.GetCount() == 0) return Cp("Nie znaleziono wersetów.");
+  std::string words = list.GetWord(0);
+  for (int n = 1; n < CFoundVerseList::kWordCount; ++n) {
+    if (!list.GetWord(n).empty()) words += ", " + list.GetWord(n);
+  }
+  return Cp("Znaleziono ") + std::to_string(list.GetCount()) + Cp(" werset(ów). --słowa--> ") + words;
+}
+
 std::string FoundVersesFileHeader(const CFoundVerseList& list) {
   std::string out = Cp("Lista znalezionych wersetów dla szukanych wyrazów:\r\n");
   for (int n = 0; n < CFoundVerseList::kWordCount; ++n) {

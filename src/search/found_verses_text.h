@@ -28,6 +28,11 @@ void AppendFoundVerse(std::string& out, std::string_view label, std::string_view
 void AppendFoundVersesOfBook(std::string& out, const CFoundVerseList& list, int book,
                              std::span<const std::string> verses);
 
+// The found-verses bar's message: "Znaleziono N werset(ów). --słowa--> "
+// with word 1 and ", " before each further non-empty word, or "Nie
+// znaleziono wersetów." for an empty list.
+std::string FoundVersesMessage(const CFoundVerseList& list);
+
 // The separator line again and "   N werset(ów).", N the count of the list.
 std::string FoundVersesFileFooter(const CFoundVerseList& list);
 

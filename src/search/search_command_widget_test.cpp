@@ -182,12 +182,22 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QVERIFY(result.startsWith(U("Znaleziono ")));
     QCOMPARE(Spoken(bar_->Message()), result);
     // The end is announced: a notification with the result appears once, unseen.
+    QTRY_COMPARE_WITH_TIMEOUT(notices.shown, 1, 3 * CSearchCommands::kResultNoticeDelayMs);
+    QTest::qWait(CSearchCommands::kResultNoticeDelayMs / 10);
     QCOMPARE(notices.shown, 1);
     QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(bar_->Notice());
     QCOMPARE(notice->role(), QAccessible::Notification);
-    QCOMPARE(notice->text(QAccessible::Name), result);
+    // It reads the found verse again: it would cut short its reading.
+    CChildFrame* window = Active();
+    QCOMPARE(notice->text(QAccessible::Name),
+             result + ". " + ToQString(window->GetFoundVerseList().GetLabel(0)) + ": " +
+                 ToQString(window->GetVerseList().GetVerseText(window->GetCurrentVerse())));
     QVERIFY(!notice->state().invisible);
     QCOMPARE(bar_->Notice()->size(), QSize(0, 0));
+    // Then the found verse has the focus, so that it is what is read next.
+    CVerseListBox& verses = window->GetVerseList();
+    QTRY_COMPARE(QApplication::focusWidget(), &verses);
+    QCOMPARE(verses.currentIndex().row(), window->GetCurrentVerse());
   }
 
   void cancelledSearchIntoTheCurrentWindow() {

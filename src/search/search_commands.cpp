@@ -3,14 +3,18 @@
 
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "data/translation.h"
 #include "reading/child_frame.h"
 #include "reading/translation_windows.h"
+#include "reading/verse_list_box.h"
 #include "search/found_verses_bar.h"
+#include "search/found_verses_text.h"
 #include "search/search_dialog.h"
 #include "search/search_engine.h"
 #include "search/search_progress_dlg.h"
+#include "ui/screen_reader_notice.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 
@@ -112,10 +116,21 @@ void CSearchCommands::OnFind() {
   }
   bar_.Refresh();
   progress.DestroyWindow();
+  if (target == nullptr) return;
   // A window opened while the frame was disabled did not become the active
   // one; now that the frame is enabled it does, and the bars follow it.
-  if (target != nullptr && windows_.Area().activeSubWindow() != target) windows_.Area().setActiveSubWindow(target);
-  bar_.AnnounceResult();
+  if (windows_.Area().activeSubWindow() != target) windows_.Area().setActiveSubWindow(target);
+  // Screen readers hear the result once they have taken the flood of events
+  // that disabling and enabling the frame sent (Orca drops notifications
+  // that come while it is flooded). A notification cuts short what is being
+  // read, here the found verse, so it reads that verse again.
+  const CFoundVerseList& delivered = target->GetFoundVerseList();
+  QString result = ToQString(FoundVersesMessage(delivered));
+  if (delivered.GetCount() > 0) {
+    result += QStringLiteral(". %1: %2").arg(ToQString(delivered.GetLabel(delivered.GetCurrent())),
+                                            ToQString(target->GetVerseList().GetVerseText(target->GetCurrentVerse())));
+  }
+  QTimer::singleShot(kResultNoticeDelayMs, bar_.Notice(), [notice = bar_.Notice(), result] { notice->Announce(result); });
 }
 
 }  // namespace skrybon

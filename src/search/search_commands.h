@@ -5,8 +5,9 @@
 // window of the chosen translation or the active one, searches every book
 // file of the translation with one progress step per book ("Przerwij" is
 // honoured after the book in hand), delivers the found verses to the window,
-// shows the first of them and refreshes the found-verses bar. The progress
-// window is closed and the frame enabled again on every path.
+// shows the first of them and refreshes the found-verses bar; a moment later
+// screen readers hear the result and the found verse. The progress window is
+// closed and the frame enabled again on every path.
 #pragma once
 
 #include <QObject>
@@ -31,6 +32,9 @@ class CSearchCommands : public QObject, public ICommandTarget {
   Q_OBJECT
 
  public:
+  // How long after a search its result is announced to screen readers.
+  static constexpr int kResultNoticeDelayMs = 1500;
+
   // progressOwner: the window the progress window disables (the main frame).
   CSearchCommands(CReadingWindows& windows, CFoundVersesBar& bar, QWidget* progressOwner, QObject* parent = nullptr);
   ~CSearchCommands() override;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,7 +66,16 @@ CSearchDialog::CSearchDialog(QWidget* parent) : QDialog(parent) {
     if (i == kSearchOperatorCount) break;
     auto* combo = Place(new QComboBox(this), operatorIds[i], du(167, 117 + 16 * i, 30, 12));
     combo->addItems({U("LUB"), U("  I  "), U("NIE")});
-    combo->setAccessibleName(U("Operator %1").arg(i + 1));
+    // Named after the words it joins. Screen readers on Linux take a combo
+    // box's name from its label, so it gets an unseen one, and find no value
+    // in such a box: the chosen operator is its description.
+    const QString name = U("Łącznik wyrazów %1 i %2").arg(i + 1).arg(i + 2);
+    combo->setAccessibleName(name);
+    auto* label = new QLabel(name, this);
+    label->setBuddy(combo);
+    label->hide();
+    combo->setAccessibleDescription(combo->currentText());
+    connect(combo, &QComboBox::currentTextChanged, combo, &QWidget::setAccessibleDescription);
     operators_[static_cast<std::size_t>(i)] = combo;
   }
   auto* ok = Place(new QPushButton(U("OK"), this), 1, du(33, 184, 54, 14));

@@ -54,11 +54,16 @@ class SearchDialogTest : public QObject {
     const bool ok = RunWith(dialog, std::nullopt, [&](CSearchDialog& d) {
       ran = true;
       QCOMPARE(d.windowTitle(), QString::fromUtf8("Szukanie wersetów"));
-      for (int id : {1021, 1022, 1023}) {
-        QComboBox* combo = Control<QComboBox>(d, id);
+      for (int i = 0; i < 3; ++i) {
+        QComboBox* combo = Control<QComboBox>(d, 1021 + i);
         QCOMPARE(combo->count(), 3);
         QCOMPARE(combo->itemText(1), QStringLiteral("  I  "));
         QCOMPARE(combo->currentText(), QStringLiteral("LUB"));
+        // Screen readers name it after the words it joins and read the operator chosen.
+        QCOMPARE(testing::LabelOf(combo), QString::fromUtf8("Łącznik wyrazów %1 i %2").arg(i + 1).arg(i + 2));
+        combo->setCurrentIndex(2);
+        QCOMPARE(QAccessible::queryAccessibleInterface(combo)->text(QAccessible::Description), QStringLiteral("NIE"));
+        combo->setCurrentIndex(0);
       }
       QCOMPARE(Control<QLineEdit>(d, 1017)->maxLength(), 200);
       QCOMPARE(d.focusWidget(), Control<QLineEdit>(d, 1017));

@@ -2,9 +2,11 @@
 // Set-ups shared by the window tests: reading windows in a plain main window
 // with an MDI area (messages collected instead of shown), the real main frame
 // over a data folder, a dialog's controls found by their ids, a command
-// target's answer to an update request, and the next popup menu.
+// target's answer to an update request, the next popup menu and the label a
+// screen reader names a control by.
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -28,6 +30,13 @@ namespace skrybon::testing {
 template <typename W>
 W* Control(QWidget& dialog, int id) {
   return dialog.findChild<W*>(QStringLiteral("control%1").arg(id));
+}
+
+// The name of the label a control is labelled by for screen readers (on
+// Linux they name a combo box so); empty without one.
+inline QString LabelOf(QWidget* control) {
+  const auto labels = QAccessible::queryAccessibleInterface(control)->relations(QAccessible::Label);
+  return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
 }
 
 // What a target answers to the update request of a command.

@@ -21,6 +21,8 @@
 #include "ui/credits_scroller.h"
 #include "ui/display_qt.h"
 #include "ui/flat_button.h"
+#include "ui/screen_reader_notice.h"
+#include "ui/status_announcer.h"
 #include "ui/qt_text.h"
 
 using namespace skrybon;
@@ -166,6 +168,29 @@ class UiControlsTest : public QObject {
     about.show();
     about.reject();
     QVERIFY(!about.Scroller()->Timer()->isActive());
+  }
+
+  // A report stays in the status bar's prompt for a while and reaches screen
+  // readers as a notification; then the prompt is idle again, unless
+  // something else has been shown there meanwhile.
+  void reportsReturnToTheIdlePrompt() {
+    QWidget bar;
+    auto* prompt = new QLabel(QStringLiteral("Gotowe."), &bar);
+    bar.show();
+    auto* announcer = new CStatusAnnouncer(*prompt, QStringLiteral("Gotowe."));
+    announcer->Timer().setInterval(20);
+    announcer->Announce(QStringLiteral("Skopiowano Rdz 1:1 (BT)"));
+    QCOMPARE(prompt->text(), QStringLiteral("Skopiowano Rdz 1:1 (BT)"));
+    QVERIFY(announcer->Notice()->isVisible());
+    QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(announcer->Notice());
+    QCOMPARE(notice->role(), QAccessible::Notification);
+    QCOMPARE(notice->text(QAccessible::Name), QStringLiteral("Skopiowano Rdz 1:1 (BT)"));
+    QTRY_COMPARE(prompt->text(), QStringLiteral("Gotowe."));
+
+    announcer->Announce(QStringLiteral("Dołączono Rdz 1:2 (BT)"));
+    prompt->setText(QStringLiteral("Kończy pracę z programem"));
+    QTest::qWait(100);
+    QCOMPARE(prompt->text(), QStringLiteral("Kończy pracę z programem"));
   }
 
   void fontRecordAndQtFontMeetInTheChooser() {
