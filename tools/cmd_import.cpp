@@ -23,7 +23,8 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR]\n"
     "                           [--lock-wait SECONDS] FILE\n"
-    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--out DIR] MODULE\n"
+    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--allow-damaged]\n"
+    "                           [--out DIR] [--lock-wait SECONDS] MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
     "  the default alias file DIR/<code>_alias.txt. DIR defaults to the user's data\n"
     "  folder, $XDG_DATA_HOME/skrybon (~/.local/share/skrybon), where the program finds it.\n"
@@ -38,6 +39,10 @@ constexpr std::string_view kUsage =
     "  sword: an installed SWORD Bible module by name (see skrybon-tool modules), read\n"
     "  through the SWORD library; books are mapped by their standard identifiers.\n"
     "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n"
+    "  So does a damaged one (entries pointing outside its files, blocks that do not\n"
+    "  decompress, text not valid in its encoding), unless --allow-damaged: then what\n"
+    "  can be read is imported and the rest reported. Verses a module lacks (many\n"
+    "  hold only the New Testament) are filled and reported as above.\n"
     "  --summary reads the input and prints its totals and problems, one a line,\n"
     "  tab-separated, without writing anything; --progress prints \"progress<TAB>n<TAB>total\"\n"
     "  on standard error before each file, and a SIGTERM then stops the writing\n"
@@ -75,7 +80,8 @@ std::string OutputFolder(const ToolArgs& args) {
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path", "lock-wait"}, {"summary", "progress"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path", "lock-wait"},
+                        {"summary", "progress", "allow-damaged"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
@@ -89,10 +95,20 @@ int ImportMain(std::span<const std::string> rawArgs) {
     CTranslationBuilder builder(id);
     if (format == "sword") {
       // A module that cannot be used is a wrong request, not a damaged input.
-      if (auto error = CollectSwordModule({args.Get("sword-path", "")}, input, builder)) {
+      ProblemCount damaged;
+      if (auto error = CollectSwordModule({args.Get("sword-path", "")}, input, builder, damaged)) {
         PrintLine(stderr, "skrybon-tool import: " + *error + "; nothing written");
         return kExitUsage;
       }
+      const std::string damage = std::to_string(damaged.count) + " damaged " +
+                                 (damaged.count == 1 ? "entry" : "entries") + ", the first at " + damaged.first;
+      const bool allowed = args.Has("allow-damaged") && builder.Report().verses > 0;
+      if (damaged.count > 0 && !allowed) {
+        PrintLine(stderr, "skrybon-tool import: module " + input + " is damaged: " + damage + "; nothing written" +
+                              (builder.Report().verses > 0 ? " (--allow-damaged imports what can be read)" : ""));
+        return kExitUsage;
+      }
+      if (damaged.count > 0) PrintLine(stderr, "warning: " + damage + " left out of module " + input);
     } else if (auto error = Collect(format, input, builder)) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
