@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Whole `skrybon-tool search` runs against grep over the same text, run in
 # turn in one loop so that a busy machine slows all of them alike.
 #   bench/search_vs_grep.sh [-n RUNS] DATA TSV WORD TOOL [TOOL...]
@@ -13,7 +14,7 @@ set -euo pipefail
 runs=50
 if [[ ${1:-} == -n ]]; then runs=$2; shift 2; fi
 if (($# < 4)); then
-  sed -n '2,11p' "$0" >&2
+  sed -n '3,12p' "$0" >&2
   exit 2
 fi
 data=$1 tsv=$2 word=$3
