@@ -57,6 +57,25 @@ namespace {
 // module that gives more is not read to the end.
 constexpr std::size_t kLargestModuleText = std::size_t{64} << 20;
 
+// A manager that leaves the footnotes filter out of what a module's
+// configuration asks for: the importer runs its own, only on verses with a
+// note, for the filter parses the verse's reference on every call, costing a
+// quarter of the import, notes or not. The modules are loaded after
+// construction, when this override is in place.
+class CPlainTextManager : public sword::SWMgr {
+ public:
+  using SWMgr::SWMgr;
+
+ protected:
+  void addGlobalOptionFilters(sword::SWModule* module, sword::ConfigEntMap& section) override {
+    sword::ConfigEntMap others;
+    for (const auto& [key, value] : section) {
+      if (key != "GlobalOptionFilter" || !value.endsWith("Footnotes")) others.insert({key, value});
+    }
+    SWMgr::addGlobalOptionFilters(module, others);
+  }
+};
+
 // A manager that renders plain UTF-8 and leaves out everything that is not
 // the verse text itself.
 std::unique_ptr<sword::SWMgr> OpenManager(const SwordLocation& where) {
@@ -65,8 +84,9 @@ std::unique_ptr<sword::SWMgr> OpenManager(const SwordLocation& where) {
   sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
   auto* filters = new sword::MarkupFilterMgr(sword::FMT_PLAIN);  // owned by the manager
   std::unique_ptr<sword::SWMgr> manager =
-      where.path.empty() ? std::make_unique<sword::SWMgr>(filters)
-                         : std::make_unique<sword::SWMgr>(where.path.c_str(), true, filters, false, false);
+      where.path.empty() ? std::make_unique<CPlainTextManager>(nullptr, nullptr, false, filters)
+                         : std::make_unique<CPlainTextManager>(where.path.c_str(), false, filters, false, false);
+  manager->load();
   for (const char* option : {"Footnotes", "Strong's Numbers", "Headings", "Cross-references",
                              "Morphological Tags", "Lemmas", "Glosses", "Word Javascript",
                              "Words of Christ in Red", "Morpheme Segmentation", "Transliterated Forms"}) {
@@ -88,23 +108,27 @@ std::unique_ptr<sword::SWMgr> OpenManager(const SwordLocation& where) {
 // rendering itself, and nothing here uses them. Only the headings filter
 // reads the flag for more than that: with it, canonical titles (the Psalms')
 // are left out of the text as well. So a verse passes the headings filter
-// first with the flag, then the rest without it.
+// first with the flag, then the rest without it. The footnotes filter runs
+// only on verses that may hold a note (see CPlainTextManager).
 class CPlainTextFilters {
  public:
   void AttachTo(sword::SWModule& module, const std::string& sourceType) {
     if (sourceType == "OSIS") {
-      Attach<sword::OSISStrongs, sword::OSISFootnotes, sword::OSISMorph, sword::OSISLemma, sword::OSISScripref,
+      Attach<sword::OSISStrongs, sword::OSISMorph, sword::OSISLemma, sword::OSISScripref,
              sword::OSISRedLetterWords, sword::OSISGlosses, sword::OSISXlit, sword::OSISMorphSegmentation>(module);
       AttachPrimaryReading<sword::OSISVariants>(module);
       headings_ = Off(std::make_unique<sword::OSISHeadings>());
+      footnotes_ = Off(std::make_unique<sword::OSISFootnotes>());
+      noteMark_ = "<note";  // XML: no note begins without it
     } else if (sourceType == "ThML") {
-      Attach<sword::ThMLStrongs, sword::ThMLFootnotes, sword::ThMLMorph, sword::ThMLLemma, sword::ThMLScripref>(
-          module);
+      Attach<sword::ThMLStrongs, sword::ThMLMorph, sword::ThMLLemma, sword::ThMLScripref>(module);
       AttachPrimaryReading<sword::ThMLVariants>(module);
       headings_ = Off(std::make_unique<sword::ThMLHeadings>());
+      footnotes_ = Off(std::make_unique<sword::ThMLFootnotes>());
     } else if (sourceType == "GBF") {
-      Attach<sword::GBFStrongs, sword::GBFFootnotes, sword::GBFMorph, sword::GBFRedLetterWords>(module);
+      Attach<sword::GBFStrongs, sword::GBFMorph, sword::GBFRedLetterWords>(module);
       headings_ = Off(std::make_unique<sword::GBFHeadings>());
+      footnotes_ = Off(std::make_unique<sword::GBFFootnotes>());
     }
   }
 
@@ -114,6 +138,10 @@ class CPlainTextFilters {
       module.setProcessEntryAttributes(true);
       headings_->processText(entry, module.getKey(), &module);
       module.getEntryAttributes().clear();
+      module.setProcessEntryAttributes(false);
+    }
+    if (footnotes_ && std::string_view(entry.c_str(), entry.length()).find(noteMark_) != std::string_view::npos) {
+      footnotes_->processText(entry, module.getKey(), &module);
     }
     // Given the text, the library renders it without entry attributes.
     return module.renderText(entry.c_str(), static_cast<int>(entry.length())).c_str();
@@ -135,8 +163,7 @@ class CPlainTextFilters {
     return filter;
   }
   // A filter the module already has (its configuration names it) would only
-  // run again for nothing: the footnotes filter alone parses the verse's
-  // reference each time.
+  // pass over every verse again for nothing.
   void Add(sword::SWModule& module, std::unique_ptr<sword::SWOptionFilter> filter) {
     const auto& present = module.getOptionFilters();
     const sword::SWOptionFilter& added = *filter;
@@ -151,6 +178,8 @@ class CPlainTextFilters {
   }
   std::vector<std::unique_ptr<sword::SWOptionFilter>> filters_;
   std::unique_ptr<sword::SWOptionFilter> headings_;
+  std::unique_ptr<sword::SWOptionFilter> footnotes_;
+  std::string_view noteMark_;  // the footnotes filter runs on verses holding it
 };
 
 std::string ConfigEntry(const sword::SWModule& module, const char* key, std::string fallback = {}) {
