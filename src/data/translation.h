@@ -51,6 +51,10 @@ std::string AliasFileName(TranslationId id);
 std::string ImportJournalName(TranslationId id);
 std::string_view BookFileExtension(TranslationId id);
 
+// Why the commands of a translation that is not installed are disabled, and
+// how to add it (Windows-1250).
+std::string NotInstalledPrompt(TranslationId id);
+
 // Full name and abbreviation of a book, Windows-1250. A book outside
 // 0..BookCount-1 yields an empty string.
 const std::string& BookFullName(TranslationId id, int book);

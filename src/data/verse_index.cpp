@@ -212,7 +212,7 @@ std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folde
   }
   if (!read) {
     return Cp("Nie mogę odczytać pliku: '") + fileName + "' (" + ReadFailureInPolish(read) +
-           Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) + Cp(".\nProgram zakończy pracę.");
+           Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) + Cp(".\nProgram będzie działał bez tego przekładu.");
   }
   try {
     books_ = ReadVerseIndex(bytes, BookCount(id_));
@@ -220,7 +220,7 @@ std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folde
     books_.clear();
     return Cp("Plik '") + fileName + Cp("' jest uszkodzony (") + e.what() +
            Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) +
-           Cp(".\nProgram zakończy pracę.");
+           Cp(".\nProgram będzie działał bez tego przekładu.");
   }
   return std::nullopt;
 }

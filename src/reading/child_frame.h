@@ -53,6 +53,11 @@ class CChildFrame : public QMdiSubWindow, public ICommandTarget {
   void ShowPlace(int book, int chapter, int verse);
   // Shows found verse i of the window's found-verse list.
   void ShowFoundVerse(int i);
+  // After the translation was read again: empties the found-verse list and
+  // shows the new text at the same place, without a history entry. False
+  // when the translation or the place is gone, or its chapter cannot be read
+  // (the reader's message is then shown): the window then has to close.
+  bool ShowPlaceAgain();
 
   int GetCurrentBook() const { return book_; }
   int GetCurrentChapter() const { return chapter_; }

@@ -15,6 +15,7 @@ CFoundVersesBar* CFoundVersesBar::Install(CMainFrame& frame) {
                         [owner](int id, CCmdUI& ui) { return owner->UpdateCommand(id, ui); });
   frame.SetFoundVersesBar(bar, bar);
   QObject::connect(&frame, &CMainFrame::activeReadingWindowChanged, bar, &CFoundVersesBar::Refresh);
+  QObject::connect(&frame, &CMainFrame::translationReloaded, bar, &CFoundVersesBar::Refresh);
   bar->Refresh();
   return bar;
 }

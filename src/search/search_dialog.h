@@ -25,9 +25,10 @@ class CSearchDialog : public QDialog {
  public:
   explicit CSearchDialog(QWidget* parent = nullptr);
 
-  // Runs the dialog; active is the translation of the active reading window.
-  // Answers true after OK with at least one word typed.
-  bool Run(std::optional<TranslationId> active);
+  // Runs the dialog; active is the translation of the active reading window,
+  // installed the translations that can be chosen (BG, BW, BT). Answers true
+  // after OK with at least one word typed.
+  bool Run(std::optional<TranslationId> active, std::array<bool, 3> installed = {true, true, true});
 
   const CSearchDialogState& State() const { return state_; }
   SearchRequest Request() const { return state_.Request(); }
