@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool check: verifies the data files of all three translations.
 #include "app/data_folder.h"
 #include "data/data_check.h"

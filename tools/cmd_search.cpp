@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool search: searches one translation of a data folder with the
 // program's search engine and prints the found-verses file text.
 #include <cstdio>

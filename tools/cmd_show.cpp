@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool show: prints the citation text of a typed place.
 #include <numeric>
 #include <vector>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end checks of skrybon-tool: demo, check, show, import and the exit
 # codes of bad input. Usage: tool_test.sh path/to/skrybon-tool
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where the program and the data tool look for the translations. The
 // candidates, in order: the folder named by SKRYBON_DATA, the current folder,
 // $XDG_DATA_HOME/skrybon (~/.local/share/skrybon), then skrybon under each

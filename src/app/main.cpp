@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program: finds the folders of the translations, loads those installed,
 // then shows the main window placed as the profile says; --help and --version
 // answer without a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's only top-level window: the multiple-document area holding the
 // reading windows, the menu bars, the tool bar, the navigation and
 // found-verses bars, the status bar, the display settings and the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main frame as a user meets it: menus, accelerators, enabling, bars,
 // placement, display settings and the status panes.
 #include <QAccessible>

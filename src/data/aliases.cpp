@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Alias table loading and the parsing of typed places.
 #include <climits>
 #include <string_view>

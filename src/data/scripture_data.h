@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The translations as the program holds them for its whole run: their verse
 // indexes and alias tables, the folder each comes from and the book folder
 // name. Loading follows the start-up order BG, BW, BT, each index then its

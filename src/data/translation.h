@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The three translations and everything tied to each: code, title, data file
 // names, book count, full book names and abbreviations. One table, no per-
 // translation code elsewhere.

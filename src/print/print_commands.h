@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print commands of the frame: "&Drukuj..." (57607) and "Podgląd
 // wydruku" (57609) print or preview the verses selected in the active reading
 // window (the window itself disables both while nothing is selected). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A reading window: one chapter of one translation in a verse list, the place
 // it stands at (0-based book, chapter, verse), the history of the chapters it
 // has shown and the found verses of the last search delivered to it. Every

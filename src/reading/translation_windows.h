@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening reading windows: a new window of a translation at the beginning of
 // the Bible (commands 32800-32802, handled here as a frame-level command
 // target) and comparison windows that show another window's place in a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wiring of the reading windows into the main frame.
 #include <QMdiArea>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wiring of the search command and the found-verses bar into the main frame.
 #include "app/main_frame.h"
 #include "reading/child_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The modal dialog "Szukanie wersetów": four word fields joined by three
 // operator boxes, the translation, the word test, the letter case rule and
 // the window that gets the found verses. Its values (CSearchDialogState) live

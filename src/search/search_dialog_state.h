@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The values of the search dialog and the rules that tie its controls
 // together, apart from any window: which method check box excludes the other,
 // which translations may be chosen for the current window, what "Wyczyść"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Throw-away data folders for the window tests and benchmarks, written with
 // the program's own writers (Windows-1250 texts, real book and index files)
 // and removed again when the fixture goes.

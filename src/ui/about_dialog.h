@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "O programie" box: the program's picture, name, version and year, two
 // links to the program's description, where each translation comes from, and
 // the scrolling credits panel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Command routing between the windows. A command (menu item, accelerator or
 // tool-bar button, identified by its number) is offered in turn to the
 // navigation bar, the active reading window, the frame's other targets, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help commands as a frame-level command target: "&Tematy pomocy..."
 // (57666) opens the guide's contents, "&Pomoc na temat..." (57667) its index
 // with the search field, "&Jak korzystać z pomocy..." (57668) the page about

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "&Zasoby" commands as a frame-level command target: the alias editing
 // commands (32833-32835, disabled while the translation is not installed)
 // open a translation's alias file (in the translation's folder) in our own editor

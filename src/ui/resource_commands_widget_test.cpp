@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "&Zasoby" commands in the main frame: the alias editor's round trip
 // (the table reloaded on every close, a new alias resolving at once in an open
 // window's navigation bar, the file's line ends kept, a character outside
