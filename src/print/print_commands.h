@@ -1,5 +1,5 @@
-// The print commands of the frame: "&Drukuj..." (57607) and "Podgląd
-// wydruku" (57609) print or preview the verses selected in the active reading
+// The print commands of the frame: "&Drukuj..." (ID_FILE_PRINT) and "Podgląd
+// wydruku" (ID_FILE_PRINT_PREVIEW) print or preview the verses selected in the active reading
 // window (the window itself disables both while nothing is selected). The
 // program's current printer lives here for the whole run, so a printer and
 // page setup chosen once stay for the next command.
