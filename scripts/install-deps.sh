@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ clang libclang-rt-14-dev ninja-build libgtest-dev libbenchmark-dev libpugixml-dev libsword-dev libsword-utils sword-text-kjv pkg-config qt6-base-dev
           qt6-translations-l10n fonts-dejavu-core xvfb xauth xdotool imagemagick poppler-utils xclip libcups2-dev
-          desktop-file-utils appstream dpkg-dev file)
+          desktop-file-utils appstream dpkg-dev file strace)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,6 +10,7 @@
 #include "data/translation_builder.h"
 #include "data/translation_writer.h"
 #include "data/xml_verses.h"
+#include "lock_wait.h"
 #include "sword_source.h"
 #include "tool_args.h"
 #include "tool_output.h"
@@ -19,8 +20,10 @@ namespace skrybon::tool {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR] FILE\n"
-    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--out DIR] MODULE\n"
+    "usage: skrybon-tool import --translation bg|bw|bt --format tsv|osis|zefania [--out DIR]\n"
+    "                           [--lock-wait SECONDS] FILE\n"
+    "       skrybon-tool import --translation bg|bw|bt --format sword [--sword-path DIR] [--allow-damaged]\n"
+    "                           [--out DIR] [--lock-wait SECONDS] MODULE\n"
     "  Builds DIR/<code>.idx, DIR/ksiegi/<n>.<code> for every book and, unless it exists,\n"
     "  the default alias file DIR/<code>_alias.txt. DIR defaults to the user's data\n"
     "  folder, $XDG_DATA_HOME/skrybon (~/.local/share/skrybon), where the program finds it.\n"
@@ -35,10 +38,17 @@ constexpr std::string_view kUsage =
     "  sword: an installed SWORD Bible module by name (see skrybon-tool modules), read\n"
     "  through the SWORD library; books are mapped by their standard identifiers.\n"
     "  A module that is missing, not a Bible text, locked or empty ends in exit code 2.\n"
+    "  So does a damaged one (entries pointing outside its files, blocks that do not\n"
+    "  decompress, text not valid in its encoding), unless --allow-damaged: then what\n"
+    "  can be read is imported and the rest reported. Verses a module lacks (many\n"
+    "  hold only the New Testament) are filled and reported as above.\n"
     "  --summary reads the input and prints its totals and problems, one a line,\n"
     "  tab-separated, without writing anything; --progress prints \"progress<TAB>n<TAB>total\"\n"
     "  on standard error before each file, and a SIGTERM then stops the writing\n"
-    "  with the folder as it was (both for the program's import dialog).\n";
+    "  with the folder as it was (both for the program's import dialog).\n"
+    "  An import cut short (killed, a crash) is undone by the next import, which also\n"
+    "  removes the leftovers of interrupted writes. While another import or repair\n"
+    "  holds DIR, the import waits --lock-wait SECONDS (default 5), then gives up.\n";
 
 // Set by SIGTERM while the files are written.
 volatile std::sig_atomic_t stopRequested = 0;
@@ -69,7 +79,8 @@ std::string OutputFolder(const ToolArgs& args) {
 
 int ImportMain(std::span<const std::string> rawArgs) {
   return RunWithUsage(kUsage, [&] {
-    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path"}, {"summary", "progress"});
+    const ToolArgs args(rawArgs, {"translation", "format", "out", "sword-path", "lock-wait"},
+                        {"summary", "progress", "allow-damaged"});
     if (args.Help()) {
       std::fputs(kUsage.data(), stdout);
       return kExitOk;
@@ -83,10 +94,20 @@ int ImportMain(std::span<const std::string> rawArgs) {
     CTranslationBuilder builder(id);
     if (format == "sword") {
       // A module that cannot be used is a wrong request, not a damaged input.
-      if (auto error = CollectSwordModule({args.Get("sword-path", "")}, input, builder)) {
+      ProblemCount damaged;
+      if (auto error = CollectSwordModule({args.Get("sword-path", "")}, input, builder, damaged)) {
         PrintLine(stderr, "skrybon-tool import: " + *error + "; nothing written");
         return kExitUsage;
       }
+      const std::string damage = std::to_string(damaged.count) + " damaged " +
+                                 (damaged.count == 1 ? "entry" : "entries") + ", the first at " + damaged.first;
+      const bool allowed = args.Has("allow-damaged") && builder.Report().verses > 0;
+      if (damaged.count > 0 && !allowed) {
+        PrintLine(stderr, "skrybon-tool import: module " + input + " is damaged: " + damage + "; nothing written" +
+                              (builder.Report().verses > 0 ? " (--allow-damaged imports what can be read)" : ""));
+        return kExitUsage;
+      }
+      if (damaged.count > 0) PrintLine(stderr, "warning: " + damage + " left out of module " + input);
     } else if (auto error = Collect(format, input, builder)) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
@@ -113,13 +134,21 @@ int ImportMain(std::span<const std::string> rawArgs) {
         return stopRequested == 0;
       };
     }
-    bool aliasWritten = false;
-    if (auto error = WriteTranslation(out, built, &aliasWritten, progress)) {
+    TranslationWriteNotes notes;
+    if (auto error = WriteTranslation(out, built, &notes, progress, LockWait(args, "import", out))) {
       PrintLine(stderr, "skrybon-tool import: " + *error);
       return kExitFailure;
     }
+    if (notes.undidUnfinished) {
+      PrintLine(stderr, "skrybon-tool import: an interrupted import of " + std::string(TranslationCode(id)) +
+                            " was undone first");
+    }
+    if (notes.leftoversRemoved > 0) {
+      PrintLine(stderr, "skrybon-tool import: removed " + std::to_string(notes.leftoversRemoved) +
+                            " leftover file(s) of interrupted writes");
+    }
     PrintLine(stdout, ShapeSummary(id, built.index) + " written to " + out +
-                          (aliasWritten ? " (with the default alias file)" : ""));
+                          (notes.aliasWritten ? " (with the default alias file)" : ""));
     return kExitOk;
   });
 }

@@ -16,6 +16,9 @@ int ShowMain(std::span<const std::string> args);
 int DemoMain(std::span<const std::string> args);
 int SearchMain(std::span<const std::string> args);
 int ModulesMain(std::span<const std::string> args);
+int SourcesMain(std::span<const std::string> args);
+int RemoteMain(std::span<const std::string> args);
+int DownloadMain(std::span<const std::string> args);
 
 namespace {
 
@@ -29,6 +32,9 @@ constexpr std::array kSubcommands = {
     Subcommand{"import", "build a translation's data files from TSV, OSIS, Zefania XML or a SWORD module",
                ImportMain},
     Subcommand{"modules", "list the installed SWORD Bible modules", ModulesMain},
+    Subcommand{"sources", "list, add or remove the remote SWORD repositories", SourcesMain},
+    Subcommand{"remote", "list the Bible modules of a remote SWORD repository", RemoteMain},
+    Subcommand{"download", "install a Bible module from a remote SWORD repository (and import it)", DownloadMain},
     Subcommand{"check", "verify the index and book files of all three translations", CheckMain},
     Subcommand{"show", "print the citation text of a typed place", ShowMain},
     Subcommand{"demo", "write a demo data folder with synthetic text", DemoMain},

@@ -2,6 +2,7 @@
 // and the forty-odd shared libraries it brings would take several times as
 // long to load as a whole search does, so the tool that runs every other
 // command is built without them, and `modules` and `import --format sword`
+// and the remote repository commands (sources, remote, download)
 // run in skrybon-tool-sword, built beside it with the library: the same
 // command line, in place of this process.
 #include <unistd.h>
@@ -38,14 +39,20 @@ std::string RunInSwordTool() {
   return "cannot start " + helper + ": " + std::strerror(errno);
 }
 
-}  // namespace
-
-int ModulesMain(std::span<const std::string>) {
-  std::fprintf(stderr, "skrybon-tool modules: %s\n", RunInSwordTool().c_str());
+int RelayFailure(const char* command) {
+  std::fprintf(stderr, "skrybon-tool %s: %s\n", command, RunInSwordTool().c_str());
   return kExitFailure;
 }
 
-std::optional<std::string> CollectSwordModule(const SwordLocation&, const std::string&, CTranslationBuilder&) {
+}  // namespace
+
+int ModulesMain(std::span<const std::string>) { return RelayFailure("modules"); }
+int SourcesMain(std::span<const std::string>) { return RelayFailure("sources"); }
+int RemoteMain(std::span<const std::string>) { return RelayFailure("remote"); }
+int DownloadMain(std::span<const std::string>) { return RelayFailure("download"); }
+
+std::optional<std::string> CollectSwordModule(const SwordLocation&, const std::string&, CTranslationBuilder&,
+                                              ProblemCount&) {
   return RunInSwordTool();
 }
 

@@ -1,10 +1,14 @@
 #include "sword_source.h"
 
+#include <strings.h>
+
+#include <bz2comprs.h>
 #include <gbffootnotes.h>
 #include <gbfheadings.h>
 #include <gbfmorph.h>
 #include <gbfredletterwords.h>
 #include <gbfstrongs.h>
+#include <lzsscomprs.h>
 #include <markupfiltmgr.h>
 #include <osisfootnotes.h>
 #include <osisglosses.h>
@@ -17,6 +21,7 @@
 #include <osisstrongs.h>
 #include <osisvariants.h>
 #include <osisxlit.h>
+#include <swcipher.h>
 #include <swlog.h>
 #include <swmgr.h>
 #include <swmodule.h>
@@ -28,19 +33,28 @@
 #include <thmlstrongs.h>
 #include <thmlvariants.h>
 #include <versekey.h>
+#include <xzcomprs.h>
+#include <zipcomprs.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 #include <memory>
 #include <string_view>
+#include <variant>
 
 #include "data/book_ids.h"
+#include "data/codepage.h"
+#include "sword_data_check.h"
 
 namespace skrybon::tool {
 namespace {
 
-constexpr std::string_view kBibleType = "Biblical Texts";
+// The plain text of the longest Bible with every note is under 10 MB: a
+// module that gives more is not read to the end.
+constexpr std::size_t kLargestModuleText = std::size_t{64} << 20;
 
 // A manager that renders plain UTF-8 and leaves out everything that is not
 // the verse text itself.
@@ -124,25 +138,86 @@ std::string CollapseWhiteSpace(std::string_view text) {
   return out;
 }
 
-std::optional<std::string> CollectVerses(sword::SWModule& module, CTranslationBuilder& builder) {
-  auto* key = dynamic_cast<sword::VerseKey*>(module.getKey());
-  if (key == nullptr) return "module " + std::string(module.getName()) + " is not arranged by verses";
+bool SameName(const std::string& a, const char* b) { return ::strcasecmp(a.c_str(), b) == 0; }
+
+// What the library does to a stored block before reading it: deciphers it
+// with the module's key, if any, and decompresses it with the compressor its
+// CompressType names (LZSS when it names none).
+SwordBlockDecoder BlockDecoder(const sword::SWModule& module) {
+  return [type = ConfigEntry(module, "CompressType", "LZSS"),
+          key = ConfigEntry(module, "CipherKey")](std::string stored) -> std::optional<std::string> {
+    std::unique_ptr<sword::SWCompress> compressor;
+    if (SameName(type, "ZIP")) compressor = std::make_unique<sword::ZipCompress>();
+    if (SameName(type, "LZSS")) compressor = std::make_unique<sword::LZSSCompress>();
+    if (SameName(type, "BZIP2")) compressor = std::make_unique<sword::Bzip2Compress>();
+    if (SameName(type, "XZ")) compressor = std::make_unique<sword::XzCompress>();
+    if (!compressor || stored.empty()) return std::nullopt;
+    unsigned long size = stored.size();
+    if (!key.empty()) {
+      sword::SWCipher cipher(reinterpret_cast<unsigned char*>(const_cast<char*>(key.c_str())));
+      cipher.setCipheredBuf(&size, stored.data());
+      stored.assign(cipher.getUncipheredBuf(), size);
+    }
+    // A block that does not decompress is reported as a damaged entry, not
+    // in the library's words.
+    sword::SWLog::getSystemLog()->setLogLevel(0);
+    compressor->setCompressedBuf(&size, stored.data());
+    unsigned long length = 0;
+    const char* text = compressor->getUncompressedBuf(&length);
+    sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
+    if (text == nullptr || length == 0) return std::nullopt;
+    return std::string(text, length);
+  };
+}
+
+// Walks every verse of the module's versification: a verse whose entry is
+// damaged is counted and never handed to the library to read, a verse linked
+// to the one before it (the same entry) is taken once.
+std::optional<std::string> CollectVerses(sword::SWModule& module, CTranslationBuilder& builder,
+                                         ProblemCount& damaged) {
+  const std::string name = module.getName();
+  auto* key = dynamic_cast<sword::VerseKey*>(module.getKey());  // moving it moves the module
+  if (key == nullptr) return "module " + name + " is not arranged by verses";
+  auto opened = CSwordDataCheck::Open(ConfigEntry(module, "AbsoluteDataPath"), ConfigEntry(module, "ModDrv"),
+                                      BlockDecoder(module));
+  if (const auto* error = std::get_if<std::string>(&opened)) return "module " + name + " cannot be read: " + *error;
+  auto& check = std::get<CSwordDataCheck>(opened);
+  const bool utf8 = SameName(ConfigEntry(module, "Encoding"), "UTF-8");
   key->setIntros(false);
-  module.setSkipConsecutiveLinks(true);
+  std::array<std::uint64_t, 3> lastPlace{};
   std::size_t verses = 0;
-  for (module.setPosition(sword::TOP); !module.popError(); module.increment()) {
+  std::size_t textSize = 0;
+  for (key->setPosition(sword::TOP); !key->popError(); key->increment()) {
+    const SwordEntry entry = check.Look(key->getTestament(), key->getTestamentIndex());
+    if (entry.state == SwordEntry::State::Absent || entry.place == lastPlace) continue;
+    lastPlace = entry.place;
+    const std::string place = key->getOSISRef();
+    if (entry.state == SwordEntry::State::Damaged) {
+      damaged.Add(place + " (" + entry.problem + ")");
+      continue;
+    }
+    if (utf8) {
+      const sword::SWBuf& raw = module.getRawEntryBuf();
+      if (FirstInvalidUtf8(std::string_view(raw.c_str(), raw.length()))) {
+        damaged.Add(place + " (text that is not valid UTF-8, the module's Encoding)");
+        continue;
+      }
+    }
     const std::string text = CollapseWhiteSpace(module.renderText().c_str());
     if (text.empty()) continue;  // a verse the module lacks: the builder fills and reports it
+    if ((textSize += text.size()) > kLargestModuleText) {
+      return "module " + name + " holds more text than any Bible (over " +
+             std::to_string(kLargestModuleText >> 20) + " MB)";
+    }
     const int book = BookFromOsisId(builder.Id(), key->getOSISBookName());
     if (book < 0) {
-      builder.Reject(std::string(key->getOSISRef()) + " (a book " +
-                     std::string(TranslationCode(builder.Id())) + " does not have)");
+      builder.Reject(place + " (a book " + std::string(TranslationCode(builder.Id())) + " does not have)");
       continue;
     }
     builder.AddVerse(book, key->getChapter(), key->getVerse(), text);
     ++verses;
   }
-  if (verses == 0) return "module " + std::string(module.getName()) + " has no verses";
+  if (verses == 0 && damaged.count == 0) return "module " + name + " has no verses";
   return std::nullopt;
 }
 
@@ -152,7 +227,7 @@ std::vector<SwordModuleInfo> ListSwordBibles(const SwordLocation& where) {
   const auto manager = OpenManager(where);
   std::vector<SwordModuleInfo> modules;
   for (const auto& [name, module] : manager->getModules()) {
-    if (module->getType() != kBibleType) continue;
+    if (module->getType() != kSwordBibleType) continue;
     modules.push_back({module->getName(), module->getLanguage() ? module->getLanguage() : "",
                        ConfigEntry(*module, "Versification", "KJV"),
                        CollapseWhiteSpace(module->getDescription() ? module->getDescription() : "")});
@@ -162,13 +237,13 @@ std::vector<SwordModuleInfo> ListSwordBibles(const SwordLocation& where) {
 }
 
 std::optional<std::string> CollectSwordModule(const SwordLocation& where, const std::string& name,
-                                              CTranslationBuilder& builder) {
+                                              CTranslationBuilder& builder, ProblemCount& damaged) {
   try {
     const auto manager = OpenManager(where);
     sword::SWModule* module = manager->getModule(name.c_str());
     const std::string place = where.path.empty() ? "the installed modules" : where.path;
     if (module == nullptr) return "module " + name + " not found in " + place;
-    if (module->getType() != kBibleType) {
+    if (module->getType() != kSwordBibleType) {
       return "module " + name + " is not a Bible text (" + std::string(module->getType()) + ")";
     }
     // An enciphered module names a key in its configuration; without one its
@@ -178,7 +253,7 @@ std::optional<std::string> CollectSwordModule(const SwordLocation& where, const 
     }
     CPlainTextFilters filters;  // outlives the reading below, not the manager's own filters
     filters.AttachTo(*module, ConfigEntry(*module, "SourceType", "Plaintext"));
-    return CollectVerses(*module, builder);
+    return CollectVerses(*module, builder, damaged);
   } catch (const std::exception& e) {
     return "the SWORD library failed reading module " + name + ": " + e.what();
   } catch (...) {

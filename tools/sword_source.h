@@ -7,11 +7,15 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/translation_builder.h"
 
 namespace skrybon::tool {
+
+// The module type (in the library's words) of Bible texts.
+inline constexpr std::string_view kSwordBibleType = "Biblical Texts";
 
 struct SwordModuleInfo {
   std::string name;
@@ -30,9 +34,13 @@ struct SwordLocation {
 std::vector<SwordModuleInfo> ListSwordBibles(const SwordLocation& where);
 
 // Hands every verse of `module` to the builder. A module that is missing, not
-// a Bible text, locked (enciphered without a key) or without any verse gives
-// a message (UTF-8) and hands over nothing.
+// a Bible text, locked (enciphered without a key), stored in a way that
+// cannot be checked, larger than any Bible or without any readable verse
+// gives a message (UTF-8). Damaged entries (pointing outside the data files,
+// in a block that does not decompress, text not valid in the module's
+// encoding) are counted in `damaged` with the first place, and skipped: the
+// library never reads them.
 std::optional<std::string> CollectSwordModule(const SwordLocation& where, const std::string& module,
-                                              CTranslationBuilder& builder);
+                                              CTranslationBuilder& builder, ProblemCount& damaged);
 
 }  // namespace skrybon::tool

@@ -57,6 +57,48 @@ crlf "Rdz 1:1-3" "1. Na początku stworzył Bóg niebo i ziemię." "2. " \
 expect_rc 0 "show Tob 1:1" "$tool" show --data "$work/pl" --translation bt "Tb 1:1"
 grep -q '^1\. Księga dziejów Tobiasza, zażółć gęślą jaźń\.' "$work/out" || fail "Tobit reaches BT: $(cat "$work/out")"
 
+# Damaged modules: the same text compressed in blocks of a book (the library's
+# block 0 holds the importer's note, 1 Genesis, 2 Tobit), then broken. Each is
+# refused in good time, naming its damage, and the earlier import stays.
+zdir=$work/sword/modules/texts/ztext/polz
+mkdir -p "$zdir"
+osis2mod "$zdir" "$work/poltest.osis.xml" -z z -b 4 -v KJVA >>"$work/osis2mod.log" 2>&1 || fail "osis2mod builds the compressed module"
+cp "$work/pl/bt.idx" "$work/bt.idx.before"
+damaged() {  # name compress-type raw|z command-that-breaks-the-copy-in-$dir
+  local name=$1 compress=$2 kind=$3; shift 3
+  dir=$work/sword/modules/broken/$name
+  mkdir -p "$work/sword/modules/broken"
+  cp -r "$([[ $kind == z ]] && echo "$zdir" || echo "$work/sword/modules/texts/rawtext/poltest")" "$dir"
+  (cd "$dir" && eval "$*")
+  printf '[%s]\nDataPath=./modules/broken/%s/\nModDrv=%s\nCompressType=%s\nBlockType=BOOK\nSourceType=OSIS\nEncoding=UTF-8\nVersification=KJVA\n' \
+    "$name" "$name" "$([[ $kind == z ]] && echo zText || echo RawText)" "$compress" >"$work/sword/mods.d/$name.conf"
+}
+hostile_blocks() { for _ in 1 2 3; do printf '\xf0\xff\xff\x7f\xf0\xff\xff\x7f\xf0\xff\xff\x7f'; done; }
+damaged ZCut ZIP z 'truncate -s -100 ot.bzz'
+damaged ZRandom ZIP z 'head -c "$(stat -c %s ot.bzz)" /dev/urandom >ot.bzz.new && mv ot.bzz.new ot.bzz'
+damaged ZHostile ZIP z 'hostile_blocks >ot.bzs'
+damaged ZLzss LZSS z ':'
+damaged ZShortIndex ZIP z 'truncate -s 100000 ot.bzv'
+damaged RawHostile ZIP raw 'head -c "$(stat -c %s ot.vss)" /dev/zero | tr "\\0" "\\377" >ot.vss.new && mv ot.vss.new ot.vss'
+damaged RawLatin ZIP raw 'LC_ALL=C sed -i "s/za\xc5\xbc/za\xff\xff/" ot'
+while IFS='|' read -r name count first; do
+  expect_rc 2 "damaged $name" timeout 60 "$tool" import --translation bt --format sword --sword-path "$work/sword" --out "$work/pl" "$name"
+  grep -q "module $name is damaged: $count, the first at $first.*nothing written" "$work/err" || fail "$name names its damage: $(cat "$work/err")"
+done <<'TABLE'
+ZCut|1 damaged entry|Tob.1.1 (block 2 of ot.bzz lies past the end of the file)
+ZRandom|3 damaged entries|Gen.1.1 (block 1 of ot.bzz does not decompress
+ZHostile|3 damaged entries|Gen.1.1 (block 1 of ot.bzz lies past the end
+ZLzss|3 damaged entries|Gen.1.1 (block 1 of ot.bzz does not decompress with the module's CompressType)
+ZShortIndex|.* damaged entries|2Kgs.5.21 (ot.bzv ends before this verse)
+RawHostile|1 damaged entry|Gen.1.1 (points past the end of ot)
+RawLatin|1 damaged entry|Tob.1.1 (text that is not valid UTF-8
+TABLE
+cmp -s "$work/pl/bt.idx" "$work/bt.idx.before" || fail "a refused import keeps the translation imported before"
+expect_rc 0 "damaged module allowed" "$tool" import --translation bt --format sword --sword-path "$work/sword" --out "$work/cut" --allow-damaged ZCut
+grep -q '^warning: 1 damaged entry, the first at Tob.1.1 .* left out of module ZCut' "$work/err" || fail "what is left out is reported: $(cat "$work/err")"
+expect_rc 0 "show what was read" "$tool" show --data "$work/cut" --translation bt "Rdz 1:1"
+grep -q '^1\. Na początku stworzył Bóg niebo i ziemię\.' "$work/out" || fail "the readable verses are imported: $(cat "$work/out")"
+
 # Modules that cannot be imported write nothing and end in exit code 2.
 expect_rc 2 "missing module" "$tool" import --translation bg --format sword --sword-path "$work/sword" --out "$work/none1" NoSuchModule
 expect_rc 2 "commentary" "$tool" import --translation bg --format sword --sword-path "$work/sword" --out "$work/none2" PolKomentarz

@@ -56,7 +56,7 @@ printf '1 Moj. 1:1-3\r\n1. pierwszy\r\n2. \r\n3. trzeci\r\n(BG)\r\n' | cmp -s - 
 # A re-import that fails on a full disk (each new book fits, the index does
 # not) leaves the earlier translation byte for byte and no temporary behind.
 awk 'BEGIN { for (b = 0; b < 66; b++) for (v = 1; v <= 30; v++) printf "%d\t1\t%d\t%0100d\n", b, v, v }' >"$work/big.tsv"
-state() { (cd "$work/imp" && find . | sort && find . -type f | sort | xargs md5sum); }
+state() { (cd "${1:-$work/imp}" && find . | sort && find . -type f | sort | xargs md5sum); }
 state >"$work/before"
 (trap '' XFSZ; ulimit -f 4; exec "$tool" import --translation bg --format tsv --out "$work/imp" "$work/big.tsv") \
   >"$work/out" 2>"$work/err" && fail "an import onto a full disk reports success"
@@ -70,6 +70,50 @@ cp "$work/other/ksiegi/0.bg" "$work/imp/ksiegi/0.bg"
 expect_rc 1 "check of a mixed translation" "$tool" check --data "$work/imp"
 grep -q 'ksiegi/0.bg: holds 30 verses, the index names 3' "$work/out" || fail "check names a book file longer than its index"
 cp "$work/saved.bg" "$work/imp/ksiegi/0.bg"
+
+# An import killed at its n-th rename (1: its journal, 2-67: books, 68: the
+# index) never leaves a mix that is read: check and show refuse it until the
+# next import or check --repair puts back the earlier files; either removes
+# the leftovers of the killed import, and only those.
+cp -a "$work/imp" "$work/kill"
+touch "$work/kill/ksiegi/notes.abcdefgh~" "$work/kill/bg.idx.ABCDEFGH~"
+state "$work/kill" >"$work/before"
+for kill in 1:import 30:repair 68:import; do
+  n=${kill%:*}
+  { strace -f -qq -e trace=rename,renameat,renameat2 -e inject=rename,renameat,renameat2:signal=SIGKILL:when=$n \
+    "$tool" import --translation bg --format tsv --out "$work/kill/" "$work/big.tsv" >/dev/null 2>&1; } 2>/dev/null
+  [[ $? == 137 ]] || fail "strace killed the import at rename $n"
+  expect_rc $((n > 1)) "check after a kill at rename $n" "$tool" check --data "$work/kill"
+  grep -q '^BG: [0-9]* leftover file(s) of interrupted writes' "$work/out" || fail "check mentions the leftovers ($n)"
+  if ((n > 1)); then
+    grep -q '^BG: bg.import-journal: an import was interrupted' "$work/out" || fail "check names the interrupted import ($n)"
+    expect_rc 1 "show after a kill at rename $n" "$tool" show --data "$work/kill" --translation bg "1 Moj 1"
+    grep -q "check --repair --data '$work/kill'" "$work/err" || fail "show says what to run ($(cat "$work/err"))"
+  fi
+  if [[ ${kill#*:} == repair ]]; then
+    expect_rc 0 "check --repair after a kill at rename $n" "$tool" check --repair --data "$work/kill"
+  else
+    expect_rc 0 "import after a kill at rename $n" "$tool" import --translation bg --format tsv --out "$work/kill" "$work/in.tsv"
+    grep -q 'removed [0-9]* leftover file(s)' "$work/err" || fail "the next import removes the leftovers ($n)"
+  fi
+  state "$work/kill" | cmp -s - "$work/before" || fail "the kill at rename $n is undone to the earlier files, leftovers gone"
+done
+
+# A folder held by another import is waited for, with a word, a bounded time.
+flock -o "$work/kill" sleep 3 >/dev/null 2>&1 &
+holder=$!
+sleep 0.3
+expect_rc 1 "import into a held folder" timeout 10 "$tool" import --translation bg --format tsv --out "$work/kill" \
+  --lock-wait 0.5 "$work/in.tsv"
+grep -q "waiting for another import or repair of $work/kill" "$work/err" || fail "the import says that it waits"
+grep -q 'still holds its lock after 0.5 s; gave up' "$work/err" || fail "the import gives up ($(cat "$work/err"))"
+expect_rc 1 "repair of a held folder" timeout 10 "$tool" check --repair --lock-wait 0 --data "$work/kill"
+kill "$holder"; wait "$holder" 2>/dev/null
+
+# A demo that fails at BW takes away the BG files it had written.
+mkdir -p "$work/demofail/bw.idx"
+expect_rc 1 "demo failing at BW" "$tool" demo --out "$work/demofail"
+[[ $(cd "$work/demofail" && find . | sort | tr '\n' ' ') == ". ./bw.idx " ]] || fail "a failed demo leaves what it wrote"
 
 expect_rc 1 "import of nothing" "$tool" import --translation bg --format tsv --out "$work/none" /dev/null
 [[ ! -e "$work/none/bg.idx" ]] || fail "an empty import writes nothing"

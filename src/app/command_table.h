@@ -12,7 +12,7 @@ namespace skrybon {
 struct CCommandInfo {
   int id;
   std::string_view menuText;    // "" for commands without a menu item
-  std::string_view accelerator; // Qt key sequence text, "" for none
+  std::string_view accelerator; // Qt key sequence text, "" for none; several joined by "; "
   std::string_view prompt;      // status-bar prompt
   std::string_view toolTip;
 };

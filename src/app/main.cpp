@@ -57,5 +57,6 @@ int main(int argc, char* argv[]) {
   skrybon::CMainFrame frame(data, profile);
   frame.ApplyStoredPlacement();
   frame.ShowAsStored();
+  frame.RestoreLastSession();
   return QApplication::exec();
 }

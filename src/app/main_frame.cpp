@@ -137,7 +137,8 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   refreshTimer_->start();
 
   normalRect_ = QRect(pos(), size());
-  CReadingWindows::Install(*this);
+  restoreSession_ = LoadSessionOption(profile_);
+  readingWindows_ = CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
   CSearchCommands::Install(*this);
   CResourceCommands::Install(*this);
@@ -167,7 +168,7 @@ void CMainFrame::CreateActions() {
     action->setStatusTip(Q(info.prompt));
     action->setToolTip(info.toolTip.empty() ? Q(info.menuText).section('\t', 0, 0).remove('&') : Q(info.toolTip));
     if (!info.accelerator.empty()) {
-      action->setShortcut(QKeySequence(Q(info.accelerator)));
+      action->setShortcuts(QKeySequence::listFromString(Q(info.accelerator)));
       action->setShortcutContext(Qt::WindowShortcut);
     }
     action->setIconVisibleInMenu(true);
@@ -456,6 +457,13 @@ bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui) {
     case ID_WINDOW_TILE_HORZ:
     case ID_WINDOW_ARRANGE:
     case ID_WINDOW_CLOSE: ui.Enable(mdi_->currentSubWindow() != nullptr); return true;
+    case ID_VIEW_FOUND_WORDS: ui.SetCheck(settings_.highlightFoundWords); return true;
+    case ID_VIEW_ZOOM_IN:
+    case ID_VIEW_ZOOM_OUT:
+      ui.Enable(ZoomedFontHeight(settings_.font.height, id == ID_VIEW_ZOOM_IN ? 1 : -1) != settings_.font.height);
+      return true;
+    case ID_VIEW_ZOOM_RESET: ui.Enable(heightBeforeZoom_.has_value()); return true;
+    case ID_VIEW_RESTORE_SESSION: ui.SetCheck(restoreSession_); return true;
     case ID_WINDOW_CLOSE_ALL:
     case ID_VIEW_COLORS:
     case ID_VIEW_FONT:
@@ -485,6 +493,16 @@ bool CMainFrame::OnCommand(int id) {
     }
     case ID_VIEW_COLORS: ColorsCommand(); return true;
     case ID_VIEW_FONT: FontCommand(); return true;
+    case ID_VIEW_FOUND_WORDS: {
+      CDisplaySettings changed = settings_;
+      changed.highlightFoundWords = !changed.highlightFoundWords;
+      SetDisplaySettings(changed);
+      return true;
+    }
+    case ID_VIEW_ZOOM_IN: ZoomCommand(1); return true;
+    case ID_VIEW_ZOOM_OUT: ZoomCommand(-1); return true;
+    case ID_VIEW_ZOOM_RESET: ZoomResetCommand(); return true;
+    case ID_VIEW_RESTORE_SESSION: restoreSession_ = !restoreSession_; return true;
     case ID_APP_ABOUT: {
       CAboutDlg about(this);
       about.exec();
@@ -598,8 +616,8 @@ QFont CMainFrame::DisplayFont() const { return displayFont_; }
 
 CQtDisplayColors CMainFrame::DisplayColors() const {
   const CDisplayColors& c = settings_.colors;
-  return {ToQColor(c.background), ToQColor(c.text), ToQColor(c.numbers), ToQColor(c.highlightText),
-          ToQColor(c.highlightBackground)};
+  return {ToQColor(c.background), ToQColor(c.text),           ToQColor(c.numbers),
+          ToQColor(c.highlightText), ToQColor(c.highlightBackground), ToQColor(c.foundWords)};
 }
 
 void CMainFrame::SetDisplaySettings(const CDisplaySettings& settings) {
@@ -643,6 +661,25 @@ void CMainFrame::FontCommand() {
   if (dialog.exec() != QDialog::Accepted) return;
   CDisplaySettings changed = settings_;
   changed.font = FromChosenFont(dialog.selectedFont(), settings_.font, dpi);
+  // A size chosen here is the one the size keys later return to.
+  heightBeforeZoom_.reset();
+  SetDisplaySettings(changed);
+}
+
+void CMainFrame::ZoomCommand(int direction) {
+  const int height = ZoomedFontHeight(settings_.font.height, direction);
+  if (height == settings_.font.height) return;
+  if (!heightBeforeZoom_) heightBeforeZoom_ = settings_.font.height;
+  CDisplaySettings changed = settings_;
+  changed.font.height = height;
+  SetDisplaySettings(changed);
+}
+
+void CMainFrame::ZoomResetCommand() {
+  if (!heightBeforeZoom_) return;
+  CDisplaySettings changed = settings_;
+  changed.font.height = *heightBeforeZoom_;
+  heightBeforeZoom_.reset();
   SetDisplaySettings(changed);
 }
 
@@ -709,15 +746,20 @@ void CMainFrame::moveEvent(QMoveEvent* event) {
   RememberNormalRect();
 }
 
+void CMainFrame::RestoreLastSession() {
+  if (restoreSession_) readingWindows_->RestoreSession(LoadSession(profile_));
+}
+
 void CMainFrame::SaveOnClose() {
   settings_.Store(profile_);
+  StoreSession(profile_, restoreSession_, restoreSession_ ? readingWindows_->Session() : CLastSession{});
   CStoredShow show = CStoredShow::Normal;
   if (isMaximized()) show = CStoredShow::Maximized;
   else if (isMinimized()) show = CStoredShow::Minimized;
   StorePlacement(profile_, CPlacementRect{normalRect_.left(), normalRect_.top(), normalRect_.width(),
                                           normalRect_.height()},
                  show);
-  // All seventeen keys in one write. A profile that could not be read at
+  // All the keys in one write. A profile that could not be read at
   // start is left alone on purpose; any other failure is said, since the
   // settings of this run are then lost (the old file stays as it was). A copy
   // that keeps the profile locked (stopped in the middle of its own save)

@@ -30,6 +30,8 @@
 //   SetFoundVersesBar(bar, router)  puts bar into the found-verses bar (112)
 //   DisplaySettings(), DisplayFont(), DisplayColors()   verse font and colours
 //   SetDisplaySettings(s)    replaces them and emits displaySettingsChanged()
+//   (the "Widok" commands also switch the found words' colour and step the
+//   verse font's size; Ctrl+0 returns to the size before the first step)
 //   ExecuteCommand(id)       routes a command as a menu item would
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
@@ -46,6 +48,7 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +69,7 @@ class QToolBar;
 
 namespace skrybon {
 
+class CReadingWindows;
 class CStatusAnnouncer;
 class CStatusPanes;
 
@@ -76,6 +80,7 @@ struct CQtDisplayColors {
   QColor numbers;
   QColor highlightText;
   QColor highlightBackground;
+  QColor foundWords;
 };
 
 class CMainFrame : public QMainWindow, private ICommandTarget {
@@ -134,6 +139,10 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   // and the window state to show with (normal, maximised, minimised).
   void ApplyStoredPlacement();
   void ShowAsStored();
+  // With "Otwieraj okna z poprzedniej sesji" on, opens the reading windows
+  // the last run left open (after the frame is shown, so that they fit it).
+  void RestoreLastSession();
+
   // The normal-position rectangle kept for saving.
   QRect NormalRect() const { return normalRect_; }
 
@@ -170,6 +179,9 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void ShowContextMenu(const QPoint& globalPos);
   void ColorsCommand();
   void FontCommand();
+  // One step larger (direction > 0) or smaller of the verse font, for all windows.
+  void ZoomCommand(int direction);
+  void ZoomResetCommand();
   void CloseActiveWindow();
   void CascadeWindows();
   void TileWindows(bool sideBySide);
@@ -186,6 +198,9 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   CProfile& profile_;
   CDisplaySettings settings_;
   QFont displayFont_;  // made from settings_.font whenever it changes
+  std::optional<int> heightBeforeZoom_;  // the font height before the first size step
+  bool restoreSession_ = false;          // "Otwieraj okna z poprzedniej sesji"
+  CReadingWindows* readingWindows_ = nullptr;
   QRect normalRect_;
   int storedStyle_ = kProfileMissing;
   int menuBarId_ = 0;

@@ -163,7 +163,8 @@ class MainFrameTest : public QObject {
     QCOMPARE(Items(TopMenu(*frame, "&Zasoby")),
              Ids({"32832", "-", "[Edycja aliasów", "32833", "32834", "32835", "]", "-", "32840"}));
     QCOMPARE(Items(TopMenu(*frame, "&Widok")),
-             Ids({"59392", "32805", "112", "59393", "-", "32814", "32815"}));
+             Ids({"59392", "32805", "112", "59393", "-", "32814", "32815", "-", "32850", "32851", "32852", "32853",
+                  "-", "32854"}));
     QCOMPARE(Items(TopMenu(*frame, "Pomo&c")), Ids({"57666", "57667", "57668", "-", "57664"}));
 
     QCOMPARE(MnemonicClashes(frame->menuBar()->actions()), Ids({"S&chowek|Pomo&c"}));

@@ -16,16 +16,6 @@ namespace {
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
-// A symbolic link is followed to the file it names, however many links deep,
-// so that the rename replaces that file and the links stay links.
-std::string ResolveLinks(const std::string& requested, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::is_symlink(std::filesystem::symlink_status(requested, ec))) return requested;
-  const std::string resolved = std::filesystem::weakly_canonical(requested, ec).string();
-  if (ec) error = ec.message();
-  return resolved;
-}
-
 std::string FolderOf(const std::string& path) {
   const std::string folder = std::filesystem::path(path).parent_path().string();
   return folder.empty() ? "." : folder;
@@ -59,7 +49,8 @@ bool WriteAll(int fd, std::span<const std::uint8_t> data) {
   return true;
 }
 
-// After a rename the folder's entry must reach the disk too.
+}  // namespace
+
 void SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return;  // the rename itself succeeded; durability is best effort here
@@ -67,7 +58,23 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
-}  // namespace
+std::string WriteTarget(const std::string& path, std::string& error) {
+  namespace fs = std::filesystem;
+  fs::path target = path;
+  // The system gives up after 40 links as well; a loop ends here too.
+  for (int depth = 0; depth < 40; ++depth) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec))) return target.string();
+    const fs::path next = fs::read_symlink(target, ec);
+    if (ec) {
+      error = ec.message();
+      return path;
+    }
+    target = next.is_absolute() ? next : target.parent_path() / next;
+  }
+  error = SystemReason(ELOOP);
+  return path;
+}
 
 CStagedFile::CStagedFile(std::string target) : target_(std::move(target)) {}
 
@@ -81,7 +88,7 @@ CStagedFile::~CStagedFile() {
 FileWriteResult CStagedFile::Write(std::span<const std::uint8_t> data) {
   if (!temporary_.empty()) return {"the file was already written"};
   std::string error;
-  const std::string target = ResolveLinks(target_, error);
+  const std::string target = WriteTarget(target_, error);
   if (!error.empty()) return {error};
   target_ = target;
 

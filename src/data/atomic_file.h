@@ -4,8 +4,10 @@
 // the old file or the new one, never a mixture; any failure removes the
 // temporary, leaves the old file as it was and says why. The replacement
 // keeps the target's permission bits, and a target reached through a symbolic
-// link is replaced where the link points, so the link stays a link. A rename
-// gives the target a new inode: other hard links keep the old contents.
+// link is replaced where the link points, so the link stays a link; a link to
+// a file that does not exist (yet) is written through as well, creating the
+// file it names. A rename gives the target a new inode: other hard links keep
+// the old contents.
 #pragma once
 
 #include <cstdint>
@@ -45,6 +47,14 @@ class CStagedFile {
   std::string target_;     // where the contents end up (symbolic links resolved)
   std::string temporary_;  // empty until written, and again once committed
 };
+
+// The file a write to path replaces: path itself, or the file its symbolic
+// links lead to (possibly not existing yet). On failure (a loop of links)
+// error holds the reason.
+std::string WriteTarget(const std::string& path, std::string& error);
+
+// Makes the renames and removals in folder reach the disk (best effort).
+void SyncFolder(const std::string& folder);
 
 // Writes and commits one file at once.
 [[nodiscard]] FileWriteResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> data);

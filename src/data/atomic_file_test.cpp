@@ -42,6 +42,17 @@ TEST(AtomicFile, ReplacesKeepingModeAndLinksAndLeavesNoTemporary) {
   ASSERT_TRUE(WriteFileAtomically(link, Bytes("through the link")));
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(Contents(path), "through the link");
+
+  // A link to a file not there yet is written through too, creating that file;
+  // a loop of links is refused with the system's reason.
+  const std::string dangling = folder.String() + "/dangling.ini";
+  fs::create_symlink("sub/new.ini", dangling);
+  fs::create_directory(folder.Path() / "sub");
+  ASSERT_TRUE(WriteFileAtomically(dangling, Bytes("created")));
+  EXPECT_TRUE(fs::is_symlink(dangling));
+  EXPECT_EQ(Contents(folder.String() + "/sub/new.ini"), "created");
+  fs::create_symlink("loop.ini", folder.Path() / "loop.ini");
+  EXPECT_EQ(WriteFileAtomically(folder.String() + "/loop.ini", Bytes("x")).error, "Too many levels of symbolic links");
 }
 
 TEST(AtomicFile, AFailedWriteKeepsTheOldFileAndSaysWhy) {

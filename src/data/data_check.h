@@ -1,6 +1,7 @@
-// Verifies a data folder the way the program will use it: each translation's
-// index file decodes, its alias file is there, and every book file exists,
-// decodes and holds exactly the entries the index names for it.
+// Verifies a data folder the way the program will use it: no import of the
+// translation is unfinished, its index file decodes, its alias file is there
+// and names books, and every book file exists, decodes and holds exactly the
+// entries the index names for it.
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@ struct TranslationCheck {
   TranslationId id = TranslationId::BG;
   VerseIndex index;                   // empty when the index could not be read
   std::vector<std::string> problems;  // UTF-8, each naming its file
+  std::vector<std::string> leftovers;  // temporaries and old files of interrupted writes (harmless)
 };
 
 // Checks one translation in mainFolder (book files under mainFolder/ksiegi).

@@ -491,6 +491,7 @@ const std::string& TranslationGenitive(TranslationId id) { return Names(id).geni
 std::string_view AliasMessageGap(TranslationId id) { return Row(id).aliasMessageGap; }
 std::string IndexFileName(TranslationId id) { return std::string(Row(id).lowerCode) + ".idx"; }
 std::string AliasFileName(TranslationId id) { return std::string(Row(id).lowerCode) + "_alias.txt"; }
+std::string ImportJournalName(TranslationId id) { return std::string(Row(id).lowerCode) + ".import-journal"; }
 std::string_view BookFileExtension(TranslationId id) { return Row(id).lowerCode; }
 
 const std::string& BookFullName(TranslationId id, int book) { return Pick(Names(id).fullNames, book); }

@@ -46,6 +46,9 @@ std::string_view AliasMessageGap(TranslationId id);
 // "bg.idx", "bg_alias.txt", and the book file extension "bg".
 std::string IndexFileName(TranslationId id);
 std::string AliasFileName(TranslationId id);
+// "bg.import-journal": present only while an import replaces the translation's
+// files, or after one was cut short (the files may then mix two texts).
+std::string ImportJournalName(TranslationId id);
 std::string_view BookFileExtension(TranslationId id);
 
 // Full name and abbreviation of a book, Windows-1250. A book outside

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -11,6 +13,8 @@
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "data/data_check.h"
+#include "data/folder_lock.h"
+#include "data/translation_files.h"
 #include "testing/file_size_limit.h"
 #include "testing/temp_folder.h"
 
@@ -53,13 +57,13 @@ TEST_F(WrittenFolder, WrittenFilesReadBackAsTheProgramReadsThem) {
   builder.AddVerse(22, 119, 2, longVerse);
   builder.AddVerse(72, 1, 1, "Ap");
   const BuiltTranslation built = builder.Build();
-  bool written = false;
-  ASSERT_FALSE(WriteTranslation(folder, built, &written));
-  EXPECT_TRUE(written);
+  TranslationWriteNotes notes;
+  ASSERT_FALSE(WriteTranslation(folder, built, &notes));
+  EXPECT_TRUE(notes.aliasWritten);
   const auto aliases = Snapshot(folder).at("bt_alias.txt");
   ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", WriteStringArray({"own"})));
-  ASSERT_FALSE(WriteTranslation(folder, built, &written));
-  EXPECT_FALSE(written);  // an existing alias file is the user's and stays
+  ASSERT_FALSE(WriteTranslation(folder, built, &notes));
+  EXPECT_FALSE(notes.aliasWritten);  // an existing alias file is the user's and stays
   EXPECT_EQ(Snapshot(folder).at("bt_alias.txt"), WriteStringArray({"own"}));
   ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", aliases));
 
@@ -156,6 +160,115 @@ TEST_F(WrittenFolder, AFailedFirstImportLeavesNoFolderBehind) {
     ASSERT_TRUE(WriteTranslation(folder, Built(TranslationId::BW, 3, "tekst")));
   }
   EXPECT_FALSE(fs::exists(folder));
+}
+
+TEST_F(WrittenFolder, CheckReportsAnAliasFileThatNamesNoBook) {
+  ASSERT_FALSE(WriteTranslation(folder, Built(TranslationId::BG, 1, "a")));
+  const struct {
+    const char* what;
+    std::string_view text;
+    bool namesABook;
+  } cases[] = {
+      {"CR-only line ends: one comment line", "; nazwy\r1 Moj., Rdz, Gen\r2 Moj., Wj\r", false},
+      {"NUL bytes", std::string_view("\0,\0\0\n\0, \0\n", 9), false},
+      {"binary", "\x89PNG\r\n\x1a\n,\xff\xfe,\x01\x02\n", false},
+      {"one usable line among garbage", "\x89\n1 Moj., \x01, Rdz\n", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(c.text.data()), c.text.size());
+    ASSERT_TRUE(WriteFileAtomically(folder + "/bg_alias.txt", bytes));
+    const auto problems = CheckTranslationFolder(folder, TranslationId::BG).problems;
+    EXPECT_EQ(problems.empty(), c.namesABook);
+    if (!problems.empty()) EXPECT_TRUE(problems[0].starts_with("bg_alias.txt: no line names a book")) << problems[0];
+  }
+}
+
+// An import killed between its first and its last rename leaves its journal:
+// readers refuse the translation, and the undo puts back every earlier file
+// from its kept second name. Here BG's import of new books 0 and 1 and of a
+// new alias file was cut short before the index.
+TEST_F(WrittenFolder, AnImportCutShortIsRefusedUntilUndone) {
+  ASSERT_FALSE(WriteTranslation(folder, Built(TranslationId::BG, 2, "stary")));
+  fs::remove(folder + "/bg_alias.txt");
+  const auto before = Snapshot(folder);
+  const auto keepAndReplace = [&](const std::string& name, const char* kept) {
+    if (kept) fs::create_hard_link(folder + "/" + name, folder + "/" + name + "." + kept + ".old~");
+    ASSERT_TRUE(WriteFileAtomically(folder + "/" + name, WriteStringArray({"nowy"})));
+  };
+  keepAndReplace("ksiegi/0.bg", "k0000000");
+  keepAndReplace("ksiegi/1.bg", "k1111111");
+  keepAndReplace("bg_alias.txt", nullptr);
+  fs::create_hard_link(folder + "/bg.idx", folder + "/bg.idx.k2222222.old~");  // not yet replaced
+  const std::string journal = "ksiegi/0.bg\tk0000000\nksiegi/1.bg\tk1111111\nbg_alias.txt\t-\nbg.idx\tk2222222\n";
+  const auto interrupted = [&](std::string_view text) {
+    ASSERT_TRUE(WriteFileAtomically(folder + "/bg.import-journal",
+                                    std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
+  };
+
+  // A journal naming anything but the translation's own files is refused untouched.
+  for (const std::string_view hostile : {"../outside\t-\n", "bg.idx\tABCDEFGH\n", "ksiegi/0.bw\t-\n", "bg.idx\n"}) {
+    SCOPED_TRACE(hostile);
+    interrupted(hostile);
+    const auto state = Snapshot(folder);
+    const FileWriteResult undone = UndoUnfinishedImport(folder, TranslationId::BG);
+    EXPECT_NE(undone.error.find("damaged journal"), std::string::npos) << undone.error;
+    EXPECT_EQ(Snapshot(folder), state);
+  }
+
+  interrupted(journal);
+  CTranslationIndex bg(TranslationId::BG);
+  const auto message = bg.LoadIndex(folder);
+  ASSERT_TRUE(message);
+  EXPECT_NE(message->find(Cp("nie został dokończony")), std::string::npos);
+  EXPECT_NE(message->find("check --repair --data '" + folder + "'"), std::string::npos);
+  EXPECT_TRUE(CheckTranslationFolder(folder, TranslationId::BG).problems.at(0).starts_with("bg.import-journal: "));
+  EXPECT_EQ(FindLeftovers(folder, TranslationId::BG).size(), 3u);
+
+  ASSERT_TRUE(UndoUnfinishedImport(folder, TranslationId::BG));
+  EXPECT_EQ(Snapshot(folder), before);
+  EXPECT_FALSE(bg.LoadIndex(folder));
+  // An undo cut short is finished by the next one (0.bg is back, its old name gone).
+  keepAndReplace("ksiegi/1.bg", "k1111111");
+  interrupted(journal);
+  ASSERT_TRUE(UndoUnfinishedImport(folder, TranslationId::BG));
+  EXPECT_EQ(Snapshot(folder), before);
+}
+
+TEST_F(WrittenFolder, OnlyOwnLeftoversOlderThanTheLockAreFound) {
+  ASSERT_FALSE(WriteTranslation(folder, Built(TranslationId::BG, 1, "a")));
+  for (const char* name : {"bg.idx.abcdefgh~", "ksiegi/0.bg.0123abcd.old~", "bg.import-journal.zzzzzzzz~",
+                           "bw.idx.abcdefgh~", "notes.txt.abcdefgh~", "bg.idx.ABCDEFGH~", "bg.idx.abcdefg~",
+                           "ksiegi/bg.idx.abcdefgh~", "bg.idx.abcdefgh.old"}) {
+    ASSERT_TRUE(WriteFileAtomically(folder + "/" + name, WriteStringArray({})));
+  }
+  fs::create_directory(folder + "/bg_alias.txt.abcdefgh~");
+  const std::vector<std::string> ours = {"bg.idx.abcdefgh~", "bg.import-journal.zzzzzzzz~",
+                                         "ksiegi/0.bg.0123abcd.old~"};
+  EXPECT_EQ(FindLeftovers(folder, TranslationId::BG), ours);
+  EXPECT_TRUE(FindLeftovers(folder, TranslationId::BG, fs::last_write_time(folder + "/bg.idx.abcdefgh~")).size() < 3);
+
+  // The next import removes them and leaves the rest.
+  TranslationWriteNotes notes;
+  ASSERT_FALSE(WriteTranslation(folder, Built(TranslationId::BG, 1, "b"), &notes));
+  EXPECT_EQ(notes.leftoversRemoved, 3u);
+  EXPECT_TRUE(FindLeftovers(folder, TranslationId::BG).empty());
+  EXPECT_TRUE(fs::exists(folder + "/notes.txt.abcdefgh~"));
+}
+
+TEST_F(WrittenFolder, AHeldFolderIsWaitedForABoundedTime) {
+  fs::create_directories(folder);
+  const CFolderLock held(folder, {});
+  ASSERT_EQ(held.Error(), "");
+  int told = 0;
+  const FolderLockWait wait{std::chrono::milliseconds(200), [&told] { ++told; }};
+  const auto start = std::chrono::steady_clock::now();
+  const auto error = WriteTranslation(folder, Built(TranslationId::BT, 1, "a"), nullptr, {}, wait);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+  ASSERT_TRUE(error);
+  EXPECT_NE(error->find("still holds its lock after 0.2 s"), std::string::npos) << *error;
+  EXPECT_EQ(told, 1);
+  EXPECT_FALSE(fs::exists(folder + "/bt.idx"));
 }
 
 }  // namespace

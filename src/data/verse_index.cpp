@@ -1,10 +1,12 @@
 #include "data/verse_index.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string_view>
 
 #include "data/archive.h"
 #include "data/codepage.h"
+#include "data/translation_files.h"
 
 namespace skrybon {
 namespace {
@@ -193,6 +195,15 @@ std::vector<std::uint8_t> WriteVerseIndex(const VerseIndex& index) {
 
 std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folder) {
   const std::string fileName = IndexFileName(id_);
+  if (HasUnfinishedImport(folder, id_)) {
+    std::error_code ec;
+    const std::string where = Utf8ToCp1250(std::filesystem::absolute(folder, ec).lexically_normal().string());
+    return Cp("Import ") + TranslationGenitive(id_) + Cp(" do folderu '") + where +
+           Cp("' nie został dokończony!\nPliki '") + fileName +
+           Cp("' i księgi w folderze 'ksiegi' mogą pochodzić z dwóch różnych tekstów, dlatego ") +
+           TranslationTitle(id_) + Cp(" nie zostanie wczytana.\nUruchom: skrybon-tool check --repair --data '") + where +
+           Cp("'\nalbo zaimportuj tłumaczenie ponownie.");
+  }
   std::vector<std::uint8_t> bytes;
   const auto read = ReadWholeFile(folder + "/" + fileName, bytes);
   if (read.Missing()) {

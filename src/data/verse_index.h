@@ -33,8 +33,10 @@ class CTranslationIndex {
   TranslationId Id() const { return id_; }
 
   // Reads "<code>.idx" from folder. On failure returns the message to show:
-  // the fatal missing-file text, or a text naming the file that is there but
-  // cannot be read (and why) or is damaged.
+  // the fatal missing-file text, a text naming the file that is there but
+  // cannot be read (and why) or is damaged, or, while an import of the
+  // translation is unfinished (its files may mix two texts), a text naming
+  // the folder and how to repair it.
   std::optional<std::string> LoadIndex(const std::string& folder);
   void SetIndex(VerseIndex index) { books_ = std::move(index); }
   const VerseIndex& Index() const { return books_; }

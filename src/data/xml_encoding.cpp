@@ -112,9 +112,19 @@ std::size_t DecodedXml::FileOffset(std::size_t utf8Offset) const {
   return bomSize + (utf16 ? 2 * units : units);
 }
 
-DecodedXml DecodeXmlDocument(std::span<const std::uint8_t> bytes) {
+namespace {
+
+DecodedXml Decode(std::span<const std::uint8_t> bytes) {
   DecodedXml result;
   std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  // UTF-32 first: its little-endian byte order mark begins like UTF-16's.
+  for (const std::string_view start : {std::string_view("\xFF\xFE\0\0", 4), std::string_view("\0\0\xFE\xFF", 4),
+                                       std::string_view("<\0\0\0", 4), std::string_view("\0\0\0<", 4)}) {
+    if (text.starts_with(start)) {
+      result.error = "written in UTF-32; the import reads " + std::string(kKnownEncodings);
+      return result;
+    }
+  }
   // A byte order mark, or the "<?" of a declaration, shows a UTF-16 file.
   const bool le = text.starts_with("\xFF\xFE") || text.starts_with(std::string_view("<\0?\0", 4));
   const bool be = text.starts_with("\xFE\xFF") || text.starts_with(std::string_view("\0<\0?", 4));
@@ -158,6 +168,16 @@ DecodedXml DecodeXmlDocument(std::span<const std::uint8_t> bytes) {
     result.error = "declares the encoding '" + declared + "' but is not written in UTF-16";
   } else {
     result.error = "declares the encoding '" + declared + "'; the import reads " + std::string(kKnownEncodings);
+  }
+  return result;
+}
+
+}  // namespace
+
+DecodedXml DecodeXmlDocument(std::span<const std::uint8_t> bytes) {
+  DecodedXml result = Decode(bytes);
+  if (const auto nul = result.utf8.find('\0'); result.error.empty() && nul != std::string::npos) {
+    result.error = At(result.FileOffset(nul), "a NUL character, which XML does not allow");
   }
   return result;
 }

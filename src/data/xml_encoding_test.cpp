@@ -65,6 +65,13 @@ TEST(XmlEncoding, UnknownEncodingsAndInvalidBytesAreRefusedWithTheirPlace) {
       {"a lone surrogate", Utf16(u"<a>\xDC00</a>", false, true), "byte 8: invalid UTF-16 (a low surrogate without a high one)"},
       {"an odd length", [] { auto b = Utf16(u"<a/>", true, true); b.push_back('x'); return b; }(),
        "byte 10: invalid UTF-16 (the file ends in the middle of a character)"},
+      {"a NUL byte", Bytes(std::string_view("<a>x\0</a>", 9)), "byte 4: a NUL character, which XML does not allow"},
+      {"a NUL in UTF-16", Utf16(std::u16string_view(u"<a>\0</a>", 8), false, true),
+       "byte 8: a NUL character, which XML does not allow"},
+      {"UTF-32 with a byte order mark", Bytes(std::string_view("\xFF\xFE\0\0<\0\0\0", 8)),
+       "written in UTF-32; the import reads UTF-8, UTF-16, Windows-1250 and ISO-8859-2"},
+      {"UTF-32BE without one", Bytes(std::string_view("\0\0\0<\0\0\0a", 8)),
+       "written in UTF-32; the import reads UTF-8, UTF-16, Windows-1250 and ISO-8859-2"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -165,18 +165,23 @@ class ZefaniaCollector final : public CXmlVerseCollector {
       return;
     }
     if (AsciiEqualNoCase(name, "BIBLEBOOK")) {
-      const std::string number(Attribute(attributes, "bnumber"));
-      book_ = BookFromZefaniaNumber(builder_.Id(), Number(number));
+      bookNumber_ = Attribute(attributes, "bnumber");
+      book_ = BookFromZefaniaNumber(builder_.Id(), Number(bookNumber_));
+      chapter_ = kNoChapter;
       if (book_ < 0) {
-        unknown_.Report(builder_, number,
-                        "verses of Zefania book number '" + number + "', which " +
+        unknown_.Report(builder_, bookNumber_,
+                        "verses of Zefania book number '" + bookNumber_ + "', which " +
                             std::string(TranslationCode(builder_.Id())) + " does not have");
       }
     } else if (AsciiEqualNoCase(name, "CHAPTER")) {
       chapter_ = Number(Attribute(attributes, "cnumber"));
     } else if (AsciiEqualNoCase(name, "VERS")) {
-      open_ = book_ >= 0;
       verse_ = Number(Attribute(attributes, "vnumber"));
+      open_ = book_ >= 0 && chapter_ != kNoChapter;
+      if (book_ >= 0 && chapter_ == kNoChapter) {
+        builder_.Reject("VERS vnumber='" + std::string(Attribute(attributes, "vnumber")) + "' of Zefania book " +
+                        bookNumber_ + " outside any CHAPTER");
+      }
     } else if (AsciiEqualNoCase(name, "NOTE")) {
       skipDepth_ = 1;
     } else if (open_ && AsciiEqualNoCase(name, "BR")) {
@@ -192,6 +197,8 @@ class ZefaniaCollector final : public CXmlVerseCollector {
     if (AsciiEqualNoCase(name, "VERS") && open_) {
       open_ = false;
       builder_.AddVerse(book_, chapter_, verse_, text_.Take());
+    } else if (AsciiEqualNoCase(name, "CHAPTER")) {
+      chapter_ = kNoChapter;
     } else if (AsciiEqualNoCase(name, "BIBLEBOOK")) {
       book_ = -1;
     }
@@ -209,8 +216,11 @@ class ZefaniaCollector final : public CXmlVerseCollector {
   VerseText text_;
   bool open_ = false;
   int skipDepth_ = 0;
+  std::string bookNumber_;
   int book_ = -1;
-  int chapter_ = -1;
+  // Outside a CHAPTER element; a malformed cnumber is -1 and rejected by the builder.
+  static constexpr int kNoChapter = -2;
+  int chapter_ = kNoChapter;
   int verse_ = -1;
 };
 

@@ -76,6 +76,7 @@ TEST(ZefaniaVerses, BooksChaptersAndVersesByNumber) {
       .Start("VERS", {{"vnumber", "1"}}).Text("Tobiasz").Start("NOTE").Text("uwaga").End("NOTE").End("VERS")
       .Start("VERS", {{"vnumber", " 2 "}}).Text("a").Empty("BR").Text("b").End("VERS")
       .End("CHAPTER")
+      .Start("VERS", {{"vnumber", "3"}}).Text("poza rozdziałem").End("VERS")  // not in chapter 2
       .End("BIBLEBOOK")
       .Start("BIBLEBOOK", {{"bnumber", "99"}})
       .Start("CHAPTER", {{"cnumber", "1"}})
@@ -87,7 +88,8 @@ TEST(ZefaniaVerses, BooksChaptersAndVersesByNumber) {
   const BuiltTranslation built = builder.Build();
   EXPECT_EQ(built.index[16].size(), 2u);  // chapter 1 filled in
   EXPECT_EQ(built.books[16], (std::vector<std::string>{"", "Tobiasz", "a b"}));
-  EXPECT_EQ(builder.Report().rejected.count, 1u);
+  EXPECT_EQ(builder.Report().rejected.count, 2u);
+  EXPECT_EQ(builder.Report().rejected.first, "VERS vnumber='3' of Zefania book 69 outside any CHAPTER");
   EXPECT_EQ(builder.Report().chapterGaps.count, 1u);
 }
 

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <cstdlib>
 
 #include "data/codepage.h"
 #include "reading/book_mapping.h"
@@ -54,6 +55,9 @@ CChildFrame::CChildFrame(CReadingWindows& windows, TranslationId translation, QW
   connect(list_, &CVerseListBox::contextMenuWanted, this, &CChildFrame::ShowContextMenu);
   connect(list_, &CVerseListBox::bookBoxRequested, this, &CChildFrame::bookBoxRequested);
   connect(list_, &CVerseListBox::bookBoxTyping, this, &CChildFrame::bookBoxTyping);
+  connect(list_, &CVerseListBox::zoomWanted, this, [this](int steps) {
+    for (int i = 0; i < std::abs(steps); ++i) windows_.ExecuteCommand(steps > 0 ? ID_VIEW_ZOOM_IN : ID_VIEW_ZOOM_OUT);
+  });
 }
 
 CChildFrame::~CChildFrame() = default;
@@ -86,6 +90,7 @@ void CChildFrame::ShowPlace(int book, int chapter, int verse) {
   SetTitle(title);
   list_->setUpdatesEnabled(false);
   list_->SetVerses(lines);
+  MarkFoundWords();
   list_->setUpdatesEnabled(true);
   list_->SetTopIndex(verse);
   list_->SelectOnly(verse);
@@ -128,6 +133,20 @@ void CChildFrame::UpdateSelectionTitle() {
   const CitationInput input{translation_, book_, chapter_, verses, {}};
   SetTitle(FormatSelectionTitle(input));
   emit currentVerseChanged(verse_);
+}
+
+void CChildFrame::MarkFoundWords() {
+  list_->SetFoundRanges(windows_.FoundRanges(translation_, list_->GetVerseTexts()));
+}
+
+void CChildFrame::RestoreView(const std::vector<int>& selected, int top) {
+  QItemSelection selection;
+  for (const int verse : selected) {
+    const QModelIndex index = list_->model()->index(verse, 0);
+    if (index.isValid()) selection.select(index, index);
+  }
+  list_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+  list_->SetTopIndex(top);
 }
 
 void CChildFrame::OpenComparisonWindow(TranslationId target) { windows_.OpenComparisonWindow(*this, target); }

@@ -78,6 +78,17 @@ class CChildFrame : public QMdiSubWindow, public ICommandTarget {
   // current verse. Nothing changes while nothing is selected.
   void UpdateSelectionTitle();
 
+  // Marks in the verse list the words of the last search, when it searched
+  // this window's translation.
+  void MarkFoundWords();
+
+  // Whether the window was opened to compare another window's place.
+  bool IsComparison() const { return comparison_; }
+  void SetComparison(bool comparison) { comparison_ = comparison; }
+  // Selects exactly the given verses (those the chapter has) and scrolls
+  // `top` to the top, as a window of the last session was left.
+  void RestoreView(const std::vector<int>& selected, int top);
+
   // Opens the place shown here in a new window of `target`.
   void OpenComparisonWindow(TranslationId target);
 
@@ -107,6 +118,7 @@ class CChildFrame : public QMdiSubWindow, public ICommandTarget {
   int verse_ = -1;
   int chapter_ = -1;
   int book_ = 0;
+  bool comparison_ = false;
   CVerseListBox* list_;
   CPlaceHistory history_;
 };

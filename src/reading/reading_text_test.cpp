@@ -23,6 +23,23 @@ TEST(VerseWords, BlanksEndWordsAndJoiningRestoresInnerRuns) {
   EXPECT_EQ(JoinVerseWords(V{}), "");
 }
 
+TEST(VerseWords, RangesOfTheJoinedTextFallOnTheWordsTheyCover) {
+  using R = std::vector<CTextRange>;
+  const std::vector<std::string> words = SplitVerseWords("ab  cde f");  // "ab", "", "cde", "f"
+  struct Case {
+    R ranges;
+    std::vector<R> parts;
+  } cases[] = {
+      {{}, {{}, {}, {}, {}}},
+      {{{0, 2}}, {{{0, 2}}, {}, {}, {}}},
+      {{{5, 7}}, {{}, {}, {{1, 3}}, {}}},                    // inside a word after the empty one
+      {{{1, 5}}, {{{1, 2}}, {}, {{0, 1}}, {}}},              // a phrase over blanks
+      {{{0, 1}, {8, 9}}, {{{0, 1}}, {}, {}, {{0, 1}}}},      // the first and the last byte
+      {{{2, 4}}, {{}, {}, {}, {}}},                          // blanks only
+  };
+  for (const Case& c : cases) EXPECT_EQ(RangesPerWord(words, c.ranges), c.parts);
+}
+
 TEST(PlaceTitle, AbbreviationChapterVerseFromOneAndTheCode) {
   EXPECT_EQ(FormatPlaceTitle(TranslationId::BG, 0, 0, 0), Cp("1 Moj. 1:1  (BG)"));
   EXPECT_EQ(FormatPlaceTitle(TranslationId::BT, 0, 0, 0), Cp("Rdz 1:1  (BT)"));

@@ -2,6 +2,8 @@
 
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 #include "reading/book_mapping.h"
 #include "reading/child_frame.h"
@@ -88,7 +90,9 @@ CChildFrame* CReadingWindows::OpenTranslationWindow(TranslationId id) { return O
 CChildFrame* CReadingWindows::OpenComparisonWindow(const CChildFrame& source, TranslationId target) {
   const auto book = MapBook(source.GetTranslation(), target, source.GetCurrentBook());
   if (!book || source.GetCurrentChapter() < 0) return nullptr;  // the source shows no chapter
-  return OpenWindowAt(target, {*book, source.GetCurrentChapter(), source.GetCurrentVerse()});
+  CChildFrame* window = OpenWindowAt(target, {*book, source.GetCurrentChapter(), source.GetCurrentVerse()});
+  window->SetComparison(true);
+  return window;
 }
 
 std::vector<CChildFrame*> CReadingWindows::Windows() const {
@@ -99,8 +103,67 @@ std::vector<CChildFrame*> CReadingWindows::Windows() const {
   return windows;
 }
 
+CLastSession CReadingWindows::Session() const {
+  CLastSession session;
+  const QMdiSubWindow* active = area_.currentSubWindow();
+  for (CChildFrame* window : Windows()) {
+    if (window->GetCurrentChapter() < 0) continue;  // its first chapter failed: nothing to show again
+    if (window == active) session.active = static_cast<int>(session.windows.size());
+    CSessionWindow w;
+    w.translation = window->GetTranslation();
+    w.comparison = window->IsComparison();
+    w.place = window->GetCurrentPlace();
+    w.top = std::max(0, window->GetVerseList().GetTopIndex());
+    const QRect r = window->geometry();
+    w.geometry = {r.x(), r.y(), r.width(), r.height()};
+    w.show = window->isMinimized()   ? CSessionShow::Minimized
+             : window->isMaximized() ? CSessionShow::Maximized
+                                     : CSessionShow::Normal;
+    w.selected = window->GetVerseList().GetSelectedItems(static_cast<std::size_t>(window->GetVerseList().GetCount()));
+    session.windows.push_back(std::move(w));
+  }
+  return session;
+}
+
+void CReadingWindows::RestoreSession(const CLastSession& session) {
+  CChildFrame* active = nullptr;
+  // Held to the screen rather than to the area, which may not have its final
+  // size yet while the frame is being shown.
+  const QScreen* screen = area_.screen();
+  const QSize areaSize = screen != nullptr ? screen->availableGeometry().size() : area_.viewport()->size();
+  for (std::size_t i = 0; i < session.windows.size(); ++i) {
+    const CSessionWindow& stored = session.windows[i];
+    const auto w = HoldSessionWindow(stored, data_.Get(stored.translation), areaSize.width(), areaSize.height(),
+                                     CChildFrame::kMinimumWidth, CChildFrame::kMinimumHeight);
+    std::vector<std::string> lines;
+    if (!w || data_.LoadChapterText(w->translation, w->place.book, w->place.chapter, lines)) continue;
+    CChildFrame* window = OpenWindowAt(w->translation, w->place);
+    window->SetComparison(w->comparison);
+    window->setGeometry(w->geometry.x, w->geometry.y, w->geometry.width, w->geometry.height);
+    window->RestoreView(w->selected, w->top);
+    if (w->show == CSessionShow::Maximized) window->showMaximized();
+    if (w->show == CSessionShow::Minimized) window->showMinimized();
+    if (static_cast<int>(i) == session.active) active = window;
+  }
+  if (active != nullptr) area_.setActiveSubWindow(active);
+}
+
 void CReadingWindows::RelayoutAll() {
   for (CChildFrame* window : Windows()) window->GetVerseList().Relayout();
+}
+
+void CReadingWindows::SetFoundWords(std::optional<SearchRequest> search) {
+  foundWords_ = std::move(search);
+  for (CChildFrame* window : Windows()) window->MarkFoundWords();
+}
+
+std::vector<std::vector<CTextRange>> CReadingWindows::FoundRanges(TranslationId id,
+                                                                  const std::vector<std::string>& verses) const {
+  std::vector<std::vector<CTextRange>> ranges;
+  if (!foundWords_ || foundWords_->GetTranslationId() != id) return ranges;
+  ranges.reserve(verses.size());
+  for (const std::string& verse : verses) ranges.push_back(FoundWordRanges(verse, *foundWords_));
+  return ranges;
 }
 
 bool CReadingWindows::OnUpdateCommand(int id, CCmdUI& ui) {

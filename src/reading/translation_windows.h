@@ -10,12 +10,15 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/scripture_data.h"
 #include "data/translation.h"
+#include "reading/last_session.h"
 #include "reading/verse_list_box.h"
+#include "search/search_request.h"
 #include "ui/command_target.h"
 
 class QMdiArea;
@@ -64,8 +67,22 @@ class CReadingWindows : public QObject, public ICommandTarget {
 
   // The open reading windows, in creation order.
   std::vector<CChildFrame*> Windows() const;
+  // The open windows as the next start should open them again.
+  CLastSession Session() const;
+  // Opens the windows of a last session over the present ones, the stored
+  // active one last. A window of a translation without index or whose chapter
+  // cannot be read is left out without a message; absurd values are held to
+  // the books and the screen.
+  void RestoreSession(const CLastSession& session);
+
   // Re-measures and repaints every verse list (font or colours changed).
   void RelayoutAll();
+
+  // The search whose words every window of its translation marks, until the
+  // next call; nullopt marks none.
+  void SetFoundWords(std::optional<SearchRequest> search);
+  // The found words in each of the verses for a window of `id`.
+  std::vector<std::vector<CTextRange>> FoundRanges(TranslationId id, const std::vector<std::string>& verses) const;
 
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
@@ -82,6 +99,7 @@ class CReadingWindows : public QObject, public ICommandTarget {
   std::function<QIcon(TranslationId)> iconSource_;
   std::function<bool(int)> execute_;
   std::function<bool(int, CCmdUI&)> update_;
+  std::optional<SearchRequest> foundWords_;
 };
 
 }  // namespace skrybon

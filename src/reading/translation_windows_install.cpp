@@ -18,6 +18,8 @@ CReadingWindows* CReadingWindows::Install(CMainFrame& frame) {
     look.numbers = colors.numbers;
     look.highlightText = colors.highlightText;
     look.highlightBackground = colors.highlightBackground;
+    look.foundWords = colors.foundWords;
+    look.showFoundWords = frame.DisplaySettings().highlightFoundWords;
     return look;
   });
   windows->SetIconSource([](TranslationId id) { return TranslationIcon(id); });

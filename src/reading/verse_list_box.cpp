@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
@@ -54,6 +55,8 @@ struct Verse {
   int height = 0;
   VerseLayout layout;              // from the last measure
   int layoutRight = -1;            // text right edge the layout was made for
+  std::vector<CTextRange> found;   // found words in the joined text
+  std::vector<std::vector<CTextRange>> foundInWords;  // the same per word, empty when none
 };
 
 Verse MakeVerse(std::string_view text) {
@@ -137,16 +140,54 @@ class CVerseItemDelegate : public QStyledItemDelegate {
     const VerseLayout* layout = list_->GetItemLayout(index.row());
     if (layout != nullptr) {
       const Verse& verse = model_->At(index.row());
-      painter->setPen(selected ? look.highlightText : look.text);
+      const QColor wordColor = selected ? look.highlightText : look.text;
+      painter->setPen(wordColor);
+      const bool marked = look.showFoundWords && !verse.foundInWords.empty();
       for (const PlacedWord& placed : layout->words) {
-        const int y = rect.top() + placed.line * lineHeight + metrics.ascent();
-        painter->drawText(QPoint(rect.left() + placed.x, y), verse.shown[placed.word]);
+        const QPoint at(rect.left() + placed.x, rect.top() + placed.line * lineHeight + metrics.ascent());
+        const QString& word = verse.shown[placed.word];
+        if (marked && !verse.foundInWords[placed.word].empty()) {
+          PaintMarkedWord(*painter, metrics, at, word, verse.foundInWords[placed.word], wordColor, look.foundWords);
+        } else {
+          painter->drawText(at, word);
+        }
       }
     }
     painter->restore();
   }
 
  private:
+  // The word drawn whole twice, each time clipped to its own parts: the found
+  // parts in the found colour, the rest in the word colour; the glyphs stand
+  // where a plain drawing puts them.
+  static void PaintMarkedWord(QPainter& painter, const QFontMetrics& metrics, QPoint at, const QString& word,
+                              const std::vector<CTextRange>& parts, const QColor& wordColor,
+                              const QColor& foundColor) {
+    // Reaching out by a glyph's width at both ends of the word keeps its overhanging strokes.
+    const QRect line(at.x() - metrics.maxWidth(), at.y() - metrics.ascent(),
+                     metrics.horizontalAdvance(word) + 2 * metrics.maxWidth(), metrics.height());
+    const auto edge = [&](std::size_t byte) {
+      if (byte == 0) return line.left();
+      if (byte >= static_cast<std::size_t>(word.size())) return line.right() + 1;
+      return at.x() + metrics.horizontalAdvance(word.left(static_cast<qsizetype>(byte)));
+    };
+    QRegion found;
+    for (const CTextRange& part : parts) {
+      const int from = edge(part.begin);
+      const int to = edge(part.end);
+      if (from < to) found += QRect(from, line.top(), to - from, line.height());
+    }
+    const QRegion clip = painter.hasClipping() ? painter.clipRegion() : QRegion(line);
+    painter.setClipRegion(clip.subtracted(found));
+    painter.setPen(wordColor);
+    painter.drawText(at, word);
+    painter.setClipRegion(clip.intersected(found));
+    painter.setPen(foundColor);
+    painter.drawText(at, word);
+    painter.setClipRegion(clip);
+    painter.setPen(wordColor);
+  }
+
   CVerseListBox* list_;
   CVerseListModel* model_;
 };
@@ -216,6 +257,22 @@ void CVerseListBox::SetVerses(const std::vector<std::string>& texts) {
 void CVerseListBox::Clear() { model_->Replace({}); }
 
 int CVerseListBox::GetCount() const { return model_->rowCount(); }
+
+void CVerseListBox::SetFoundRanges(const std::vector<std::vector<CTextRange>>& perVerse) {
+  for (int i = 0; i < GetCount(); ++i) {
+    Verse& verse = model_->At(i);
+    const auto index = static_cast<std::size_t>(i);
+    verse.found = index < perVerse.size() ? perVerse[index] : std::vector<CTextRange>{};
+    verse.foundInWords.clear();
+    if (!verse.found.empty()) verse.foundInWords = RangesPerWord(verse.words, verse.found);
+  }
+  viewport()->update();
+}
+
+std::vector<CTextRange> CVerseListBox::GetFoundRanges(int index) const {
+  if (index < 0 || index >= GetCount()) return {};
+  return model_->At(index).found;
+}
 
 std::string CVerseListBox::GetVerseText(int index) const {
   if (index < 0 || index >= GetCount()) return {};
@@ -343,6 +400,21 @@ void CVerseListBox::resizeEvent(QResizeEvent* event) {
 void CVerseListBox::paintEvent(QPaintEvent* event) {
   RefreshLook();
   QListView::paintEvent(event);
+}
+
+void CVerseListBox::wheelEvent(QWheelEvent* event) {
+  if (!(event->modifiers() & Qt::ControlModifier)) {
+    wheelAngle_ = 0;
+    QListView::wheelEvent(event);
+    return;
+  }
+  // One step for every notch (120) of the wheel, however finely a touchpad
+  // delivers the turn.
+  wheelAngle_ += event->angleDelta().y();
+  const int steps = wheelAngle_ / 120;
+  wheelAngle_ -= steps * 120;
+  if (steps != 0) emit zoomWanted(steps);
+  event->accept();
 }
 
 void CVerseListBox::contextMenuEvent(QContextMenuEvent* event) {

@@ -17,10 +17,11 @@
 #include <vector>
 
 #include "reading/line_layout.h"
+#include "search/found_word_ranges.h"
 
 namespace skrybon {
 
-// The verse font and the five colours the list draws with.
+// The verse font and the colours the list draws with.
 struct CVerseListLook {
   QFont font;
   QColor background = Qt::white;
@@ -28,6 +29,8 @@ struct CVerseListLook {
   QColor numbers = Qt::black;
   QColor highlightText = Qt::white;
   QColor highlightBackground = QColor(0, 120, 215);
+  QColor foundWords = QColor(200, 0, 0);
+  bool showFoundWords = true;  // found words drawn in foundWords, else as the rest
 };
 
 class CVerseListModel;
@@ -61,6 +64,13 @@ class CVerseListBox : public QListView {
   std::string GetVerseText(int index) const;
   std::vector<std::string> GetVerseTexts() const;
 
+  // The found words of each verse as byte ranges of its GetVerseText, drawn
+  // in the look's found-words colour (the glyphs stay where they are); a
+  // verse beyond the list gets none. Replaced by the next call; SetVerses
+  // and Clear drop them.
+  void SetFoundRanges(const std::vector<std::vector<CTextRange>>& perVerse);
+  std::vector<CTextRange> GetFoundRanges(int index) const;
+
   // Gives every item its height anew for the current width and font.
   void MeasureAllItems();
   // MeasureAllItems, then repaints the whole list at once (font or colours changed).
@@ -93,6 +103,8 @@ class CVerseListBox : public QListView {
   void bookBoxTyping(const QString& text);
   // The context menu is wanted at this screen position.
   void contextMenuWanted(const QPoint& globalPos);
+  // Ctrl with the mouse wheel: steps > 0 for a larger text, < 0 for a smaller one.
+  void zoomWanted(int steps);
 
  protected:
   bool event(QEvent* event) override;
@@ -101,6 +113,7 @@ class CVerseListBox : public QListView {
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void RefreshLook();
@@ -110,6 +123,7 @@ class CVerseListBox : public QListView {
   CVerseListLook look_;
   CVerseListModel* model_;
   std::unique_ptr<CVerseTextMeasurer> measurer_;
+  int wheelAngle_ = 0;  // Ctrl+wheel turn not yet taken as a step
 };
 
 }  // namespace skrybon

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "search/found_word_ranges.h"
+
 namespace skrybon {
 
 // Each blank ends a word: "a  b" gives "a", "", "b"; " a" gives "", "a"; a
@@ -16,5 +18,11 @@ std::vector<std::string> SplitVerseWords(std::string_view text);
 
 // The words joined with single blanks; no words give the empty string.
 std::string JoinVerseWords(std::span<const std::string> words);
+
+// The parts of every word that ranges of the joined text (JoinVerseWords)
+// cover, as byte ranges within each word; one list per word, empty for a word
+// no range touches. The blanks between words belong to no word.
+std::vector<std::vector<CTextRange>> RangesPerWord(std::span<const std::string> words,
+                                                   std::span<const CTextRange> ranges);
 
 }  // namespace skrybon

@@ -58,6 +58,18 @@ class CShowCounter : public QObject {
   }
 };
 
+// Pixels of a verse list drawn in (or mostly in) the default found-words red.
+int FoundColourPixels(CVerseListBox& list) {
+  const QImage image = list.viewport()->grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 140 && c.green() < 80 && c.blue() < 80) ++count;
+    }
+  return count;
+}
+
 QString Label(TranslationId id, int book, int chapter, int verse) {
   return ToQString(BookFullName(id, book)) + QStringLiteral(" %1:%2").arg(chapter + 1).arg(verse + 1);
 }
@@ -164,6 +176,46 @@ class SearchCommandTest : public testing::CReadingWindowsTest {
     QCOMPARE(bar_->List()->count(), 131);
     QCOMPARE(bar_->List()->currentIndex(), 0);
     QCOMPARE(bar_->Message()->text(), U("Znaleziono 131 werset(ów). --słowa--> werset 3"));
+  }
+
+  // The words that made a verse match stand out in every window of the
+  // searched translation until the next search; switched off, nothing does.
+  void foundWordsStandOutUntilTheNextSearch() {
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("werset 3"));
+      QTest::mouseClick(Control<QCheckBox>(d, 1029), Qt::LeftButton);
+      QTest::mouseClick(Control<QRadioButton>(d, 1026), Qt::LeftButton);
+    });
+    CChildFrame* found = Active();
+    CVerseListBox& list = found->GetVerseList();
+    const std::size_t at = list.GetVerseText(2).find("werset 3");
+    QCOMPARE(list.GetFoundRanges(2), (std::vector<CTextRange>{{at, at + 8}}));
+    for (const int verse : {0, 1, 3, 4}) QVERIFY(list.GetFoundRanges(verse).empty());
+    QVERIFY(FoundColourPixels(list) > 20);
+    const QString spoken = list.model()->index(2, 0).data(Qt::AccessibleTextRole).toString();
+    QCOMPARE(spoken, QStringLiteral("3. ") + ToQString(list.GetVerseText(2)));
+
+    CChildFrame* sameTranslation = windows_->OpenWindowAt(TranslationId::BW, {1, 1, 0});
+    QVERIFY(!sameTranslation->GetVerseList().GetFoundRanges(2).empty());
+    CChildFrame* otherTranslation = windows_->OpenWindowAt(TranslationId::BG, {0, 0, 0});
+    QVERIFY(otherTranslation->GetVerseList().GetFoundRanges(2).empty());
+
+    windows_->SetLookSource([] {
+      CVerseListLook look;
+      look.showFoundWords = false;
+      return look;
+    });
+    list.Relayout();
+    QCOMPARE(FoundColourPixels(list), 0);
+    windows_->SetLookSource({});
+
+    // The next search, of the other translation, takes the marks away.
+    Find([](CSearchDialog& d) {
+      Control<QLineEdit>(d, 1017)->setText(U("rozdział 2"));
+      QTest::mouseClick(Control<QRadioButton>(d, 1025), Qt::LeftButton);
+    });
+    QVERIFY(list.GetFoundRanges(2).empty());
+    QVERIFY(!Active()->GetVerseList().GetFoundRanges(Active()->GetCurrentVerse()).empty());
   }
 
   // A screen reader reads the progress texts and the result, and hears the

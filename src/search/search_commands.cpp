@@ -113,6 +113,9 @@ void CSearchCommands::OnFind() {
       list.Clear();
     }
   }
+  // The found words stand out in the translation's windows until the next search.
+  windows_.SetFoundWords(target != nullptr && outcome == SearchOutcome::Completed ? std::optional(request)
+                                                                                 : std::nullopt);
   bar_.Refresh();
   progress.DestroyWindow();
   if (target == nullptr) return;

@@ -11,6 +11,7 @@ int SwatchControlId(CSwatch swatch) {
     case CSwatch::Background: return IDC_COLOR_BACKGROUND;
     case CSwatch::HighlightText: return IDC_COLOR_HIGHLIGHT_TEXT;
     case CSwatch::HighlightBackground: return IDC_COLOR_HIGHLIGHT_BACKGROUND;
+    case CSwatch::FoundWords: return IDC_COLOR_FOUND_WORDS;
   }
   return 0;
 }
@@ -22,6 +23,7 @@ CSwatchLook SwatchLook(const CDisplayColors& c, CSwatch swatch) {
     case CSwatch::Background: return {c.background, c.text};
     case CSwatch::HighlightText:
     case CSwatch::HighlightBackground: return {c.highlightBackground, c.highlightText};
+    case CSwatch::FoundWords: return {c.background, c.foundWords};
   }
   return {c.background, c.text};
 }
@@ -34,6 +36,7 @@ ColorRef& Field(CDisplayColors& c, CSwatch swatch) {
     case CSwatch::Background: return c.background;
     case CSwatch::HighlightText: return c.highlightText;
     case CSwatch::HighlightBackground: return c.highlightBackground;
+    case CSwatch::FoundWords: return c.foundWords;
   }
   return c.text;
 }

@@ -1,7 +1,7 @@
 // What the swatches of the colours dialog show and choose. Each swatch shows
 // its colour in the pairing a reading window uses it in (verse numbers and
-// verse text on the window background, highlighted text on the highlighted
-// background); a choice made on one swatch therefore shows on every swatch
+// verse text and found words on the window background, highlighted text on
+// the highlighted background); a choice made on one swatch therefore shows on every swatch
 // that uses that colour.
 #pragma once
 
@@ -9,14 +9,14 @@
 
 namespace skrybon {
 
-enum class CSwatch { Numbers, Text, Background, HighlightText, HighlightBackground };
+enum class CSwatch { Numbers, Text, Background, HighlightText, HighlightBackground, FoundWords };
 
 struct CSwatchLook {
   ColorRef fill;
   ColorRef caption;
 };
 
-// The control id of a swatch (1041, 1040, 1042, 1043, 1044) and back.
+// The control id of a swatch (1041, 1040, 1042, 1043, 1044, 1046).
 int SwatchControlId(CSwatch swatch);
 
 // The fill and caption colours a swatch shows for colors.

@@ -23,6 +23,7 @@ constexpr SwatchRow kRows[] = {
     {CSwatch::Background, "Tło tekstu"},
     {CSwatch::HighlightText, "Podświetlony tekst"},
     {CSwatch::HighlightBackground, "Podświetlone tło"},
+    {CSwatch::FoundWords, "Znalezione wyrazy"},
 };
 
 }  // namespace

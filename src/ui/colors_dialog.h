@@ -35,7 +35,7 @@ class CColorsDialog : public QDialog {
 
   CDisplayColors colors_;
   CSystemColors system_;
-  std::array<CColorButton*, 5> swatches_{};
+  std::array<CColorButton*, 6> swatches_{};
   QPushButton* systemButton_ = nullptr;
 };
 

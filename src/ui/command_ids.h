@@ -55,6 +55,11 @@ inline constexpr int ID_VIEW_FOUND_VERSES_BAR = 112; // "Lista &wersetów"
 inline constexpr int ID_VIEW_STATUS_BAR = 59393;     // "&Linia statusu"
 inline constexpr int ID_VIEW_COLORS = 32814;         // "&Kolory..."
 inline constexpr int ID_VIEW_FONT = 32815;           // "&Czcionki..."
+inline constexpr int ID_VIEW_FOUND_WORDS = 32850;    // "Wyróżniaj &znalezione wyrazy"
+inline constexpr int ID_VIEW_ZOOM_IN = 32851;        // "Większy &tekst\tCtrl++"
+inline constexpr int ID_VIEW_ZOOM_OUT = 32852;       // "&Mniejszy tekst\tCtrl+-"
+inline constexpr int ID_VIEW_ZOOM_RESET = 32853;     // "P&rzywróć rozmiar tekstu\tCtrl+0"
+inline constexpr int ID_VIEW_RESTORE_SESSION = 32854; // "&Otwieraj okna z poprzedniej sesji"
 
 // "O&kna".
 inline constexpr int ID_WINDOW_CASCADE = 57650;     // "&Kaskada"
@@ -100,6 +105,7 @@ inline constexpr int IDC_COLOR_BACKGROUND = 1042;
 inline constexpr int IDC_COLOR_HIGHLIGHT_TEXT = 1043;
 inline constexpr int IDC_COLOR_HIGHLIGHT_BACKGROUND = 1044;
 inline constexpr int IDC_COLOR_SYSTEM = 1045;
+inline constexpr int IDC_COLOR_FOUND_WORDS = 1046;
 inline constexpr int IDC_CREDITS = 1062;
 inline constexpr int IDC_LINK_HOME = 1083;
 inline constexpr int IDC_LINK_CATALOGUE = 1084;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <iterator>
 #include <limits>
 
 namespace skrybon {
@@ -19,6 +21,8 @@ constexpr std::string_view kWindowColor = "Wnd color";
 constexpr std::string_view kNumberColor = "Number color";
 constexpr std::string_view kHighlightTextColor = "Highlight text color";
 constexpr std::string_view kHighlightColor = "Highlight background color";
+constexpr std::string_view kFoundWordsColor = "Found words color";
+constexpr std::string_view kHighlightFoundWords = "Highlight found words";
 
 int ReadInt(const CProfile& profile, std::string_view key, int fallback) {
   return GetProfileSetting(profile, kDisplaySection, key).value_or(fallback);
@@ -40,7 +44,7 @@ void SetFaceName(CLogFont& font, std::string_view name) {
 
 CDisplayColors CDisplayColors::FromSystem(const CSystemColors& system) {
   return CDisplayColors{system.window, system.windowText, system.windowText, system.highlightText,
-                        system.highlight};
+                        system.highlight, kDefaultFoundWordsColor};
 }
 
 CDisplaySettings CDisplaySettings::Defaults(const CSystemColors& system) {
@@ -75,6 +79,8 @@ CDisplaySettings CDisplaySettings::Load(const CProfile& profile, const CSystemCo
   s.colors.numbers = ReadColor(profile, kNumberColor, d.colors.numbers);
   s.colors.highlightText = ReadColor(profile, kHighlightTextColor, d.colors.highlightText);
   s.colors.highlightBackground = ReadColor(profile, kHighlightColor, d.colors.highlightBackground);
+  s.colors.foundWords = ReadColor(profile, kFoundWordsColor, d.colors.foundWords);
+  s.highlightFoundWords = ReadInt(profile, kHighlightFoundWords, 1) != 0;
   return s;
 }
 
@@ -108,6 +114,23 @@ void CDisplaySettings::Store(CProfile& profile) const {
   putColor(kNumberColor, colors.numbers);
   putColor(kHighlightTextColor, colors.highlightText);
   putColor(kHighlightColor, colors.highlightBackground);
+  putColor(kFoundWordsColor, colors.foundWords);
+  put(kHighlightFoundWords, highlightFoundWords ? 1 : 0);
+}
+
+int ZoomedFontHeight(int height, int direction) {
+  static constexpr int kSizes[] = {6, 7, 8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+  const int size = height == 0 ? 12 : std::abs(height);
+  int next = size;
+  if (direction > 0) {
+    const auto* it = std::upper_bound(std::begin(kSizes), std::end(kSizes), size);
+    if (it != std::end(kSizes)) next = *it;
+  } else if (direction < 0) {
+    const auto* it = std::lower_bound(std::begin(kSizes), std::end(kSizes), size);
+    if (it != std::begin(kSizes)) next = *(it - 1);
+  }
+  if (next == size) return height;
+  return height > 0 ? next : -next;
 }
 
 int MulDiv(int a, int b, int c) {

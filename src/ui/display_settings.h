@@ -54,12 +54,18 @@ struct CSystemColors {
   ColorRef highlightText = Rgb(255, 255, 255);
 };
 
+// The colour the words of the last search are drawn in: a red that stands
+// out both from the usual black on white and from white on the selection's
+// blue (an orange is as light as that blue and fades into it).
+inline constexpr ColorRef kDefaultFoundWordsColor = Rgb(200, 0, 0);
+
 struct CDisplayColors {
   ColorRef background = 0;
   ColorRef text = 0;
   ColorRef numbers = 0;
   ColorRef highlightText = 0;
   ColorRef highlightBackground = 0;
+  ColorRef foundWords = kDefaultFoundWordsColor;
 
   static CDisplayColors FromSystem(const CSystemColors& system);
   friend bool operator==(const CDisplayColors&, const CDisplayColors&) = default;
@@ -68,13 +74,15 @@ struct CDisplayColors {
 struct CDisplaySettings {
   CLogFont font;
   CDisplayColors colors;
+  // "Widok > Wyróżniaj znalezione wyrazy": the words of the last search drawn in colors.foundWords.
+  bool highlightFoundWords = true;
 
   // The defaults of an empty profile: "System", height -10, character set 238...
   static CDisplaySettings Defaults(const CSystemColors& system);
   // Reads section "Skrybon"; each missing key (or stored 65535) takes its
   // default. A font height beyond kMaxHeight either way is taken as kMaxHeight.
   static CDisplaySettings Load(const CProfile& profile, const CSystemColors& system);
-  // Sets the twelve stored keys in their fixed order; the profile's Flush
+  // Sets the fourteen stored keys in their fixed order; the profile's Flush
   // writes them, together with whatever else the same save changes.
   void Store(CProfile& profile) const;
 
@@ -82,6 +90,12 @@ struct CDisplaySettings {
 };
 
 inline constexpr std::string_view kDisplaySection = "Skrybon";
+
+// The font height one size larger (direction > 0) or smaller (< 0) among
+// the sizes the font chooser offers, 6 to 72, as the chooser reads a stored
+// height (height 0 is 12); the sign is kept (0 counts as negative). A height
+// with no size beyond it in that direction comes back unchanged.
+int ZoomedFontHeight(int height, int direction);
 
 // a * b / c rounded to the nearest integer, halves away from zero, the sign
 // kept; -1 when c is 0 or the result does not fit.

@@ -12,7 +12,7 @@ const CSystemColors kSystem{Rgb(250, 250, 250), Rgb(10, 10, 10), Rgb(0, 90, 200)
 
 class DisplaySettingsTest : public testing::CProfileFileTest {};
 
-TEST_F(DisplaySettingsTest, EmptyProfileGivesDefaultsAndCloseWritesAllTwelveKeysInOrder) {
+TEST_F(DisplaySettingsTest, EmptyProfileGivesDefaultsAndCloseWritesAllFourteenKeysInOrder) {
   CProfile profile(path_);
   const CDisplaySettings s = CDisplaySettings::Load(profile, kSystem);
   // The stored font fields are checked through the saved text below.
@@ -36,7 +36,9 @@ TEST_F(DisplaySettingsTest, EmptyProfileGivesDefaultsAndCloseWritesAllTwelveKeys
             "Wnd color=16448250\n"
             "Number color=657930\n"
             "Highlight text color=16711679\n"
-            "Highlight background color=13130240\n");
+            "Highlight background color=13130240\n"
+            "Found words color=200\n"
+            "Highlight found words=1\n");
   EXPECT_EQ(CDisplaySettings::Load(CProfile(path_), CSystemColors{}), s);
 }
 
@@ -49,7 +51,8 @@ TEST_F(DisplaySettingsTest, StoredValuesOneByteFieldsAndThe65535Rule) {
       "Font quality=-1\n"
       "Font pitch=65535\n"          // counts as missing
       "Wnd color=65535\n"           // pure yellow reads as missing
-      "Number color=255\n");
+      "Number color=255\n"
+      "Highlight found words=0\n");
   const CDisplaySettings s = CDisplaySettings::Load(CProfile(path_), kSystem);
   EXPECT_EQ(s.font.height, -16);
   EXPECT_EQ(s.font.charSet, 0xEE);
@@ -58,6 +61,8 @@ TEST_F(DisplaySettingsTest, StoredValuesOneByteFieldsAndThe65535Rule) {
   EXPECT_EQ(s.font.pitchAndFamily, 34);
   EXPECT_EQ(s.colors.background, kSystem.window);
   EXPECT_EQ(s.colors.numbers, Rgb(255, 0, 0));
+  EXPECT_EQ(s.colors.foundWords, kDefaultFoundWordsColor);
+  EXPECT_FALSE(s.highlightFoundWords);
 }
 
 // Pure yellow is stored as 65535, which reads as missing: it is written one
@@ -77,7 +82,7 @@ TEST_F(DisplaySettingsTest, EveryColourSurvivesARestart) {
   };
   for (const Case& c : cases) {
     CDisplaySettings s = CDisplaySettings::Defaults(kSystem);
-    s.colors = {c.chosen, c.chosen, c.chosen, c.chosen, c.chosen};
+    s.colors = {c.chosen, c.chosen, c.chosen, c.chosen, c.chosen, c.chosen};
     {
       CProfile profile(path_);
       s.Store(profile);
@@ -85,7 +90,7 @@ TEST_F(DisplaySettingsTest, EveryColourSurvivesARestart) {
     }
     const CDisplayColors read = CDisplaySettings::Load(CProfile(path_), kSystem).colors;
     EXPECT_EQ(read, (CDisplayColors{c.afterRestart, c.afterRestart, c.afterRestart, c.afterRestart,
-                                    c.afterRestart}))
+                                    c.afterRestart, c.afterRestart}))
         << c.chosen;
   }
 }
@@ -130,14 +135,27 @@ TEST(DisplayFontHeight, ChooserConversionRoundsLikeMulDiv) {
   EXPECT_EQ(MulDiv(1 << 30, 1 << 30, 1 << 30), 1 << 30);  // 64-bit intermediate
 }
 
+TEST(FontZoom, StepsThroughTheChoosersSizesWithinItsLimits) {
+  struct Case {
+    int height, direction, zoomed;
+  } cases[] = {
+      {-10, +1, -11}, {-12, +1, -14}, {-14, -1, -12},  {-13, +1, -14}, {-13, -1, -12},
+      {-72, +1, -72}, {-6, -1, -6},   {-100, -1, -72}, {0, +1, -14},   {16, -1, 14},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ZoomedFontHeight(c.height, c.direction), c.zoomed) << c.height << ' ' << c.direction;
+}
+
 TEST(ColorSwatches, EachSwatchShowsItsColourInItsReadingPairing) {
-  CDisplayColors c{Rgb(1, 1, 1), Rgb(2, 2, 2), Rgb(3, 3, 3), Rgb(4, 4, 4), Rgb(5, 5, 5)};
+  CDisplayColors c{Rgb(1, 1, 1), Rgb(2, 2, 2), Rgb(3, 3, 3), Rgb(4, 4, 4), Rgb(5, 5, 5), Rgb(6, 6, 6)};
   EXPECT_EQ(SwatchLook(c, CSwatch::Numbers).fill, c.background);
   EXPECT_EQ(SwatchLook(c, CSwatch::Numbers).caption, c.numbers);
   EXPECT_EQ(SwatchLook(c, CSwatch::Text).caption, c.text);
   EXPECT_EQ(SwatchLook(c, CSwatch::Background).caption, c.text);
   EXPECT_EQ(SwatchLook(c, CSwatch::HighlightText).fill, c.highlightBackground);
   EXPECT_EQ(SwatchLook(c, CSwatch::HighlightBackground).caption, c.highlightText);
+  EXPECT_EQ(SwatchLook(c, CSwatch::FoundWords).fill, c.background);
+  EXPECT_EQ(SwatchLook(c, CSwatch::FoundWords).caption, c.foundWords);
 
   // A new background shows on the three upper swatches at once.
   SetChosenColor(c, CSwatch::Background, Rgb(9, 9, 9));
@@ -147,13 +165,13 @@ TEST(ColorSwatches, EachSwatchShowsItsColourInItsReadingPairing) {
 
   // Each swatch chooses its own colour, which its click presets.
   for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background,
-                          CSwatch::HighlightText, CSwatch::HighlightBackground}) {
+                          CSwatch::HighlightText, CSwatch::HighlightBackground, CSwatch::FoundWords}) {
     CDisplayColors copy = c;
     SetChosenColor(copy, s, Rgb(200, 100, 50));
     EXPECT_EQ(ChosenColor(copy, s), Rgb(200, 100, 50));
     int changed = (copy.background != c.background) + (copy.text != c.text) +
                   (copy.numbers != c.numbers) + (copy.highlightText != c.highlightText) +
-                  (copy.highlightBackground != c.highlightBackground);
+                  (copy.highlightBackground != c.highlightBackground) + (copy.foundWords != c.foundWords);
     EXPECT_EQ(changed, 1);
   }
   EXPECT_EQ(SwatchControlId(CSwatch::Numbers), 1041);

@@ -60,14 +60,14 @@ class UiControlsTest : public QObject {
 
   void coloursDialogPreviewsPairsAndResets() {
     const CDisplayColors start{Rgb(250, 240, 230), Rgb(10, 20, 30), Rgb(200, 0, 0), Rgb(255, 255, 0),
-                               Rgb(0, 0, 100)};
+                               Rgb(0, 0, 100), Rgb(0, 128, 0)};
     CColorsDialog dialog(start, kSystem);
     QCOMPARE(dialog.windowTitle(), QString("Kolory"));
     QCOMPARE(dialog.Swatch(CSwatch::Numbers)->text(), QString("Numery wersetów"));
     // Every swatch shows the pairing the swatch rules give it.
     const auto showsItsLook = [&dialog](const CDisplayColors& colors) {
       for (const CSwatch s : {CSwatch::Numbers, CSwatch::Text, CSwatch::Background, CSwatch::HighlightText,
-                              CSwatch::HighlightBackground}) {
+                              CSwatch::HighlightBackground, CSwatch::FoundWords}) {
         QCOMPARE(dialog.Swatch(s)->FillColor(), ToQColor(SwatchLook(colors, s).fill));
         QCOMPARE(dialog.Swatch(s)->TextColor(), ToQColor(SwatchLook(colors, s).caption));
       }
