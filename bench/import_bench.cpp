@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Importing the King James module that Debian installs (sword-text-kjv)
 // through the SWORD library, side by side with importing the very same verses
 // from TSV text: both end in a built translation, neither writes files.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Wall-clock time of whole `skrybon-tool search` runs against grep over the
 # same text, run in turn in one loop so that a busy machine slows both alike.
 #   bench/search_vs_grep.sh [-n RUNS] DATA TSV WORD TOOL [TOOL...]

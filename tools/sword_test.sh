@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end checks of importing SWORD modules: the King James module Debian
 # installs, and a small Polish module built here with osis2mod (a missing
 # verse, a note and a Strong's number that must not reach the text, and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main frame as a user meets it: menus, accelerators, enabling, bars,
 // placement, display settings and the status panes.
 #include <QAccessible>
@@ -31,6 +32,8 @@
 
 #include "app/main_frame.h"
 #include "app/window_placement.h"
+#include "data/atomic_file.h"
+#include "data/verse_index.h"
 #include "ui/command_ids.h"
 #include "ui/status_panes.h"
 #include "testing/file_size_limit.h"
@@ -144,7 +147,13 @@ class MainFrameTest : public QObject {
  private slots:
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
+    // The three translations installed (index files only: no window here reads a book).
+    for (const TranslationId id : kAllTranslations) {
+      const VerseIndex index(static_cast<std::size_t>(BookCount(id)), {{0}});
+      QVERIFY(WriteFileAtomically((dir_->path() + "/").toStdString() + IndexFileName(id), WriteVerseIndex(index)));
+    }
     data_ = std::make_unique<CScriptureData>(dir_->path().toStdString());
+    data_->LoadAll([](const std::string&) {});
     profile_ = std::make_unique<CProfile>((dir_->path() + "/skrybon.ini").toStdString());
   }
   void cleanup() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The in-memory verse index and alias table of one translation, and the
 // queries the rest of the program asks of them. The index file is the
 // framework's serialised array of books → chapters → 16-bit entry numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/verse_index.h"
 
 #include <gtest/gtest.h>
@@ -152,7 +153,7 @@ TEST(TranslationIndexLoading, MissingAndDamagedFilesGiveMessagesNamingTheFile) {
   std::filesystem::create_directory(folder.String() + "/bw.idx");
   EXPECT_EQ(index.LoadIndex(folder.String()),
             Cp("Nie mogę odczytać pliku: 'bw.idx' (jest to folder, a nie plik)!\nJest to plik indeksowy Biblii "
-               "Warszawskiej.\nProgram zakończy pracę."));
+               "Warszawskiej.\nProgram będzie działał bez tego przekładu."));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads a file whole, telling a missing file apart from one that exists but
 // cannot be used: not a regular file (a folder, a pipe, a device), larger
 // than any data file can be, or refused by the system. Pipes and devices are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The clipboard and text-file commands as a frame-level command target, acting
 // on the active reading window: copy or append its selected verses
 // (ID_EDIT_COPY), clear (ID_CLIPBOARD_CLEAR), switch between copy and append

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The clipboard and save commands in the real main frame over a fixture data
 // folder, the save dialog replaced by a chooser that answers a file of a
 // temporary folder.

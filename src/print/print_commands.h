@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The print commands of the frame: "&Drukuj..." (ID_FILE_PRINT) and "Podgląd
 // wydruku" (ID_FILE_PRINT_PREVIEW) print or preview the verses selected in the active reading
 // window (the window itself disables both while nothing is selected). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation rules of the reading windows, independent of any window:
 // where the step commands lead from a place, how a typed place such as
 // "1 Kor 13:4" resolves in a translation, how the chapter and verse boxes are

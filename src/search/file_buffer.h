@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whole files read one after another into one buffer that keeps its memory:
 // it grows to the largest file read and is never cleared or shrunk, so the
 // books of a search cost one allocation, and each file is one read into it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The found-verses bar: a list of the labels of the active reading window's
 // found verses, arrows that step to the previous or next one (no wrap at the
 // ends) and a message with their number and the words searched. It keeps no

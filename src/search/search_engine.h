@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The search of a whole translation, book by book. CTranslationSearch reads
 // one book file at a time, applies the letter case rule, tests every verse
 // and appends the found verses (book, entry number, label) to a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fast primitives of the whole-book search: the verses of a book file found
 // where they lie in its bytes, and a substring finder prepared once per word
 // that can ignore letter case while it scans, so that the text itself is

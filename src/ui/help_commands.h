@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help commands as a frame-level command target: "&Tematy pomocy..."
 // (ID_HELP_FINDER) opens the guide's contents, "&Pomoc na temat..."
 // (ID_HELP_SEARCH) its index with the search field, "&Jak korzystać z

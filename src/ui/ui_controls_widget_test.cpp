@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The frame's small windows and controls as they look and behave: the colour
 // swatches and their dialog, the credits panel, the About box and the flat
 // button's hover, press, disabled and focus looks; the refusal of typed text
