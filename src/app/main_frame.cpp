@@ -390,6 +390,9 @@ void CMainFrame::RemoveCommandTarget(ICommandTarget* target) {
   RefreshCommandStates();
 }
 
+// The routing order: the navigation bar, the found-verses bar, the active
+// reading window, the frame-level targets in the order they were added, and
+// the frame itself.
 std::vector<ICommandTarget*> CMainFrame::Chain() {
   std::vector<ICommandTarget*> chain;
   const auto add = [&chain](ICommandTarget* t) {

@@ -194,6 +194,8 @@ std::vector<std::uint8_t> WriteVerseIndex(const VerseIndex& index) {
   return out.Take();
 }
 
+CTranslationIndex::CTranslationIndex(TranslationId id) : id_(id), aliases_(id) {}
+
 std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folder) {
   const std::string fileName = IndexFileName(id_);
   if (HasUnfinishedImport(folder, id_)) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The print commands of the frame: "&Drukuj..." (57607) and "Podgląd
-// wydruku" (57609) print or preview the verses selected in the active reading
+// The print commands of the frame: "&Drukuj..." (ID_FILE_PRINT) and "Podgląd
+// wydruku" (ID_FILE_PRINT_PREVIEW) print or preview the verses selected in the active reading
 // window (the window itself disables both while nothing is selected). The
 // program's current printer lives here from the first command to the end of
 // the run, so a printer and page setup chosen once stay for the next command;

@@ -26,19 +26,10 @@ std::optional<VerseRef> StepPlace(const CTranslationIndex& index, StepCommand st
 // The last book of a translation as its index holds it (65 for BG and BW, 72 for BT).
 int LastBook(const CTranslationIndex& index);
 
-// A place typed into the book box. chapter and verse are -1 when not typed;
-// a typed chapter or verse beyond the last is the last one. A verse counts
-// only after a typed chapter.
-struct TypedPlace {
-  int book = -1;
-  int chapter = -1;
-  int verse = -1;
-  friend bool operator==(const TypedPlace&, const TypedPlace&) = default;
-};
-
 // Resolves the book box's text (Windows-1250) with the translation's names
 // and aliases; nullopt when the text is empty, names no book, or there is no
-// translation.
+// translation. A typed chapter or verse beyond the last is the last one; a
+// verse counts only after a typed chapter.
 std::optional<TypedPlace> ResolveTypedText(const CTranslationIndex* index, std::string_view text);
 
 // Reads the text of a chapter or verse box as a number from 1 to count: an

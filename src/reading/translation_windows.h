@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Opening reading windows: a new window of a translation at the beginning of
-// the Bible (commands 32800-32802, handled here as a frame-level command
+// the Bible (commands ID_FILE_NEW_BG to _BT, handled here as a frame-level command
 // target) and comparison windows that show another window's place in a
 // chosen translation. Also the services every reading window takes from the
 // program around it: the loaded translations, the display look, messages,

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Command routing between the windows. A command (menu item, accelerator or
-// tool-bar button, identified by its number) is offered in turn to the
-// navigation bar, the active reading window, the frame's other targets, the
-// frame and the application; the first target that answers true handles it.
-// The same chain answers update requests, which set the command's enabled and
-// checked state (and, for a few commands, the menu text or prompt); a command no target
-// handles is disabled.
+// tool-bar button, identified by its ID_* number) is offered in turn to the
+// targets of a chain, whose order the main frame sets where it builds it; the
+// first target that answers true handles it. The same chain answers update
+// requests, which set the command's enabled and checked state (and, for a few
+// commands, the menu text or prompt); a command no target handles is disabled.
 #pragma once
 
 #include <string>
