@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The data layer on a full-size Bible built from the corpus TSV
 // (SKRYBON_BG_TSV, default /work/shared/corpus/bg.tsv) the way the data tool
 // builds it: BG and BW from the TSV, BT from the same verses placed in BT's

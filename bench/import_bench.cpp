@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Importing the King James module that Debian installs (sword-text-kjv)
 // through the SWORD library, side by side with importing the very same verses
 // from TSV text: both end in a built translation, neither writes files.
@@ -23,7 +24,8 @@ std::string ModuleName() {
 const std::string& SameTextAsTsv() {
   static const std::string tsv = [] {
     CTranslationBuilder builder(TranslationId::BG);
-    if (tool::CollectSwordModule({}, ModuleName(), builder)) return std::string();
+    ProblemCount damaged;
+    if (tool::CollectSwordModule({}, ModuleName(), builder, damaged)) return std::string();
     const BuiltTranslation built = builder.Build();
     std::string text;
     for (std::size_t b = 0; b < built.index.size(); ++b) {
@@ -43,7 +45,8 @@ void BM_ImportSwordModule(benchmark::State& state) {
   if (SameTextAsTsv().empty()) return state.SkipWithError(("module " + ModuleName() + " not installed").c_str());
   for (auto _ : state) {
     CTranslationBuilder builder(TranslationId::BG);
-    if (tool::CollectSwordModule({}, ModuleName(), builder)) return state.SkipWithError("import failed");
+    ProblemCount damaged;
+    if (tool::CollectSwordModule({}, ModuleName(), builder, damaged)) return state.SkipWithError("import failed");
     benchmark::DoNotOptimize(builder.Build());
   }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Timing of the profile with a huge file (a hand-edited or damaged profile of
 // 200 MB): the start of a run (read once, the seventeen keys the program
 // reads) and the close (seventeen keys changed, then one merge and write).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Timing of the reading window with a long chapter (176 verses of some forty
 // words, as long as the longest psalm): showing it in a new window, showing it
 // in an open window coming from another chapter, and re-measuring and

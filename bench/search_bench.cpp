@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whole-translation searches over a full-size Biblia Gdańska built from the
 // corpus TSV (SKRYBON_BG_TSV, default /work/shared/corpus/bg.tsv): everything
 // a search costs in the program — reading all book files, decoding, letter

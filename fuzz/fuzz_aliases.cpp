@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the alias file loader: any text becomes an alias table, and typed
 // places then resolve to a book of the translation or to none.
 #include <cstdint>

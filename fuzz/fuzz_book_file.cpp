@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the book file reader: any bytes must decode or be refused with
 // DataFormatError, and what decodes must write and read back unchanged. The
 // search's own split of plain strings must agree with the reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the parsing of typed places against the default alias tables: any
 // text gives a book of the translation or -1, chapter and verse -1 or more.
 #include <cstdint>

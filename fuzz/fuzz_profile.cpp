@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the profile's text rules: any text takes a save of changed keys,
 // after which every changed key reads back with its new value, and saving the
 // same values again changes no byte.

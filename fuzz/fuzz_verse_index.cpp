@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the verse index reader: any bytes must decode or be refused with
 // DataFormatError; a decoded index must keep its invariants, answer every
 // query within bounds and survive writing and reading back unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the small seed corpora of the fuzz targets with the program's own
 // writers: make_seeds DIR creates DIR/<target>/ with a few valid inputs.
 #include <filesystem>

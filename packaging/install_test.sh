@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the build into a temporary DESTDIR and checks what a desktop needs:
-# both programs, the desktop entry and metainfo (each passing its validator),
-# the menu icons at every size and the manual pages.
+# both programs and the tool's helper, the desktop entry and metainfo (each
+# passing its validator), the menu icons at every size, the manual pages in
+# English and Polish and the licence.
 # Usage: install_test.sh BUILD_DIR APP_ID
 set -u
 build=$1 id=$2
@@ -13,9 +15,9 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 DESTDIR="$root" cmake --install "$build" --prefix /usr >"$root.log" 2>&1 || { cat "$root.log"; fail "cmake --install"; }
 rm -f "$root.log"
 usr="$root/usr"
-for f in bin/skrybon bin/skrybon-tool bin/skrybon-tool-sword; do [[ -x "$usr/$f" ]] || fail "$f is not installed"; done
+for f in bin/skrybon bin/skrybon-tool libexec/skrybon/skrybon-tool-sword; do [[ -x "$usr/$f" ]] || fail "$f is not installed"; done
 for f in share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/doc/skrybon/README.md \
-         share/man/man1/skrybon.1 share/man/man1/skrybon-tool.1; do
+         share/doc/skrybon/copyright; do
   [[ -s "$usr/$f" ]] || fail "$f is not installed"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -31,9 +33,14 @@ appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >"$root/as
   { cat "$root/as.log"; fail "appstreamcli validate"; }
 grep -q '^Icon=skrybon$' "$usr/share/applications/$id.desktop" || fail "the desktop entry names another icon"
 grep -q '^Exec=skrybon$' "$usr/share/applications/$id.desktop" || fail "the desktop entry starts another program"
+# The manual pages, English and Polish, as `man PAGE` and `man -L pl PAGE` find them.
 command -v man >/dev/null && for page in skrybon skrybon-tool; do
-  MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1" 2>"$root/man.err" >/dev/null || fail "man $page"
-  [[ ! -s "$root/man.err" ]] || { cat "$root/man.err"; fail "man $page warns"; }
+  for language in en pl; do
+    MANWIDTH=80 LC_ALL=C.UTF-8 MANPATH="$usr/share/man" man --warnings -L "$language" "$page" 2>"$root/man.err" >"$root/man.out" ||
+      fail "man -L $language $page"
+    [[ ! -s "$root/man.err" ]] || { cat "$root/man.err"; fail "man -L $language $page warns"; }
+  done
+  grep -q '^NAZWA' "$root/man.out" || fail "man -L pl $page shows no Polish page"
 done
 # The installed program answers without a window and names the data folders.
 "$usr/bin/skrybon" --version | grep -q '^Skrybon v1.4$' || fail "skrybon --version"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes the program icon for the desktop's icon theme: OUT/<n>x<n>/apps/
 // skrybon.png at each installed size, drawn by the same code that draws the
 // window icon, so the menu and the window show one picture.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs each of them for the given number of seconds (default 60), starting
 # from seeds written by the program's own writers. Inputs that crash are kept

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is missing, builds the program and its data tool, builds the
 # demo data folder and starts the program in it.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs what is missing, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer (clang, so the fuzz targets build too) and runs
 # the whole test suite headless.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool check: verifies the data files of all three translations.
 #include "app/data_folder.h"
 #include "data/data_check.h"
@@ -11,13 +12,15 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: skrybon-tool check [--data DIR] [--repair [--lock-wait SECONDS]]\n"
-    "  Reads BG, BW and BT from DIR (default: the main folder the program finds) as\n"
-    "  the program does and checks every book file against the index. Prints one line\n"
-    "  per translation, or each problem with its file name (a missing alias file counts as one, since\n"
-    "  the program reports it at start). Exit code 0 when all is well, 1 otherwise.\n"
+    "  Reads BG, BW and BT as the program does, each from the first data folder\n"
+    "  holding its index (or all from DIR), and checks every book file against the\n"
+    "  index. Prints one line per translation: its shape, \"not installed\", or each\n"
+    "  problem with its file name (a missing alias file counts as one, since the\n"
+    "  program reports it at start). Exit code 0 when every installed translation is\n"
+    "  whole, 1 when one is damaged or none is installed.\n"
     "  An import that was cut short (its files may mix two texts) is a problem; leftovers\n"
     "  of interrupted writes are mentioned. --repair first puts back the files from\n"
-    "  before an import cut short and removes the leftovers, holding DIR as an import\n"
+    "  before an import cut short and removes the leftovers, holding each folder as an import\n"
     "  does (waiting --lock-wait SECONDS, default 5, for another one to finish).\n";
 
 // Undoes unfinished imports and removes leftovers; false when something could not be repaired.
@@ -61,11 +64,33 @@ int CheckMain(std::span<const std::string> rawArgs) {
       return kExitOk;
     }
     args.ExpectPositional(0, "");
-    const std::string folder = ResolveProcessDataFolder(args.Get("data"));
-    bool allWell = !args.Has("repair") || Repair(args, folder);
+    const TranslationFolders folders = ProcessTranslationFolders(args.Get("data"));
+    bool allWell = true;
+    if (args.Has("repair")) {
+      std::vector<std::string> repaired;  // each translation's folder once
+      for (const TranslationId id : kAllTranslations) {
+        const std::string folder = FindTranslationFolder(folders, id).folder;
+        if (std::find(repaired.begin(), repaired.end(), folder) != repaired.end()) continue;
+        repaired.push_back(folder);
+        allWell = Repair(args, folder) && allWell;
+      }
+    }
+    bool anyInstalled = false;
     for (const TranslationId id : kAllTranslations) {
-      const TranslationCheck check = CheckTranslationFolder(folder, id);
       const std::string prefix = std::string(TranslationCode(id)) + ": ";
+      const TranslationFolder where = FindTranslationFolder(folders, id);
+      if (!where.found && HasUnfinishedImport(where.folder, id)) {
+        PrintLine(stdout, prefix + "an import into " + where.folder + " was cut short; check --repair undoes it");
+        allWell = false;
+        continue;
+      }
+      if (!where.found) {
+        PrintLine(stdout, prefix + "not installed (no " + IndexFileName(id) + " in " + where.folder +
+                              (folders.lookIn.size() > 1 ? " or the other data folders)" : ")"));
+        continue;
+      }
+      anyInstalled = true;
+      const TranslationCheck check = CheckTranslationFolder(where.folder, id);
       if (check.problems.empty()) PrintLine(stdout, ShapeSummary(id, check.index));
       allWell = allWell && check.problems.empty();
       for (const auto& problem : check.problems) PrintIndented(stdout, prefix, problem);
@@ -75,7 +100,7 @@ int CheckMain(std::span<const std::string> rawArgs) {
                               "; the next import or check --repair removes them");
       }
     }
-    return allWell ? kExitOk : kExitFailure;
+    return allWell && anyInstalled ? kExitOk : kExitFailure;
   });
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool demo: a data folder of all three translations with synthetic text.
 #include <filesystem>
 

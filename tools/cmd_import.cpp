@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool import: builds one translation's index and book files.
 #include <csignal>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool modules: lists the Bible text modules SWORD has installed.
 #include <string>
 

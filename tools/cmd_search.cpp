@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool search: searches one translation of a data folder with the
 // program's search engine and prints the found-verses file text.
 #include <cstdio>
@@ -24,8 +25,8 @@ constexpr std::string_view kDetails =
     "  Prints the found-verses file text (header with the four words, label and\n"
     "  text of each found verse, the count), UTF-8 unless --encoding cp1250, which\n"
     "  also takes the words as Windows-1250 bytes. A missing book file is reported\n"
-    "  on stderr and skipped, and the exit code is then 1. DIR defaults to the main\n"
-    "  folder the program finds.\n";
+    "  on stderr and skipped, and the exit code is then 1. DIR defaults to the first\n"
+    "  data folder holding the translation, as the program finds it.\n";
 
 void WriteOut(const std::string& cp1250, TextEncoding encoding) {
   const std::string text = encoding == TextEncoding::Utf8 ? Cp1250ToUtf8(cp1250) : cp1250;
@@ -47,7 +48,8 @@ int SearchMain(std::span<const std::string> args) {
   const auto line = ParseSearchCommandLine(args, error);
   if (!line) return UsageError(error, usage);
   const SearchRequest& request = line->request;
-  const std::string folder = ResolveProcessDataFolder(line->dataFolder);
+  const std::string folder =
+      FindTranslationFolder(ProcessTranslationFolders(line->dataFolder), request.GetTranslationId()).folder;
   CTranslationIndex index(request.GetTranslationId());
   if (auto message = index.LoadIndex(folder)) {
     PrintIndented(stderr, "skrybon-tool search: ", Cp1250ToUtf8(*message));

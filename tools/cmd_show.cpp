@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool show: prints the citation text of a typed place.
 #include <numeric>
 #include <vector>
@@ -20,7 +21,7 @@ constexpr std::string_view kUsage =
     "  translation's aliases and prints its citation text as the clipboard gets it:\n"
     "  with a verse that verse, with a chapter the whole chapter, with a book only its\n"
     "  chapter 1; a chapter or verse beyond the last is taken as the last.\n"
-    "  DIR defaults to the main folder the program finds; output is UTF-8 unless --encoding cp1250.\n"
+    "  DIR defaults to the first data folder holding the translation; output is UTF-8 unless --encoding cp1250.\n"
     "  Exit code 2 when TEXT names no place.\n";
 
 }  // namespace
@@ -38,7 +39,7 @@ int ShowMain(std::span<const std::string> rawArgs) {
     // A place typed without quotes arrives as several words.
     std::string typed;
     for (const auto& word : args.Positional()) typed += (typed.empty() ? "" : " ") + word;
-    const std::string folder = ResolveProcessDataFolder(args.Get("data"));
+    const std::string folder = FindTranslationFolder(ProcessTranslationFolders(args.Get("data")), id).folder;
 
     CTranslationIndex index(id);
     if (auto message = index.LoadIndex(folder)) {

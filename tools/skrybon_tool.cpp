@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // skrybon-tool: builds, checks and queries the data folders of the reader.
 // Each subcommand lives in its own cmd_*.cpp; adding one means one line in
 // the table below (and its declaration).

@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The SWORD commands of the statically linked skrybon-tool. The SWORD library
 // and the forty-odd shared libraries it brings would take several times as
 // long to load as a whole search does, so the tool that runs every other
 // command is built without them, and `modules` and `import --format sword`
-// and the remote repository commands (sources, remote, download)
-// run in skrybon-tool-sword, built beside it with the library: the same
-// command line, in place of this process.
+// and the remote repository commands (sources, remote, download) run in
+// skrybon-tool-sword, built with the library: the same command line, in place
+// of this process. Installed, the helper lives in the program's libexec
+// folder (SKRYBON_HELPER_DIR, relative to the tool's own folder); in the
+// build tree it lies beside the tool.
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,7 +28,11 @@ namespace {
 std::string RunInSwordTool() {
   std::error_code ec;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  const std::string helper = (self.parent_path() / "skrybon-tool-sword").string();
+  const std::filesystem::path installed =
+      (self.parent_path() / SKRYBON_HELPER_DIR / "skrybon-tool-sword").lexically_normal();
+  const std::filesystem::path beside = self.parent_path() / "skrybon-tool-sword";
+  const std::string helper =
+      (::access(installed.c_str(), X_OK) != 0 && ::access(beside.c_str(), X_OK) == 0 ? beside : installed).string();
   // The command line as given, from the kernel's copy of it.
   std::vector<std::string> args;
   std::ifstream in("/proc/self/cmdline", std::ios::binary);

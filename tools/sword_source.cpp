@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "sword_source.h"
 
 #include <strings.h>
@@ -43,6 +44,7 @@
 #include <exception>
 #include <memory>
 #include <string_view>
+#include <typeinfo>
 #include <variant>
 
 #include "data/book_ids.h"
@@ -56,6 +58,25 @@ namespace {
 // module that gives more is not read to the end.
 constexpr std::size_t kLargestModuleText = std::size_t{64} << 20;
 
+// A manager that leaves the footnotes filter out of what a module's
+// configuration asks for: the importer runs its own, only on verses with a
+// note, for the filter parses the verse's reference on every call, costing a
+// quarter of the import, notes or not. The modules are loaded after
+// construction, when this override is in place.
+class CPlainTextManager : public sword::SWMgr {
+ public:
+  using SWMgr::SWMgr;
+
+ protected:
+  void addGlobalOptionFilters(sword::SWModule* module, sword::ConfigEntMap& section) override {
+    sword::ConfigEntMap others;
+    for (const auto& [key, value] : section) {
+      if (key != "GlobalOptionFilter" || !value.endsWith("Footnotes")) others.insert({key, value});
+    }
+    SWMgr::addGlobalOptionFilters(module, others);
+  }
+};
+
 // A manager that renders plain UTF-8 and leaves out everything that is not
 // the verse text itself.
 std::unique_ptr<sword::SWMgr> OpenManager(const SwordLocation& where) {
@@ -64,8 +85,9 @@ std::unique_ptr<sword::SWMgr> OpenManager(const SwordLocation& where) {
   sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
   auto* filters = new sword::MarkupFilterMgr(sword::FMT_PLAIN);  // owned by the manager
   std::unique_ptr<sword::SWMgr> manager =
-      where.path.empty() ? std::make_unique<sword::SWMgr>(filters)
-                         : std::make_unique<sword::SWMgr>(where.path.c_str(), true, filters, false, false);
+      where.path.empty() ? std::make_unique<CPlainTextManager>(nullptr, nullptr, false, filters)
+                         : std::make_unique<CPlainTextManager>(where.path.c_str(), false, filters, false, false);
+  manager->load();
   for (const char* option : {"Footnotes", "Strong's Numbers", "Headings", "Cross-references",
                              "Morphological Tags", "Lemmas", "Glosses", "Word Javascript",
                              "Words of Christ in Red", "Morpheme Segmentation", "Transliterated Forms"}) {
@@ -80,39 +102,85 @@ std::unique_ptr<sword::SWMgr> OpenManager(const SwordLocation& where) {
 // ones its text needs, but a module that forgets one would otherwise have its
 // notes rendered into the verse ("[note]", "<H0216>"): every module gets the
 // whole set of its markup, switched off. They must outlive the module's use.
+//
+// The library also keeps each verse's words, notes and headings beside its
+// text (entry attributes); building them (a map entry for every word with a
+// Strong's number, every note's references parsed) cost three times the
+// rendering itself, and nothing here uses them. Only the headings filter
+// reads the flag for more than that: with it, canonical titles (the Psalms')
+// are left out of the text as well. So a verse passes the headings filter
+// first with the flag, then the rest without it. The footnotes filter runs
+// only on verses that may hold a note (see CPlainTextManager).
 class CPlainTextFilters {
  public:
   void AttachTo(sword::SWModule& module, const std::string& sourceType) {
     if (sourceType == "OSIS") {
-      Attach<sword::OSISStrongs, sword::OSISFootnotes, sword::OSISHeadings, sword::OSISMorph, sword::OSISLemma,
-             sword::OSISScripref, sword::OSISRedLetterWords, sword::OSISGlosses, sword::OSISXlit,
-             sword::OSISMorphSegmentation>(module);
+      Attach<sword::OSISStrongs, sword::OSISMorph, sword::OSISLemma, sword::OSISScripref,
+             sword::OSISRedLetterWords, sword::OSISGlosses, sword::OSISXlit, sword::OSISMorphSegmentation>(module);
       AttachPrimaryReading<sword::OSISVariants>(module);
+      headings_ = Off(std::make_unique<sword::OSISHeadings>());
+      footnotes_ = Off(std::make_unique<sword::OSISFootnotes>());
+      noteMark_ = "<note";  // XML: no note begins without it
     } else if (sourceType == "ThML") {
-      Attach<sword::ThMLStrongs, sword::ThMLFootnotes, sword::ThMLHeadings, sword::ThMLMorph, sword::ThMLLemma,
-             sword::ThMLScripref>(module);
+      Attach<sword::ThMLStrongs, sword::ThMLMorph, sword::ThMLLemma, sword::ThMLScripref>(module);
       AttachPrimaryReading<sword::ThMLVariants>(module);
+      headings_ = Off(std::make_unique<sword::ThMLHeadings>());
+      footnotes_ = Off(std::make_unique<sword::ThMLFootnotes>());
     } else if (sourceType == "GBF") {
-      Attach<sword::GBFStrongs, sword::GBFFootnotes, sword::GBFHeadings, sword::GBFMorph,
-             sword::GBFRedLetterWords>(module);
+      Attach<sword::GBFStrongs, sword::GBFMorph, sword::GBFRedLetterWords>(module);
+      headings_ = Off(std::make_unique<sword::GBFHeadings>());
+      footnotes_ = Off(std::make_unique<sword::GBFFootnotes>());
     }
+  }
+
+  // The plain text of `entry`, the module's current verse as stored.
+  std::string Render(sword::SWModule& module, sword::SWBuf entry) const {
+    if (headings_) {
+      module.setProcessEntryAttributes(true);
+      headings_->processText(entry, module.getKey(), &module);
+      module.getEntryAttributes().clear();
+      module.setProcessEntryAttributes(false);
+    }
+    if (footnotes_ && std::string_view(entry.c_str(), entry.length()).find(noteMark_) != std::string_view::npos) {
+      footnotes_->processText(entry, module.getKey(), &module);
+    }
+    // Given the text, the library renders it without entry attributes.
+    return module.renderText(entry.c_str(), static_cast<int>(entry.length())).c_str();
   }
 
  private:
   template <typename... Filters>
   void Attach(sword::SWModule& module) {
-    (Add(module, std::make_unique<Filters>(), "Off"), ...);
+    (Add(module, Off(std::make_unique<Filters>())), ...);
   }
   template <typename Filter>
   void AttachPrimaryReading(sword::SWModule& module) {
-    Add(module, std::make_unique<Filter>(), "Primary Reading");
+    auto filter = std::make_unique<Filter>();
+    filter->setOptionValue("Primary Reading");
+    Add(module, std::move(filter));
   }
-  void Add(sword::SWModule& module, std::unique_ptr<sword::SWOptionFilter> filter, const char* value) {
-    filter->setOptionValue(value);
+  static std::unique_ptr<sword::SWOptionFilter> Off(std::unique_ptr<sword::SWOptionFilter> filter) {
+    filter->setOptionValue("Off");
+    return filter;
+  }
+  // A filter the module already has (its configuration names it) would only
+  // pass over every verse again for nothing.
+  void Add(sword::SWModule& module, std::unique_ptr<sword::SWOptionFilter> filter) {
+    const auto& present = module.getOptionFilters();
+    const sword::SWOptionFilter& added = *filter;
+    const std::type_info& type = typeid(added);
+    if (std::any_of(present.begin(), present.end(), [&](const sword::SWOptionFilter* other) {
+          return typeid(*other) == type;
+        })) {
+      return;
+    }
     module.addOptionFilter(filter.get());
     filters_.push_back(std::move(filter));
   }
   std::vector<std::unique_ptr<sword::SWOptionFilter>> filters_;
+  std::unique_ptr<sword::SWOptionFilter> headings_;
+  std::unique_ptr<sword::SWOptionFilter> footnotes_;
+  std::string_view noteMark_;  // the footnotes filter runs on verses holding it
 };
 
 std::string ConfigEntry(const sword::SWModule& module, const char* key, std::string fallback = {}) {
@@ -173,8 +241,8 @@ SwordBlockDecoder BlockDecoder(const sword::SWModule& module) {
 // Walks every verse of the module's versification: a verse whose entry is
 // damaged is counted and never handed to the library to read, a verse linked
 // to the one before it (the same entry) is taken once.
-std::optional<std::string> CollectVerses(sword::SWModule& module, CTranslationBuilder& builder,
-                                         ProblemCount& damaged) {
+std::optional<std::string> CollectVerses(sword::SWModule& module, const CPlainTextFilters& filters,
+                                         CTranslationBuilder& builder, ProblemCount& damaged) {
   const std::string name = module.getName();
   auto* key = dynamic_cast<sword::VerseKey*>(module.getKey());  // moving it moves the module
   if (key == nullptr) return "module " + name + " is not arranged by verses";
@@ -196,14 +264,12 @@ std::optional<std::string> CollectVerses(sword::SWModule& module, CTranslationBu
       damaged.Add(place + " (" + entry.problem + ")");
       continue;
     }
-    if (utf8) {
-      const sword::SWBuf& raw = module.getRawEntryBuf();
-      if (FirstInvalidUtf8(std::string_view(raw.c_str(), raw.length()))) {
-        damaged.Add(place + " (text that is not valid UTF-8, the module's Encoding)");
-        continue;
-      }
+    const sword::SWBuf& raw = module.getRawEntryBuf();
+    if (utf8 && FirstInvalidUtf8(std::string_view(raw.c_str(), raw.length()))) {
+      damaged.Add(place + " (text that is not valid UTF-8, the module's Encoding)");
+      continue;
     }
-    const std::string text = CollapseWhiteSpace(module.renderText().c_str());
+    const std::string text = CollapseWhiteSpace(filters.Render(module, raw));
     if (text.empty()) continue;  // a verse the module lacks: the builder fills and reports it
     if ((textSize += text.size()) > kLargestModuleText) {
       return "module " + name + " holds more text than any Bible (over " +
@@ -253,7 +319,7 @@ std::optional<std::string> CollectSwordModule(const SwordLocation& where, const 
     }
     CPlainTextFilters filters;  // outlives the reading below, not the manager's own filters
     filters.AttachTo(*module, ConfigEntry(*module, "SourceType", "Plaintext"));
-    return CollectVerses(*module, builder, damaged);
+    return CollectVerses(*module, filters, builder, damaged);
   } catch (const std::exception& e) {
     return "the SWORD library failed reading module " + name + ": " + e.what();
   } catch (...) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Bible texts installed as SWORD modules, read through the SWORD library
 // itself: the list of installed Bible text modules, and the verses of one
 // module handed to a CTranslationBuilder by their standard book identifiers.

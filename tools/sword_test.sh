@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end checks of importing SWORD modules: the King James module Debian
 # installs, and a small Polish module built here with osis2mod (a missing
 # verse, a note and a Strong's number that must not reach the text, and a
@@ -19,6 +20,10 @@ crlf "1 Moj. 1:1" "1. In the beginning God created the heaven and the earth." "(
 expect_rc 0 "show John 3:16" "$tool" show --data "$work/kjv" --translation bg "Jan 3:16"
 grep -q '^16\. ¶ For God so loved the world, that he gave his only begotten Son, that whosoever believeth in him should not perish, but have everlasting life\.' "$work/out" \
   || fail "John 3:16 is the module's text: $(cat "$work/out")"
+# A Psalm's title is a heading, canonical or not: it stays out of verse 1.
+expect_rc 0 "show Psalm 3:1" "$tool" show --data "$work/kjv" --translation bg "Ps 3:1"
+grep -q '^1\. LORD, how are they increased that trouble me!' "$work/out" \
+  || fail "Psalm 3:1 comes without its title: $(cat "$work/out")"
 
 # A small Polish module: Genesis 1 lacks verse 2, verse 3 carries a note and
 # a Strong's number, and Tobit exists only for BT.

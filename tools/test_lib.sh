@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Shared by the tool's end-to-end test scripts (sourced): a scratch folder
 # $work removed at exit, fail to count a failed check, expect_rc to run a
 # command into $work/out and $work/err and check its exit code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Argument handling shared by the subcommands of skrybon-tool: options of the
 // form "--name value" or "--name=value", "--help"/"-h", and positional
 // arguments; a usage error is thrown as ToolUsageError and ends in exit code 2.

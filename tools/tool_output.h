@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What several subcommands print: a translation's shape in one line and the
 // program's Windows-1250 messages converted for the terminal.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # End-to-end checks of skrybon-tool: demo, check, show, import and the exit
 # codes of bad input. Usage: tool_test.sh path/to/skrybon-tool
 set -u
@@ -9,6 +10,16 @@ expect_rc 0 "demo" "$tool" demo --out "$work/demo"
 expect_rc 0 "check of the demo" "$tool" check --data "$work/demo"
 [[ $(wc -l <"$work/out") == 3 ]] || fail "check prints one line per translation"
 grep -q '^BT: 73 books' "$work/out" || fail "check names BT's 73 books"
+# check: 0 while every installed translation is whole, 1 when none is or one is damaged.
+mkdir -p "$work/subset"
+cp -r "$work/demo/bg.idx" "$work/demo/bg_alias.txt" "$work/demo/ksiegi" "$work/subset/"
+expect_rc 0 "check of BG alone" "$tool" check --data "$work/subset"
+grep -q '^BW: not installed' "$work/out" || fail "check lists BW as not installed"
+printf 'xx' >"$work/subset/bt.idx"
+expect_rc 1 "check of BG with a damaged BT" "$tool" check --data "$work/subset"
+rm "$work/subset/bt.idx"
+mkdir -p "$work/none"
+expect_rc 1 "check with nothing installed" "$tool" check --data "$work/none"
 
 # One verse: reference, the verse, the code, CR LF after each line.
 expect_rc 0 "show one verse" "$tool" show --data "$work/demo" --translation bt "Ps 119:176"
@@ -145,6 +156,8 @@ expect_rc 0 "show from the user folder" env -C / XDG_DATA_HOME="$work/xdg" "$too
 grep -q '^3\. trzeci' "$work/out" || fail "show reads the user folder"
 expect_rc 0 "show from a data folder" env -C "$work/xml" XDG_DATA_HOME="$work/xdg" "$tool" show --translation bg "Jan 3:16"
 grep -q 'Albowiem' "$work/out" || fail "the current folder with an index comes before the user folder"
+expect_rc 0 "show BW from the user folder beside BG here" env -C "$work/subset" XDG_DATA_HOME="$work/xdg" "$tool" show --translation bw "1 Moj 1:3"
+grep -q '^3\. trzeci' "$work/out" || fail "each translation comes from the first folder holding its own index"
 expect_rc 1 "check of a --data folder without data" env XDG_DATA_HOME="$work/xdg" "$tool" check --data "$work/demo/ksiegi"
 # A verse counts only together with a chapter: no usable chapter shows chapter 1 whole.
 expect_rc 0 "show a verse without a chapter" "$tool" show --data "$work/demo" --translation bg "ps -3:2"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The XML reader of the data tool: pugixml. The file is read whole (regular
 // files only) and decoded to UTF-8 by its declared encoding, then parsed and
 // walked in document order without recursion, so a deeply nested file cannot

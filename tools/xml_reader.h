@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads an XML file and feeds its elements and text to a verse collector.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's command table: for every command its menu text (with the
 // accelerator after a tab), its accelerator, and the status-bar prompt and
 // tool tip; and the layout of the menu bars, the tool bar and the frame's

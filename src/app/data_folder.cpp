@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/data_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
 
-#include "data/translation.h"
 
 namespace skrybon {
 namespace {
@@ -76,20 +76,17 @@ std::vector<std::string> DataFolderCandidates(const DataFolderSources& sources) 
   return candidates;
 }
 
-std::string ResolveDataFolder(const DataFolderSources& sources,
-                              const std::function<bool(const std::string&)>& holdsIndex) {
-  if (sources.dataOption) return Absolute(*sources.dataOption, sources.currentFolder);
-  for (const auto& folder : DataFolderCandidates(sources)) {
-    if (holdsIndex(folder)) return folder;
+TranslationFolders ResolveTranslationFolders(const DataFolderSources& sources) {
+  const std::string current = Absolute(".", sources.currentFolder);
+  if (sources.dataOption) {
+    const std::string given = Absolute(*sources.dataOption, sources.currentFolder);
+    return {{given}, given};
   }
-  return Absolute(".", sources.currentFolder);
+  return {DataFolderCandidates(sources), current};
 }
 
-std::string ResolveProcessDataFolder(std::optional<std::string> dataOption) {
-  return ResolveDataFolder(ProcessDataFolderSources(std::move(dataOption)), [](const std::string& folder) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(folder) / IndexFileName(TranslationId::BG), ec);
-  });
+TranslationFolders ProcessTranslationFolders(std::optional<std::string> dataOption) {
+  return ResolveTranslationFolders(ProcessDataFolderSources(std::move(dataOption)));
 }
 
 }  // namespace skrybon

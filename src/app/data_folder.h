@@ -1,17 +1,20 @@
-// Where the program and the data tool find the main folder. The candidates,
-// in order: the folder given with --data, the folder named by SKRYBON_DATA,
-// the current folder, $XDG_DATA_HOME/skrybon (~/.local/share/skrybon), then
-// skrybon under each folder of $XDG_DATA_DIRS (/usr/local/share:/usr/share).
-// The first that holds the BG index wins; a folder given with --data is taken
-// as it is, whatever it holds, so a wrong one is reported rather than passed
-// over; when no candidate holds an index the current folder is used. Every
-// path returned is absolute, so the choice holds for the whole run.
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Where the program and the data tool look for the translations. The
+// candidates, in order: the folder named by SKRYBON_DATA, the current folder,
+// $XDG_DATA_HOME/skrybon (~/.local/share/skrybon), then skrybon under each
+// folder of $XDG_DATA_DIRS (/usr/local/share:/usr/share). Each translation
+// comes from the first of them holding its index (translation_folders.h); a
+// folder given with --data is the only one, for all three, whatever it holds,
+// so a wrong one is reported rather than passed over; a translation found
+// nowhere is named with the current folder. Every path is absolute, so the
+// choice holds for the whole run.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "data/translation_folders.h"
 
 namespace skrybon {
 
@@ -36,12 +39,10 @@ std::vector<std::string> DataFolderCandidates(const DataFolderSources& sources);
 // (nullopt when neither variable gives an absolute folder): the import writes there.
 std::optional<std::string> UserDataFolder(const DataFolderSources& sources);
 
-// The main folder: see the contract above. holdsIndex tells whether a folder
-// holds the BG index file.
-std::string ResolveDataFolder(const DataFolderSources& sources,
-                              const std::function<bool(const std::string&)>& holdsIndex);
+// The folders to look in: see the contract above.
+TranslationFolders ResolveTranslationFolders(const DataFolderSources& sources);
 
-// ResolveDataFolder over this process's sources and the real file system.
-std::string ResolveProcessDataFolder(std::optional<std::string> dataOption);
+// ResolveTranslationFolders over this process's sources.
+TranslationFolders ProcessTranslationFolders(std::optional<std::string> dataOption);
 
 }  // namespace skrybon

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/data_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <set>
 
@@ -59,34 +61,35 @@ TEST(DataFolderTest, CandidatesFollowTheEnvironment) {
   }
 }
 
-TEST(DataFolderTest, TheFirstFolderWithAnIndexWins) {
+// Each translation comes from the first folder holding its own index.
+TEST(DataFolderTest, EachTranslationFromTheFirstFolderHoldingItsIndex) {
   struct Case {
     const char* what;
     std::optional<std::string> dataOption;
-    std::set<std::string> withIndex;
-    std::string expected;
+    std::set<std::string> indexes;
+    std::array<std::string, 3> expected;  // BG, BW, BT
   };
+  const std::string user = "/home/ala/.local/share/skrybon";
   const Case cases[] = {
-      {"SKRYBON_DATA before the current folder", std::nullopt, {"/work/here", "/env", "/usr/share/skrybon"}, "/env"},
-      {"user folder before the system's", std::nullopt,
-       {"/home/ala/.local/share/skrybon", "/usr/share/skrybon"}, "/home/ala/.local/share/skrybon"},
-      {"system folder last", std::nullopt, {"/usr/share/skrybon"}, "/usr/share/skrybon"},
-      {"none: the current folder", std::nullopt, {}, "/work/here"},
-      {"--data is taken as given", "../elsewhere", {"/work/here", "/env"}, "/work/elsewhere"},
-      {"--data absolute", "/d/", {"/d"}, "/d"},
+      {"all three in SKRYBON_DATA, before the current folder", std::nullopt,
+       {"/env/bg.idx", "/env/bw.idx", "/env/bt.idx", "/work/here/bg.idx"}, {"/env", "/env", "/env"}},
+      {"machine-wide BG, the user's own BT", std::nullopt, {"/usr/share/skrybon/bg.idx", user + "/bt.idx"},
+       {"/usr/share/skrybon", "/work/here", user}},
+      {"user folder before the system's", std::nullopt, {user + "/bw.idx", "/usr/share/skrybon/bw.idx"},
+       {"/work/here", user, "/work/here"}},
+      {"none: the current folder names them", std::nullopt, {}, {"/work/here", "/work/here", "/work/here"}},
+      {"--data is the one folder for all three", "../elsewhere", {"/env/bg.idx", "/usr/share/skrybon/bt.idx"},
+       {"/work/elsewhere", "/work/elsewhere", "/work/elsewhere"}},
   };
   for (const Case& c : cases) {
     DataFolderSources sources = Base();
     sources.skrybonData = "/env";
     sources.dataOption = c.dataOption;
-    std::vector<std::string> asked;
-    const std::string chosen = ResolveDataFolder(sources, [&](const std::string& folder) {
-      asked.push_back(folder);
-      return c.withIndex.contains(folder);
-    });
-    EXPECT_EQ(chosen, c.expected) << c.what;
-    if (c.dataOption) {
-      EXPECT_TRUE(asked.empty()) << c.what;
+    const TranslationFolders folders = ResolveTranslationFolders(sources);
+    for (const TranslationId id : kAllTranslations) {
+      const TranslationFolder found = FindTranslationFolder(
+          folders, id, [&c](const std::string& path) { return c.indexes.contains(path); });
+      EXPECT_EQ(found.folder, c.expected[static_cast<std::size_t>(id) - 1]) << c.what << " " << TranslationCode(id);
     }
   }
 }
@@ -101,19 +104,23 @@ TEST(DataFolderTest, UserFolderPrefersXdgDataHome) {
   EXPECT_EQ(UserDataFolder(sources), std::nullopt);
 }
 
-TEST(DataFolderTest, TheProcessFolderIsFoundOnDisk) {
+TEST(DataFolderTest, TheProcessFoldersAreFoundOnDisk) {
   const testing::CTempFolder home;
   const std::string data = home.String() + "/share/skrybon";
   std::filesystem::create_directories(data);
-  std::ofstream(data + "/bg.idx") << "x";
+  std::ofstream(data + "/bw.idx") << "x";
+  std::filesystem::create_directory(home.String() + "/bt.idx");  // a damaged index counts as there
   ::setenv("XDG_DATA_HOME", (home.String() + "/share").c_str(), 1);
   ::unsetenv("SKRYBON_DATA");
   const auto started = std::filesystem::current_path();
   std::filesystem::current_path(home.Path());
-  EXPECT_EQ(ResolveProcessDataFolder(std::nullopt), data);
-  EXPECT_EQ(ResolveProcessDataFolder("share"), home.String() + "/share");
-  std::filesystem::current_path(data);
-  EXPECT_EQ(ResolveProcessDataFolder(std::nullopt), data) << "the current folder";
+  const TranslationFolders found = ProcessTranslationFolders(std::nullopt);
+  EXPECT_EQ(FindTranslationFolder(found, TranslationId::BG).found, false);
+  EXPECT_EQ(FindTranslationFolder(found, TranslationId::BG).folder, home.String());
+  EXPECT_EQ(FindTranslationFolder(found, TranslationId::BW).folder, data);
+  EXPECT_EQ(FindTranslationFolder(found, TranslationId::BT).folder, home.String());
+  EXPECT_EQ(FindTranslationFolder(ProcessTranslationFolders("share"), TranslationId::BW).folder,
+            home.String() + "/share");
   std::filesystem::current_path(started);
   ::unsetenv("XDG_DATA_HOME");
 }

@@ -1,6 +1,7 @@
-// The program: finds its main folder, loads the three translations from it,
-// then shows the main window placed as the profile says. A missing or damaged
-// index file ends it with code 1; --help and --version answer without a window.
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The program: finds the folders of the translations, loads those installed,
+// then shows the main window placed as the profile says; --help and --version
+// answer without a window.
 #include <QApplication>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -42,12 +43,13 @@ int main(int argc, char* argv[]) {
   if (qtPolish.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qtPolish);
 
-  // Resolved once: every data file, the alias files and the companion program come from here.
-  skrybon::CScriptureData data(skrybon::ResolveProcessDataFolder(parsed.dataFolder));
-  const bool loaded = data.LoadAll([](const std::string& message) {
+  // Resolved once: each translation, its alias file and the companion program
+  // come from these folders. A translation that is not there, or cannot be
+  // used (said here), is left out: the program starts with what there is.
+  skrybon::CScriptureData data(skrybon::ProcessTranslationFolders(parsed.dataFolder));
+  data.LoadAll([](const std::string& message) {
     QMessageBox::warning(nullptr, "Skrybon v1.4", skrybon::ToQString(message));
   });
-  if (!loaded) return 1;
 
   // The profile is named after the executable.
   QString program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName() : QString();

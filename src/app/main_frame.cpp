@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/main_frame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QDockWidget>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QCheckBox>
@@ -16,9 +19,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -30,6 +34,7 @@
 #include <vector>
 
 #include "app/command_table.h"
+#include "app/welcome_panel.h"
 #include "app/window_placement.h"
 #include "export/export_commands.h"
 #include "print/print_commands.h"
@@ -45,6 +50,7 @@
 #include "ui/help_commands.h"
 #include "ui/icons.h"
 #include "ui/resource_commands.h"
+#include "ui/qt_text.h"
 #include "ui/status_announcer.h"
 #include "ui/status_panes.h"
 
@@ -52,6 +58,9 @@ namespace skrybon {
 namespace {
 
 constexpr int kRefreshPeriodMs = 200;
+// An import renames its files within moments; the translations are read
+// again once the folders have been quiet this long.
+constexpr int kReloadDelayMs = 700;
 
 QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -137,15 +146,32 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   refreshTimer_->start();
 
   normalRect_ = QRect(pos(), size());
+  welcome_ = new CWelcomePanel(*CommandAction(ID_ADD_TRANSLATION), mdi_->viewport());
+  QStringList folders;
+  for (const std::string& folder : data_.LookedIn()) folders << QString::fromStdString(folder);
+  welcome_->SetFolders(folders);
+  welcome_->hide();
+  watcher_ = new QFileSystemWatcher(this);
+  reloadTimer_ = new QTimer(this);
+  reloadTimer_->setSingleShot(true);
+  reloadTimer_->setInterval(kReloadDelayMs);
+  connect(reloadTimer_, &QTimer::timeout, this, &CMainFrame::ReloadChangedTranslations);
+  connect(watcher_, &QFileSystemWatcher::directoryChanged, reloadTimer_, qOverload<>(&QTimer::start));
+  connect(watcher_, &QFileSystemWatcher::fileChanged, reloadTimer_, qOverload<>(&QTimer::start));
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+    if (state == Qt::ApplicationActive) ReloadChangedTranslations();
+  });
+  WatchDataFolders();
   restoreSession_ = LoadSessionOption(profile_);
   readingWindows_ = CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
   CSearchCommands::Install(*this);
-  CResourceCommands::Install(*this);
+  CResourceCommands::Install(*this, [this] { ReloadChangedTranslations(); });
   CPrintCommands::Install(*this);
   CHelpCommands::Install(*this);
   CExportCommands::Install(*this);
   RefreshCommandStates();
+  UpdateWelcomePanel();
 }
 
 CMainFrame::~CMainFrame() {
@@ -364,6 +390,9 @@ void CMainFrame::RemoveCommandTarget(ICommandTarget* target) {
   RefreshCommandStates();
 }
 
+// The routing order: the navigation bar, the found-verses bar, the active
+// reading window, the frame-level targets in the order they were added, and
+// the frame itself.
 std::vector<ICommandTarget*> CMainFrame::Chain() {
   std::vector<ICommandTarget*> chain;
   const auto add = [&chain](ICommandTarget* t) {
@@ -421,7 +450,19 @@ void CMainFrame::RefreshCommandStates() {
       if (a->isEnabled() != enabled) a->setEnabled(enabled);
       if (ui.IsChecked() && !a->isCheckable()) a->setCheckable(true);
       if (a->isCheckable() && a->isChecked() != ui.IsChecked()) a->setChecked(ui.IsChecked());
-      if (!ui.Text().empty() && a->text() != Q(ui.Text())) a->setText(Q(ui.Text()));
+      // Each copy of a command (menu bars, context menu) keeps its own texts to return to.
+      auto own = ownTexts_.find(a);
+      if (own == ownTexts_.end()) own = ownTexts_.emplace(a, COwnTexts{a->text(), a->statusTip(), a->toolTip()}).first;
+      QString text = ui.Text().empty() ? own->second.text : Q(ui.Text());
+      if (!ui.Note().empty()) {
+        const qsizetype tab = text.indexOf('\t');
+        text.insert(tab < 0 ? text.size() : tab, QLatin1Char(' ') + Q(ui.Note()));
+      }
+      const QString status = ui.Prompt().empty() ? own->second.statusTip : Q(ui.Prompt());
+      const QString tip = ui.Prompt().empty() ? own->second.toolTip : Q(ui.Prompt());
+      if (a->text() != text) a->setText(text);
+      if (a->statusTip() != status) a->setStatusTip(status);
+      if (a->toolTip() != tip) a->setToolTip(tip);
     }
   }
   if (statusPanes_ != nullptr) statusPanes_->UpdateTitle();
@@ -501,7 +542,7 @@ bool CMainFrame::OnCommand(int id) {
     case ID_VIEW_ZOOM_RESET: ZoomResetCommand(); return true;
     case ID_VIEW_RESTORE_SESSION: restoreSession_ = !restoreSession_; return true;
     case ID_APP_ABOUT: {
-      CAboutDlg about(this);
+      CAboutDlg about(this, TranslationFolderLines());
       about.exec();
       return true;
     }
@@ -593,6 +634,7 @@ void CMainFrame::ArrangeIcons() {
 
 void CMainFrame::OnSubWindowActivated() {
   UpdateMenuBar();
+  UpdateWelcomePanel();
   QMdiSubWindow* current = mdi_->currentSubWindow();
   if (current != lastActive_.data()) {
     lastActive_ = current;
@@ -605,6 +647,71 @@ void CMainFrame::ShowContextMenu(const QPoint& globalPos) {
   if (contextMenu_ == nullptr) return;
   RefreshCommandStates();
   contextMenu_->exec(globalPos);
+}
+
+// --- Changed translations ----------------------------------------------------
+
+void CMainFrame::ReloadChangedTranslations() {
+  // A message box of a reload activates the program again: no second reload inside the first.
+  if (reloading_) return;
+  reloading_ = true;
+  const std::vector<TranslationId> reloaded =
+      data_.ReloadChanged([this](const std::string& message) { ShowFrameMessage(ToQString(message)); });
+  for (const TranslationId id : reloaded) emit translationReloaded(id);
+  reloading_ = false;
+  WatchDataFolders();  // also a data folder made just now
+  if (reloaded.empty()) return;
+  UpdateWelcomePanel();
+  RefreshCommandStates();
+}
+
+// The folders looked in (or, where one is not there yet, the folder above it,
+// where an import will make it) and the index files there.
+void CMainFrame::WatchDataFolders() {
+  QStringList paths;
+  for (const std::string& folder : data_.LookedIn()) {
+    const QString path = QString::fromStdString(folder);
+    if (QFileInfo(path).isDir()) {
+      paths << path;
+    } else if (const QString above = QFileInfo(path).absolutePath(); QFileInfo(above).isDir()) {
+      paths << above;
+    }
+  }
+  for (const TranslationId id : kAllTranslations) {
+    const QString index = QString::fromStdString(data_.Folder(id) + "/" + IndexFileName(id));
+    if (QFileInfo::exists(index)) paths << index;
+  }
+  paths.removeDuplicates();
+  const QStringList watched = watcher_->files() + watcher_->directories();
+  if (QSet<QString>(watched.begin(), watched.end()) == QSet<QString>(paths.begin(), paths.end())) return;
+  if (!watched.isEmpty()) watcher_->removePaths(watched);
+  if (!paths.isEmpty()) watcher_->addPaths(paths);
+}
+
+void CMainFrame::UpdateWelcomePanel() {
+  if (welcome_ == nullptr) return;
+  const bool show = !data_.AnyInstalled() && mdi_->subWindowList().isEmpty();
+  if (show == !welcome_->isHidden()) return;
+  welcome_->setGeometry(mdi_->viewport()->rect());
+  welcome_->setVisible(show);
+  if (show) welcome_->AddButton()->setFocus();
+}
+
+QWidget* CMainFrame::WelcomePanel() const { return welcome_; }
+
+QString CMainFrame::TranslationFolderLines() const {
+  QStringList lines;
+  for (const TranslationId id : kAllTranslations) {
+    const QString folder = QString::fromStdString(data_.Folder(id));
+    QString state;
+    switch (data_.State(id)) {
+      case TranslationState::Installed: state = folder; break;
+      case TranslationState::Damaged: state = QStringLiteral("uszkodzony, w folderze %1").arg(folder); break;
+      case TranslationState::NotInstalled: state = QStringLiteral("nie zainstalowano"); break;
+    }
+    lines << ToQString(TranslationTitle(id)) + QStringLiteral(": ") + state;
+  }
+  return lines.join(QLatin1Char('\n'));
 }
 
 // --- Display settings ----------------------------------------------------------
@@ -773,6 +880,10 @@ void CMainFrame::SaveOnClose() {
   if (saved || profile_.Unreadable()) return;
   const QString text = QString::fromUtf8("Nie mogę zapisać ustawień programu w pliku: '%1'!\n%2")
                            .arg(QString::fromStdString(profile_.Path()), QString::fromStdString(profile_.LastError()));
+  ShowFrameMessage(text);
+}
+
+void CMainFrame::ShowFrameMessage(const QString& text) {
   if (messageSink_) {
     messageSink_(text);
   } else {
@@ -802,6 +913,9 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
       // Commands must show their current state before an accelerator or a
       // button can reach them.
       RefreshCommandStates();
+      break;
+    case QEvent::Resize:
+      if (watched == mdi_->viewport() && welcome_ != nullptr) welcome_->setGeometry(mdi_->viewport()->rect());
       break;
     case QEvent::ContextMenu:
       if (watched == mdi_->viewport()) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's only top-level window: the multiple-document area holding the
 // reading windows, the menu bars, the tool bar, the navigation and
 // found-verses bars, the status bar, the display settings and the window
@@ -36,10 +37,19 @@
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
+//   ReloadChangedTranslations()  reads again every translation whose index
+//                            file changed, appeared or went (after an import)
 //   Announce(text)           a report in the prompt pane, also spoken by screen readers
 // Signals: displaySettingsChanged() once after OK in the colours or font
 // dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
-// when the current sub-window changes (also to none).
+// when the current sub-window changes (also to none); translationReloaded(id)
+// after a translation was read again (its windows and found lists follow).
+//
+// Changed translations. The frame watches the data folders and the index
+// files; a change there, the program's activation and the reading windows
+// (before they read a book file through a changed index) all lead to
+// ReloadChangedTranslations. While no translation is installed and no
+// reading window is open the window area shows the welcome panel.
 #pragma once
 
 #include <QColor>
@@ -59,6 +69,7 @@
 
 class QAction;
 class QDockWidget;
+class QFileSystemWatcher;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -72,6 +83,7 @@ namespace skrybon {
 class CReadingWindows;
 class CStatusAnnouncer;
 class CStatusPanes;
+class CWelcomePanel;
 
 // The display colours as Qt colours.
 struct CQtDisplayColors {
@@ -130,6 +142,13 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   // screen readers speak it.
   void Announce(const QString& text);
 
+  // Reads again every translation whose index file is no longer the one read,
+  // then emits translationReloaded for each and brings the commands, the
+  // welcome panel and the watched folders up to date.
+  void ReloadChangedTranslations();
+  // The welcome panel (visible while nothing is installed and no window is open).
+  QWidget* WelcomePanel() const;
+
   // Where the frame's own failure messages go (a message box unless set).
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
   // Where a question "Ponów" / "Anuluj" goes (true = "Ponów"); a message box unless set.
@@ -153,6 +172,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
  signals:
   void displaySettingsChanged();
   void activeReadingWindowChanged();
+  void translationReloaded(skrybon::TranslationId id);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -191,6 +211,10 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router);
   void SaveOnClose();
   bool AskRetry(const QString& text);
+  void ShowFrameMessage(const QString& text);
+  void WatchDataFolders();
+  void UpdateWelcomePanel();
+  QString TranslationFolderLines() const;
   void RememberNormalRect();
   QMenu* NewMenu(const QString& title);
 
@@ -227,6 +251,17 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   ICommandTarget* navigationRouter_ = nullptr;
   ICommandTarget* foundVersesRouter_ = nullptr;
   std::vector<ICommandTarget*> targets_;
+
+  struct COwnTexts {
+    QString text;
+    QString statusTip;
+    QString toolTip;
+  };
+  std::map<const QAction*, COwnTexts> ownTexts_;  // each action's own, for when an update stops replacing them
+  CWelcomePanel* welcome_ = nullptr;
+  QFileSystemWatcher* watcher_ = nullptr;
+  QTimer* reloadTimer_ = nullptr;
+  bool reloading_ = false;
 };
 
 }  // namespace skrybon

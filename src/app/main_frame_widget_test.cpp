@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main frame as a user meets it: menus, accelerators, enabling, bars,
 // placement, display settings and the status panes.
 #include <QAccessible>
@@ -31,6 +32,8 @@
 
 #include "app/main_frame.h"
 #include "app/window_placement.h"
+#include "data/atomic_file.h"
+#include "data/verse_index.h"
 #include "ui/command_ids.h"
 #include "ui/status_panes.h"
 #include "testing/file_size_limit.h"
@@ -144,7 +147,13 @@ class MainFrameTest : public QObject {
  private slots:
   void init() {
     dir_ = std::make_unique<QTemporaryDir>();
+    // The three translations installed (index files only: no window here reads a book).
+    for (const TranslationId id : kAllTranslations) {
+      const VerseIndex index(static_cast<std::size_t>(BookCount(id)), {{0}});
+      QVERIFY(WriteFileAtomically((dir_->path() + "/").toStdString() + IndexFileName(id), WriteVerseIndex(index)));
+    }
     data_ = std::make_unique<CScriptureData>(dir_->path().toStdString());
+    data_->LoadAll([](const std::string&) {});
     profile_ = std::make_unique<CProfile>((dir_->path() + "/skrybon.ini").toStdString());
   }
   void cleanup() {
@@ -225,33 +234,14 @@ class MainFrameTest : public QObject {
       const char* text;
       const char* keys;
     };
+    // A sample of the command table's forms: text and accelerator, text only, the
+    // mode command named after the mode it switches to, accelerator only.
     const Row rows[] = {
-        {32800, "Biblia &Gdańska\tCtrl+G", "Ctrl+G"}, {32801, "Biblia &Warszawska\tCtrl+W", "Ctrl+W"},
-        {32802, "Biblia &Tysiąclecia\tCtrl+T", "Ctrl+T"},
-        {32820, "&Zaznaczone wersety...\tCtrl+S", "Ctrl+S"},
-        {32821, "&Listę znalezionych wersetów...", ""}, {32822, "Zawartość &schowka...", ""},
-        {57607, "&Drukuj...\tCtrl+P", "Ctrl+P"}, {57665, "&Zakończ", ""},
-        {57634, "&Kopiuj/Dołącz\tCtrl+C", "Ctrl+C"}, {32807, "&Wyczyść", ""},
-        {57642, "Zaznacz wszystko\tCtrl+A", "Ctrl+A"},
-        {32806, "&Tryb dołączania", ""},  // names the mode it switches to
-        {32817, "&Księga\tCtrl+K", "Ctrl+K"}, {32818, "&Rozdział\tCtrl+R", "Ctrl+R"},
-        {32819, "W&erset\tCtrl+E", "Ctrl+E"}, {32816, "&Otwórz\tCtrl+O", "Ctrl+O"},
-        {32831, "&Księga\tCtrl+Up", "Ctrl+Up"}, {32829, "&Rozdział\tCtrl+Left", "Ctrl+Left"},
-        {32830, "&Księga\tCtrl+Down", "Ctrl+Down"}, {32828, "&Rozdział\tCtrl+Right", "Ctrl+Right"},
-        {32825, "Biblia &Gdańska\tCtrl+Shift+G", "Ctrl+Shift+G"},
-        {32826, "Biblia &Warszawska\tCtrl+Shift+W", "Ctrl+Shift+W"},
-        {32827, "Biblia &Tysiąclecia\tCtrl+Shift+T", "Ctrl+Shift+T"},
-        {32804, "&Znajdź...\tCtrl+Z", "Ctrl+Z"}, {32823, "&Lista wersetów\tCtrl+L", "Ctrl+L"},
-        {32832, "&Tarnel\tCtrl+M", "Ctrl+M"}, {32833, "Biblia &Gdańska", ""},
-        {32834, "Biblia &Warszawska", ""}, {32835, "Biblia &Tysiąclecia", ""},
-        {59392, "&Narzędzia", ""}, {32805, "&Pasek nawigacyjny", ""}, {112, "Lista &wersetów", ""},
-        {59393, "&Linia statusu", ""}, {32814, "&Kolory...", ""}, {32815, "&Czcionki...", ""},
-        {57650, "&Kaskada", ""}, {57652, "Sąsia&dująco w pionie", ""},
-        {57651, "&Sąsiadująco w poziomie", ""}, {57649, "&Rozmieść ikony", ""},
-        {32808, "&Zamknij", ""}, {32803, "Zamknij &wszystkie", ""},
-        {57666, "&Tematy pomocy...", ""}, {57667, "&Pomoc na temat...", ""},
-        {57668, "&Jak korzystać z pomocy...", ""}, {57664, "&O programie...", ""},
-        {57670, "", "F1"}, {57669, "", "Shift+F1"}, {57680, "", "F6"}, {57681, "", "Shift+F6"},
+        {ID_FILE_NEW_BG, "Biblia &Gdańska\tCtrl+G", "Ctrl+G"},
+        {ID_NEXT_BOOK, "&Księga\tCtrl+Down", "Ctrl+Down"},
+        {ID_SAVE_FOUND_VERSES, "&Listę znalezionych wersetów...", ""},
+        {ID_CLIPBOARD_MODE, "&Tryb dołączania", ""},
+        {ID_HELP, "", "F1"},
     };
     for (const Row& row : rows) {
       QAction* a = frame->CommandAction(row.id);
@@ -261,17 +251,17 @@ class MainFrameTest : public QObject {
       if (!a->shortcut().isEmpty()) QCOMPARE(a->shortcutContext(), Qt::WindowShortcut);
     }
     // Prompts and tool tips come from the "prompt\ntool tip" entries.
-    QCOMPARE(frame->CommandAction(32800)->statusTip(), QString("Otwieta okno z tłumaczeniem Biblii Gdańskiej"));
-    QCOMPARE(frame->CommandAction(32801)->toolTip(), QString("Tłumaczenie Biblii Warszawskiej."));
-    QCOMPARE(frame->CommandAction(59393)->toolTip(), QString("Przęłącza linię statusu"));
-    QCOMPARE(frame->CommandAction(57634)->statusTip(),
+    QCOMPARE(frame->CommandAction(ID_FILE_NEW_BG)->statusTip(), QString("Otwieta okno z tłumaczeniem Biblii Gdańskiej"));
+    QCOMPARE(frame->CommandAction(ID_FILE_NEW_BW)->toolTip(), QString("Tłumaczenie Biblii Warszawskiej."));
+    QCOMPARE(frame->CommandAction(ID_VIEW_STATUS_BAR)->toolTip(), QString("Przęłącza linię statusu"));
+    QCOMPARE(frame->CommandAction(ID_EDIT_COPY)->statusTip(),
              QString("Kopiuje lub dołącza zazaczony fragment do schowka"));
 
     // Idle prompt, and the prompt of a highlighted item in pane 0.
     auto* prompt = frame->statusBar()->findChild<QLabel*>("promptPane");
     QVERIFY(prompt != nullptr);
     QCOMPARE(prompt->text(), QString("Gotowe."));
-    QStatusTipEvent tip(frame->CommandAction(32814)->statusTip());
+    QStatusTipEvent tip(frame->CommandAction(ID_VIEW_COLORS)->statusTip());
     QCoreApplication::sendEvent(frame.get(), &tip);
     QCOMPARE(prompt->text(), QString("Zmienia ustawienia kolorów"));
   }
@@ -617,7 +607,7 @@ class MainFrameTest : public QObject {
     auto* prompt = bar->findChild<QLabel*>("promptPane");
     QCOMPARE(spoken(prompt), QString("Gotowe."));
     // A prompt from a menu item reaches the frame from deep inside it.
-    QStatusTipEvent tip(frame->CommandAction(32814)->statusTip());
+    QStatusTipEvent tip(frame->CommandAction(ID_VIEW_COLORS)->statusTip());
     QCoreApplication::sendEvent(frame->ToolBar(), &tip);
     QVERIFY(prompt->isVisible());
     QCOMPARE(spoken(prompt), QString("Zmienia ustawienia kolorów"));

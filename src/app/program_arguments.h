@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's own command line: "--help" (or "-h") and "--version" answer
 // on standard output and end the program before the toolkit starts, so they
 // need no display; "--data DIR" (or "--data=DIR") names the main folder and is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/program_arguments.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "app/window_placement.h"
 
 #include <algorithm>
@@ -78,8 +79,8 @@ CShowCommand LoadShowCommand(const CProfile& profile) {
     case static_cast<int>(CStoredShow::Minimized): return CShowCommand::Minimized;
     default: break;
   }
-  // Any other number is a Windows show command: 3 shows maximised, 2, 6 and 7
-  // minimised, everything else normally.
+  // Any other number is a Windows show command: 3 shows maximised, 2, 6, 7
+  // and 11 minimised, everything else normally.
   if (style == 3) return CShowCommand::Maximized;
   if (style == 2 || style == 6 || style == 7 || style == 11) return CShowCommand::Minimized;
   return CShowCommand::Restore;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main window's placement as the profile section "Main Window State"
 // keeps it: the normal-position rectangle and how the window was shown when
 // it closed. Missing keys take their defaults and are written at once; a

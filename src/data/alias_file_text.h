@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The alias file as the alias editor holds it: the file's Windows-1250 bytes
 // become UTF-8 text with "\n" line ends for editing, and the edited text goes
 // back to Windows-1250 with the file's own line ends (CR LF when it had them

@@ -1,10 +1,12 @@
-// Alias table loading and the parsing of typed places.
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "data/aliases.h"
+
+#include <algorithm>
 #include <climits>
 #include <string_view>
 
-#include "data/archive.h"
 #include "data/codepage.h"
-#include "data/verse_index.h"
+#include "data/whole_file.h"
 
 namespace skrybon {
 namespace {
@@ -80,12 +82,20 @@ bool AliasMatches(std::string_view entry, std::string_view key) {
 
 }  // namespace
 
-void CTranslationIndex::SetAliasesFromText(std::string_view fileText) {
-  aliases_.clear();
+CAliasTable::CAliasTable(TranslationId id) : id_(id) {
+  for (int b = 0; b < BookCount(id_); ++b) {
+    std::string key = RemoveAll(BookFullName(id_, b), ' ');
+    Cp1250LowerInPlace(key);
+    fullNameKeys_.push_back(std::move(key));
+  }
+}
+
+void CAliasTable::SetFromText(std::string_view fileText) {
+  entries_.clear();
   // Lines beyond the last book name no book; they are not kept, so that a
   // huge file of short lines cannot fill the memory with unused entries.
   const auto books = static_cast<std::size_t>(BookCount(id_));
-  while (!fileText.empty() && aliases_.size() < books) {
+  while (!fileText.empty() && entries_.size() < books) {
     const auto end = fileText.find('\n');
     std::string_view line = fileText.substr(0, end);
     fileText = end == std::string_view::npos ? std::string_view{} : fileText.substr(end + 1);
@@ -95,12 +105,12 @@ void CTranslationIndex::SetAliasesFromText(std::string_view fileText) {
     if (comma == std::string_view::npos) continue;
     std::string list = RemoveAll(line.substr(comma + 1), ' ');
     Cp1250LowerInPlace(list);
-    aliases_.push_back(std::move(list));
+    entries_.push_back(std::move(list));
   }
 }
 
-std::optional<std::string> CTranslationIndex::LoadAliases(const std::string& folder) {
-  aliases_.clear();
+std::optional<std::string> CAliasTable::Load(const std::string& folder) {
+  entries_.clear();
   const std::string fileName = AliasFileName(id_);
   std::vector<std::uint8_t> bytes;
   const auto read = ReadWholeFile(folder + "/" + fileName, bytes);
@@ -115,26 +125,20 @@ std::optional<std::string> CTranslationIndex::LoadAliases(const std::string& fol
            Cp(")!\nJest to plik z nazwami ksiąg w ") + TranslationGenitive(id_) + Cp(".\nProgram") +
            std::string(AliasMessageGap(id_)) + Cp("nie będzie rozwiązywał nazw ksiąg.");
   }
-  SetAliasesFromText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  SetFromText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   return std::nullopt;
 }
 
-int CTranslationIndex::ParseReference(std::string& text, int& chapter, int& verse) const {
-  if (aliases_.empty()) return -1;
-  text = std::string(Trim(text));
-  Cp1250LowerInPlace(text);
-  chapter = -1;
-  verse = -1;
-
-  const std::string_view all(text);
-  const auto numberEnd = std::min(all.find_first_not_of(kNumberChars), all.size());
-  const std::string_view numberPart = all.substr(0, numberEnd);
-  const std::string_view rest = all.substr(numberEnd);
+std::optional<CAliasTable::Split> CAliasTable::SplitTyped(std::string_view lowered) {
+  const auto numberEnd = std::min(lowered.find_first_not_of(kNumberChars), lowered.size());
+  const std::string_view numberPart = lowered.substr(0, numberEnd);
+  const std::string_view rest = lowered.substr(numberEnd);
   const auto nameEnd = std::min(rest.find_first_not_of(NameChars()), rest.size());
   const std::string_view name = Trim(rest.substr(0, nameEnd));
-  if (name.empty()) return -1;
+  if (name.empty()) return std::nullopt;
 
-  const std::string key = std::string(Trim(numberPart)) + RemoveAll(name, '.');
+  Split split;
+  split.key = std::string(Trim(numberPart)) + RemoveAll(name, '.');
   const std::string_view tail = TrimLeft(rest.substr(name.size()));
   // Chapter and verse are parted by a blank, a colon or a comma ("13,4", "13, 4").
   const auto chapterEnd = std::min(tail.find_first_of(" :,"), tail.size());
@@ -144,35 +148,51 @@ int CTranslationIndex::ParseReference(std::string& text, int& chapter, int& vers
 
   const int typedChapter = LeadingNumber(chapterText);
   const int typedVerse = LeadingNumber(verseNumber);
-  if (typedChapter >= 0) chapter = typedChapter - 1;
-  if (typedVerse >= 0) verse = typedVerse - 1;
-  text = key;
+  if (typedChapter >= 0) split.chapter = typedChapter - 1;
+  if (typedVerse >= 0) split.verse = typedVerse - 1;
+  return split;
+}
 
+int CAliasTable::FindBook(const std::string& key) const {
   // A key made only of full stops names nothing (it would begin every alias).
   if (key.empty()) return -1;
   // Lines beyond the translation's last book name no book.
-  const int books = std::min(static_cast<int>(aliases_.size()), BookCount(id_));
+  const int books = std::min(static_cast<int>(entries_.size()), BookCount(id_));
   // A name that is the key itself wins over one the key only begins, so
   // that "j" finds the book called "J" even when an earlier one is "Joz".
   for (int k = 0; k < books; ++k) {
-    if (key == FullNameKey(k) || AliasEquals(aliases_[static_cast<std::size_t>(k)], key)) return k;
+    const auto at = static_cast<std::size_t>(k);
+    if (key == fullNameKeys_[at] || AliasEquals(entries_[at], key)) return k;
   }
   for (int k = 0; k < books; ++k) {
-    if (AliasMatches(aliases_[static_cast<std::size_t>(k)], key)) return k;
+    if (AliasMatches(entries_[static_cast<std::size_t>(k)], key)) return k;
   }
   return -1;
 }
 
-CTranslationIndex::CTranslationIndex(TranslationId id) : id_(id) {
-  for (int b = 0; b < BookCount(id_); ++b) {
-    std::string key = RemoveAll(BookFullName(id_, b), ' ');
-    Cp1250LowerInPlace(key);
-    fullNameKeys_.push_back(std::move(key));
-  }
+std::optional<TypedPlace> CAliasTable::Parse(std::string_view typed) const {
+  if (entries_.empty()) return std::nullopt;
+  std::string lowered(Trim(typed));
+  Cp1250LowerInPlace(lowered);
+  const std::optional<Split> split = SplitTyped(lowered);
+  if (!split) return std::nullopt;
+  const int book = FindBook(split->key);
+  if (book < 0) return std::nullopt;
+  return TypedPlace{book, split->chapter, split->verse};
 }
 
-const std::string& CTranslationIndex::FullNameKey(int book) const {
-  return fullNameKeys_[static_cast<std::size_t>(book)];
+int CAliasTable::ParseReference(std::string& text, int& chapter, int& verse) const {
+  if (entries_.empty()) return -1;
+  text = std::string(Trim(text));
+  Cp1250LowerInPlace(text);
+  chapter = -1;
+  verse = -1;
+  const std::optional<Split> split = SplitTyped(text);
+  if (!split) return -1;
+  text = split->key;
+  chapter = split->chapter;
+  verse = split->verse;
+  return FindBook(text);
 }
 
 }  // namespace skrybon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Little-endian byte reading and writing in the framework's archive format
 // used by the verse index and the book files. A reader never reads past its
 // buffer: a short read throws DataFormatError.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/archive.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,12 @@ TEST(Archive, WholeFileReadsSayWhyTheyFail) {
     EXPECT_EQ(result.reason, c.reason);
     EXPECT_EQ(read.size(), result ? 3u : 0u);
   }
+  // A file of exactly the limit is read; one byte more is too large.
+  std::uint8_t room[3];
+  std::size_t got = 0;
+  const auto into = [&room](std::size_t) { return room; };
+  EXPECT_TRUE(ReadWholeFileInto(base + "small", into, got, 3));
+  EXPECT_EQ(ReadWholeFileInto(base + "small", into, got, 2).failure, FileReadFailure::TooLarge);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/atomic_file.h"
 
 #include <fcntl.h>

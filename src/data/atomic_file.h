@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Replacing a file the user keeps without ever losing it. The new contents go
 // to a temporary file with a unique name in the target's folder, are flushed
 // to the disk and only then renamed over the target, so a reader sees either

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Book text files: one serialised string array per book and translation in
 // the book folder, element k = the text of entry k of the verse index.
 #pragma once

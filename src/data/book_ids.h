@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Standard book identifiers of Bible exchange formats and where each book
 // stands in a translation's own book list: OSIS book names ("Gen", "1Cor"…)
 // and Zefania book numbers (1-66 and the deuterocanonical numbers), plus the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Windows-1250 text, the encoding of every data file, clipboard text and saved
 // file. Inside the core library every std::string holding program text is
 // Windows-1250; these functions convert at the edges and fold case exactly,

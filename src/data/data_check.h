@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Verifies a data folder the way the program will use it: no import of the
 // translation is unfinished, its index file decodes, its alias file is there
 // and names books, and every book file exists, decodes and holds exactly the

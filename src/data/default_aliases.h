@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The alias files the data tool writes when a data folder has none: one line
 // per book, "Full name,alias, alias…", listing the names and abbreviations
 // readers of each translation commonly type.

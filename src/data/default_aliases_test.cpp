@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/default_aliases.h"
 
 #include <gtest/gtest.h>

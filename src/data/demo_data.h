@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Demo data: every book of a translation with a real-looking number of
 // chapters and verses, filled with synthetic Polish sentences made up here
 // (not Bible text), so that reading, navigation and search have something to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // An open file descriptor that is closed however the code that opened it
 // ends; Close closes it early so that a delayed write error can be reported.
 #pragma once

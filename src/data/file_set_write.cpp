@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/file_set_write.h"
 
 #include <unistd.h>

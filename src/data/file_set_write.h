@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Replacing several files that only make sense together (an index and the
 // book files it points into) so that a failure at any point leaves the old set
 // in place. Every new file is first written whole to a temporary beside its

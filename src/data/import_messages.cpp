@@ -57,7 +57,7 @@ std::string FormatImportSummary(const std::string& folder, const BuiltTranslatio
                      "\nchapters\t" + std::to_string(chapters) + "\n";
   if (!report.missingBooks.empty()) {
     text += "missing-books";
-    for (const int book : report.missingBooks) text += "\t" + std::to_string(book);
+    for (const int book : report.missingBooks) text.append("\t").append(std::to_string(book));
     text += "\n";
   }
   for (const ProblemKind& kind : kProblems) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/translation.h"
 
 #include <span>
@@ -493,6 +494,10 @@ std::string IndexFileName(TranslationId id) { return std::string(Row(id).lowerCo
 std::string AliasFileName(TranslationId id) { return std::string(Row(id).lowerCode) + "_alias.txt"; }
 std::string ImportJournalName(TranslationId id) { return std::string(Row(id).lowerCode) + ".import-journal"; }
 std::string_view BookFileExtension(TranslationId id) { return Row(id).lowerCode; }
+
+std::string NotInstalledPrompt(TranslationId id) {
+  return Cp("Przekład ") + TranslationTitle(id) + Cp(" nie jest zainstalowany. Dodaj go: Zasoby › Dodaj przekład...");
+}
 
 const std::string& BookFullName(TranslationId id, int book) { return Pick(Names(id).fullNames, book); }
 const std::string& BookAbbreviation(TranslationId id, int book) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The three translations and everything tied to each: code, title, data file
 // names, book count, full book names and abbreviations. One table, no per-
 // translation code elsewhere.
@@ -50,6 +51,10 @@ std::string AliasFileName(TranslationId id);
 // files, or after one was cut short (the files may then mix two texts).
 std::string ImportJournalName(TranslationId id);
 std::string_view BookFileExtension(TranslationId id);
+
+// Why the commands of a translation that is not installed are disabled, and
+// how to add it (Windows-1250).
+std::string NotInstalledPrompt(TranslationId id);
 
 // Full name and abbreviation of a book, Windows-1250. A book outside
 // 0..BookCount-1 yields an empty string.

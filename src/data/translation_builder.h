@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Builds a translation's data files from verses given by place: collects the
 // verses (UTF-8), converts them to Windows-1250, fills holes so that the verse
 // index keeps its invariants (every book has a chapter, every chapter a verse,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Writes a built translation into a data folder as one change: the index
 // "<code>.idx", every book file "ksiegi/<n>.<code>" and, when the folder has
 // none, the default alias file. Either all of them replace what was there or,

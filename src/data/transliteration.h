@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Usual Latin spellings of characters that Windows-1250 lacks, for text taken
 // into the data files: "ae" for æ, "oe" for œ, plain letters for accented ones
 // the code page has no room for, and the nearest quote, dash or blank for

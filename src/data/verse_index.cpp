@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/verse_index.h"
 
 #include <algorithm>
@@ -193,6 +194,8 @@ std::vector<std::uint8_t> WriteVerseIndex(const VerseIndex& index) {
   return out.Take();
 }
 
+CTranslationIndex::CTranslationIndex(TranslationId id) : id_(id), aliases_(id) {}
+
 std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folder) {
   const std::string fileName = IndexFileName(id_);
   if (HasUnfinishedImport(folder, id_)) {
@@ -212,7 +215,7 @@ std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folde
   }
   if (!read) {
     return Cp("Nie mogę odczytać pliku: '") + fileName + "' (" + ReadFailureInPolish(read) +
-           Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) + Cp(".\nProgram zakończy pracę.");
+           Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) + Cp(".\nProgram będzie działał bez tego przekładu.");
   }
   try {
     books_ = ReadVerseIndex(bytes, BookCount(id_));
@@ -220,7 +223,7 @@ std::optional<std::string> CTranslationIndex::LoadIndex(const std::string& folde
     books_.clear();
     return Cp("Plik '") + fileName + Cp("' jest uszkodzony (") + e.what() +
            Cp(")!\nJest to plik indeksowy ") + TranslationGenitive(id_) +
-           Cp(".\nProgram zakończy pracę.");
+           Cp(".\nProgram będzie działał bez tego przekładu.");
   }
   return std::nullopt;
 }

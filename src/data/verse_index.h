@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The in-memory verse index and alias table of one translation, and the
-// queries the rest of the program asks of it. The index file is the
+// queries the rest of the program asks of them. The index file is the
 // framework's serialised array of books → chapters → 16-bit entry numbers.
 #pragma once
 
@@ -10,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/aliases.h"
 #include "data/translation.h"
 
 namespace skrybon {
@@ -41,13 +43,11 @@ class CTranslationIndex {
   void SetIndex(VerseIndex index) { books_ = std::move(index); }
   const VerseIndex& Index() const { return books_; }
 
-  // Empties the alias table and fills it from the file (relative to folder).
-  // On a missing or unreadable file returns the translation's message; the
-  // table stays empty.
-  std::optional<std::string> LoadAliases(const std::string& folder);
-  // Fills the alias table from the text of an alias file.
-  void SetAliasesFromText(std::string_view fileText);
-  const std::vector<std::string>& Aliases() const { return aliases_; }
+  // The translation's alias table (see CAliasTable).
+  std::optional<std::string> LoadAliases(const std::string& folder) { return aliases_.Load(folder); }
+  void SetAliasesFromText(std::string_view fileText) { aliases_.SetFromText(fileText); }
+  const CAliasTable& AliasTable() const { return aliases_; }
+  const std::vector<std::string>& Aliases() const { return aliases_.Entries(); }
 
   // Queries; out-of-range book and chapter numbers are clamped.
   int GetChapterCount(int book) const;
@@ -57,22 +57,17 @@ class CTranslationIndex {
   // number; leaves them untouched when there is none.
   void FindVerseOfEntry(int book, int entry, int& chapter, int& verse) const;
 
-  // Resolves a typed place (Windows-1250). The text is trimmed and lower-cased
-  // in place and the book key stored into it; chapter and verse receive the
-  // typed numbers minus one, or -1. Returns the book or -1.
-  int ParseReference(std::string& text, int& chapter, int& verse) const;
+  int ParseReference(std::string& text, int& chapter, int& verse) const {
+    return aliases_.ParseReference(text, chapter, verse);
+  }
 
  private:
   const std::vector<std::vector<std::uint16_t>>& Book(int book) const;
   const std::vector<std::uint16_t>& Chapter(int book, int chapter) const;
 
-  // A book's full name lower-cased without blanks, as typed keys compare with it.
-  const std::string& FullNameKey(int book) const;
-
   TranslationId id_;
   VerseIndex books_;
-  std::vector<std::string> fullNameKeys_;
-  std::vector<std::string> aliases_;
+  CAliasTable aliases_;
 };
 
 }  // namespace skrybon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/verse_index.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,8 @@ TEST(VerseIndexFile, RejectsDamagedFilesWithoutReadingPastThem) {
   Bytes bad = kOneBookExample;
   bad[44] = bad[45] = 0x00;  // null object where a chapter list belongs
   rejects(bad);
+  // A long back-reference to object 2, the book's own list, where a chapter list belongs.
+  rejects(Concat({Bytes(kOneBookExample.begin(), kOneBookExample.begin() + 42), {0xFF, 0x7F, 0x02, 0x00, 0x00, 0x00}}));
   // A count of four billion is refused before anything is allocated.
   rejects({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}, 1);
   rejects({0x01, 0x00, 0xFF, 0xFF, 0x00, 0x00, 0x08, 0x00, 'C', 'O', 'b', 'A', 'r', 'r', 'a', 'y', 0x00, 0x00});
@@ -150,7 +153,7 @@ TEST(TranslationIndexLoading, MissingAndDamagedFilesGiveMessagesNamingTheFile) {
   std::filesystem::create_directory(folder.String() + "/bw.idx");
   EXPECT_EQ(index.LoadIndex(folder.String()),
             Cp("Nie mogę odczytać pliku: 'bw.idx' (jest to folder, a nie plik)!\nJest to plik indeksowy Biblii "
-               "Warszawskiej.\nProgram zakończy pracę."));
+               "Warszawskiej.\nProgram będzie działał bez tego przekładu."));
 }
 
 }  // namespace

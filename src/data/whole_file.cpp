@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "data/whole_file.h"
 
 #include <fcntl.h>
@@ -19,12 +20,13 @@ FileReadResult Failure(FileReadFailure failure, int error, std::string reason) {
 
 }  // namespace
 
-FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
-                                 std::size_t& bytesRead, std::uintmax_t largest) {
+FileReadResult ReadWholeFileAt(int folder, const std::string& path,
+                               const std::function<std::uint8_t*(std::size_t)>& room, std::size_t& bytesRead,
+                               std::uintmax_t largest) {
   bytesRead = 0;
   // Non-blocking, so that opening a pipe with no writer returns at once; the
   // type is checked on the open descriptor before anything is read.
-  const CFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+  const CFileDescriptor fd(::openat(folder, path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) {
     const int error = errno;
     const bool missing = error == ENOENT || error == ENOTDIR;
@@ -54,6 +56,11 @@ FileReadResult ReadWholeFileInto(const std::string& path, const std::function<st
   }
   bytesRead = done;
   return {};
+}
+
+FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
+                                 std::size_t& bytesRead, std::uintmax_t largest) {
+  return ReadWholeFileAt(AT_FDCWD, path, room, bytesRead, largest);
 }
 
 FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) {

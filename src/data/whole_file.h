@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reads a file whole, telling a missing file apart from one that exists but
 // cannot be used: not a regular file (a folder, a pipe, a device), larger
 // than any data file can be, or refused by the system. Pipes and devices are
@@ -35,6 +36,13 @@ FileReadResult ReadWholeFile(const std::string& path, std::vector<std::uint8_t>&
 // file shrank while being read).
 FileReadResult ReadWholeFileInto(const std::string& path, const std::function<std::uint8_t*(std::size_t)>& room,
                                  std::size_t& bytesRead, std::uintmax_t largest = kLargestDataFile);
+
+// ReadWholeFileInto for a path relative to the folder open as folder (a
+// descriptor as openat takes it): reading many files of one folder then does
+// not look its path up again for each.
+FileReadResult ReadWholeFileAt(int folder, const std::string& path,
+                               const std::function<std::uint8_t*(std::size_t)>& room, std::size_t& bytesRead,
+                               std::uintmax_t largest = kLargestDataFile);
 
 // Why an existing file cannot be read, in the program's Polish (Windows-1250),
 // for its messages: "nie jest zwykłym plikiem", "jest zbyt duży"…

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The character encoding of an imported XML Bible. The document is read in
 // the encoding its byte order mark or XML declaration names (UTF-8 when it
 // names none) and handed on as UTF-8; an encoding the import does not know,

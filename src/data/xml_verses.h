@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Takes the verses out of OSIS and Zefania XML Bibles. An XML reader (the data
 // tool uses a proper XML library) feeds element and text events; the collector
 // keeps the text inside verses, leaves out notes and headings, collapses runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The written forms of a selection of verses: the title form (window title),
 // the text form (clipboard and saved selection, CR LF lines) and the print
 // form (a description plus labelled entries). Pure formatting over

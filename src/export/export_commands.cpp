@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "export/export_commands.h"
 
 #include <QApplication>
@@ -182,6 +183,13 @@ void CExportCommands::SaveFoundVerses() {
   const TranslationId id = window->GetTranslation();
   const std::optional<CChosenFile> chosen = Choose(window, ToQString(FoundVersesDefaultFileName(list, id)));
   if (!chosen || window == nullptr) return;
+  // The list names entries of the index it was found in: never of new book files.
+  const CScriptureData& data = windows_.Data();
+  if (!data.IsCurrent(id)) {
+    windows_.ReloadChanged();
+    return;
+  }
+  const int generation = data.Generation(id);
 
   exporting_ = true;
   struct Finish {
@@ -195,17 +203,21 @@ void CExportCommands::SaveFoundVerses() {
     CSearchProgressDlg progress(U("Zapis wersetów do pliku..."));
     progress.Open(window);
     progress.SetRange(0, BookCount(id));
-    const CScriptureData& data = windows_.Data();
     text = ExportFoundVerses(
-        list, id, data.MainFolder(), data.BookFolder(),
+        list, id, data.Folder(id), data.BookFolder(),
         [&](const std::string& message) { ShowMessage(ToQString(message), &progress); },
         [&](int book) {
           progress.Advance();
           progress.ShowStatus(BookFullName(id, book));
           if (progressObserver_) progressObserver_(progress, book);
-          return !progress.TakeCancelRequest();
+          return !progress.TakeCancelRequest() && data.Generation(id) == generation && data.IsCurrent(id);
         });
     progress.DestroyWindow();
+  }
+  if (data.Generation(id) != generation || !data.IsCurrent(id)) {
+    ShowMessage(U("Pliki przekładu zmieniły się w czasie zapisu; nie zapisano listy. Szukaj ponownie."), window);
+    windows_.ReloadChanged();
+    return;
   }
   Write(*chosen, text, window);
 }

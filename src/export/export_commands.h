@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The clipboard and text-file commands as a frame-level command target, acting
-// on the active reading window: copy or append its selected verses (57634),
-// clear (32807), switch between copy and append mode (32806), and save to a
-// text file its selected verses (32820), the kept clipboard text (32822) or
-// its found verses (32821). The kept clipboard text lives here, shared by all
+// on the active reading window: copy or append its selected verses
+// (ID_EDIT_COPY), clear (ID_CLIPBOARD_CLEAR), switch between copy and append
+// mode (ID_CLIPBOARD_MODE), and save to a text file its selected verses
+// (ID_SAVE_SELECTED_VERSES), the kept clipboard text (ID_SAVE_CLIPBOARD) or
+// its found verses (ID_SAVE_FOUND_VERSES). The kept clipboard text lives here, shared by all
 // windows; the desktop clipboard gets it as Unicode text. Files are written
 // whole through a temporary beside the target, so a failed save keeps the old
 // file, and every failure is reported with the file name and the reason.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The export of a window's found verses: the found-verses file text built
 // from the book files of the translation, read one book at a time in book
 // order, with a message for each book file that cannot be read and a call

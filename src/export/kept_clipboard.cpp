@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "export/kept_clipboard.h"
 
 namespace skrybon {

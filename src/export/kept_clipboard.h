@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The clipboard text this program keeps: everything it has put on the desktop
 // clipboard since the last clear, and the clipboard mode. In copy mode each
 // copied citation replaces the kept text; in append mode it is added after it

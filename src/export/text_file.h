@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text files the save commands write: the name actually written for the
 // name chosen in the save dialog, the bytes of a text in the chosen encoding
 // (Windows-1250 with CR LF as the program holds it, or UTF-8 with LF line

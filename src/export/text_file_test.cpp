@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "export/text_file.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,22 @@ TEST(TextFile, SavedNameAddsTxtOnlyWithoutExtension) {
       {"wynik", "wynik.txt"},
   };
   for (const auto& [chosen, written] : cases) EXPECT_EQ(SavedFileName(chosen), written) << chosen;
+}
+
+TEST(TextFile, SavedBytesInEachEncoding) {
+  const struct {
+    std::string_view cp1250;
+    TextFileEncoding encoding;
+    std::string_view bytes;
+  } cases[] = {
+      {"\xBFyj\r\na\r", TextFileEncoding::Cp1250CrLf, "\xBFyj\r\na\r"},
+      {"\xBFyj\r\na", TextFileEncoding::Utf8Lf, "\xC5\xBCyj\na"},
+      {"a\rb\r\r\n", TextFileEncoding::Utf8Lf, "a\rb\r\n"},  // a lone CR is kept
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::uint8_t> saved = EncodeTextFile(c.cp1250, c.encoding);
+    EXPECT_EQ(std::string_view(reinterpret_cast<const char*>(saved.data()), saved.size()), c.bytes) << c.cp1250;
+  }
 }
 
 }  // namespace

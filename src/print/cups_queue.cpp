@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/cups_queue.h"
 
 #include <cups/cups.h>
+#include <dlfcn.h>
 
 #include <QByteArray>
 #include <QPrinter>
@@ -8,6 +10,29 @@
 #include <vector>
 
 namespace skrybon {
+namespace {
+
+// The print system's library is loaded when the first job is handed over:
+// linked into the program, it and the dozens of libraries behind it were
+// loaded at every start, a tenth of the program's memory.
+struct CupsCalls {
+  decltype(&cupsPrintFile) printFile = nullptr;
+  decltype(&cupsLastErrorString) lastErrorString = nullptr;
+};
+
+const CupsCalls* Cups() {
+  static const CupsCalls calls = [] {
+    CupsCalls loaded;
+    if (void* library = ::dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL)) {
+      loaded.printFile = reinterpret_cast<decltype(&cupsPrintFile)>(::dlsym(library, "cupsPrintFile"));
+      loaded.lastErrorString = reinterpret_cast<decltype(&cupsLastErrorString)>(::dlsym(library, "cupsLastErrorString"));
+    }
+    return loaded;
+  }();
+  return calls.printFile != nullptr && calls.lastErrorString != nullptr ? &calls : nullptr;
+}
+
+}  // namespace
 
 QString SubmitToCupsQueue(const QPrinter& printer, const QString& pdfPath, const QString& title) {
   const QPageLayout layout = printer.pageLayout();
@@ -32,10 +57,12 @@ QString SubmitToCupsQueue(const QPrinter& printer, const QString& pdfPath, const
   for (auto& [name, value] : options) cupsOptions.push_back({name.data(), value.data()});
   // The queue's own name, without an instance ("queue/instance").
   const QByteArray queue = printer.printerName().section(QLatin1Char('/'), 0, 0).toLocal8Bit();
-  const int job = cupsPrintFile(queue.constData(), pdfPath.toLocal8Bit().constData(), title.toLocal8Bit().constData(),
+  const CupsCalls* cups = Cups();
+  if (cups == nullptr) return QString::fromUtf8("brak biblioteki systemu drukowania CUPS (libcups.so.2)");
+  const int job = cups->printFile(queue.constData(), pdfPath.toLocal8Bit().constData(), title.toLocal8Bit().constData(),
                                 static_cast<int>(cupsOptions.size()), cupsOptions.data());
   if (job != 0) return {};
-  return QString::fromLocal8Bit(cupsLastErrorString());
+  return QString::fromLocal8Bit(cups->lastErrorString());
 }
 
 }  // namespace skrybon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Hands a finished PDF file to a CUPS print queue as one job, with the
 // paper, orientation, copies and sides chosen for the printer. A print job
 // for a queue is drawn into such a file first, so that "Anuluj" discards it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/print_commands.h"
 
 #include "app/main_frame.h"
@@ -33,10 +34,15 @@ bool CPrintCommands::OnCommand(int id) {
   CVersePrinter printer(frame_.Profile());
   printer.SetVerseList(&list);
   if (id == ID_FILE_PRINT)
-    printer.Print(printer_, &frame_);
+    printer.Print(Printer(), &frame_);
   else
-    printer.Preview(printer_, printer.Settings(), &frame_);
+    printer.Preview(Printer(), printer.Settings(), &frame_);
   return true;
+}
+
+QPrinter& CPrintCommands::Printer() {
+  if (printer_ == nullptr) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
 }
 
 }  // namespace skrybon

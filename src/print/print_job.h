@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page loop of a print job: for each page of the job, in order, the
 // progress texts are shown, the page is started, drawn and ended, and the job
 // asks whether to go on (the progress window's "Anuluj" and a quit request

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/print_layout.h"
 
 #include <algorithm>
@@ -98,6 +99,7 @@ void CPrintLayout::Paginate(IPrintSurface& surface, const PrintRect& printable, 
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const int textHeight = surface.MeasureText(entries[i].text, textWidth, false).height;
     const int block = std::max(textHeight, lineHeight) + kBlockPadding;
+    // DrawPage gives each block a rectangle one unit taller than the block.
     y += block + 1;
     if (y >= available && !pages_.back().blocks.empty()) {
       pages_.emplace_back();

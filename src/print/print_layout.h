@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The printed page of selected verses, in device units of the printer: the
 // margin rectangle inside the printable area, a header block (page number
 // right-aligned beside the header text, a rule under both), the verse blocks

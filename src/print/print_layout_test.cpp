@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/print_layout.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +156,7 @@ TEST(PrintLayout, BlocksAreNeverSplit) {
   } rows[] = {
       {std::vector<int>(93, 40), {93}},
       {std::vector<int>(94, 40), {93, 1}},
+      {{40, 40, 148 * 119}, {2, 1}},  // 26 + 26 + 2386 fill the body exactly: the last starts a page
       {{40, 40 * 148 * 200, 40}, {1, 1, 1}},  // a block taller than the page has a page of its own
       {{40 * 148 * 200, 40}, {1, 1}},         // even the first: no empty first page
   };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The modeless window "Drukowanie" shown while a print job sends its pages:
 // a looping printer picture, what is printed where, the page count with the
 // remaining time, the percentage, a bar and "Anuluj". While it is open its

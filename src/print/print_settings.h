@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How printed verses look: four page margins in millimetres, three fonts
 // (header, body, footer) each a face name and a size in points, the header
 // text, the page number format and the footer text, as the profile section

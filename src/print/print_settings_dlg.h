@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The dialog "Drukowanie" that every print command shows first: tab
 // "Nagłówki i czcionki" (face, size and text of the header, the body with the
 // page number format, and the footer) and tab "Marginesy" (four margins in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The page surface of a print job on a Qt paint device (a printer, a PDF
 // file, the print preview): the three print fonts sized for the device's
 // vertical resolution, text measured and drawn with the painter, rules in

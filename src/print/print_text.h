@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The texts a print job forms: the page number from the user's format, the
 // header with the description of the printed verses, and the lines of the
 // progress window (percentage, page count, remaining time). User text is

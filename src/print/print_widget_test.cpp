@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Printing as a user meets it: a job printed to a PDF file and read back
 // with pdftotext (page range, header, page numbers, Polish letters, labels),
 // a PDF file replaced only by a finished job, the preview's pages against the job's, the

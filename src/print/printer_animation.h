@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The looping picture of the print progress window: a printer that draws a
 // sheet in and sends it out printed, 34 frames of 272 x 60 pixels, 100 ms
 // each, painted by the program itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One print command over the selected verses: the settings (read from the
 // profile when the printer is made), the settings dialog (written back to
 // the profile on OK), the desktop's print dialog, and the job itself: the

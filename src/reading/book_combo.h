@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation bar's book box: an editable combo box listing book names
 // that also takes a typed place. It tells whether its edit text stands (not
 // while the list is open), knows whether a listed book is selected or the

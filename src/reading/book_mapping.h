@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Book numbers between the translations of 66 books (BG, BW) and the one of
 // 73 books (BT), which places seven further books among the others. Chapter
 // and verse numbers are the same in every translation.

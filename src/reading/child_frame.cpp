@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "reading/child_frame.h"
 
 #include <QFocusEvent>
@@ -76,6 +77,15 @@ void CChildFrame::ShowPlace(int book, int chapter, int verse) {
     return;
   }
 
+  // Never a book file through an index that has been replaced: the
+  // translation is read again first (which also shows this window's place anew).
+  if (!windows_.Data().IsCurrent(translation_)) {
+    windows_.ReloadChanged();
+    if (!windows_.Data().IsInstalled(translation_)) {  // gone: the window is closing
+      emit placeShown();
+      return;
+    }
+  }
   std::vector<std::string> lines;
   if (const auto message = windows_.Data().LoadChapterText(translation_, book, chapter, lines)) {
     windows_.ShowMessage(*message);
@@ -109,6 +119,31 @@ void CChildFrame::ShowFoundVerse(int i) {
   int verse = 0;
   windows_.Data().Get(translation_).FindVerseOfEntry(book, static_cast<int>(found_.GetEntry(i)), chapter, verse);
   ShowPlace(book, chapter, verse);
+}
+
+bool CChildFrame::ShowPlaceAgain() {
+  found_.Clear();
+  if (chapter_ < 0) return windows_.Data().IsInstalled(translation_);  // showed no chapter before either
+  const CTranslationIndex& index = windows_.Data().Get(translation_);
+  const bool placeExists = windows_.Data().IsInstalled(translation_) &&
+                           book_ < static_cast<int>(index.Index().size()) && chapter_ < index.GetChapterCount(book_) &&
+                           verse_ < index.GetVerseCount(book_, chapter_);
+  if (!placeExists) return false;
+  std::vector<std::string> lines;
+  if (const auto message = windows_.Data().LoadChapterText(translation_, book_, chapter_, lines)) {
+    windows_.ShowMessage(*message);
+    return false;
+  }
+  list_->setUpdatesEnabled(false);
+  list_->SetVerses(lines);
+  list_->setUpdatesEnabled(true);
+  const int verse = verse_;
+  list_->SetTopIndex(verse);
+  list_->SelectOnly(verse);
+  verse_ = verse;
+  SetTitle(FormatPlaceTitle(translation_, book_, chapter_, verse_));
+  emit placeShown();
+  return true;
 }
 
 std::vector<int> CChildFrame::GetSelectedVerses() const { return list_->GetSelectedItems(kMaxSelectedVerses); }
@@ -160,6 +195,7 @@ bool CChildFrame::OnUpdateCommand(int id, CCmdUI& ui) {
     // A window whose first chapter failed shows no place (chapter -1): there
     // is nothing to compare, and passing -1 on would open "0:0".
     ui.Enable(chapter_ >= 0 && CanCompareBook(translation_, *target, book_));
+    if (!windows_.Data().IsInstalled(*target)) DisableNotInstalled(ui, *target);
     return true;
   }
   // Commands carried out elsewhere: this window only says when they have

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A reading window: one chapter of one translation in a verse list, the place
 // it stands at (0-based book, chapter, verse), the history of the chapters it
 // has shown and the found verses of the last search delivered to it. Every
@@ -53,6 +54,11 @@ class CChildFrame : public QMdiSubWindow, public ICommandTarget {
   void ShowPlace(int book, int chapter, int verse);
   // Shows found verse i of the window's found-verse list.
   void ShowFoundVerse(int i);
+  // After the translation was read again: empties the found-verse list and
+  // shows the new text at the same place, without a history entry. False
+  // when the translation or the place is gone, or its chapter cannot be read
+  // (the reader's message is then shown): the window then has to close.
+  bool ShowPlaceAgain();
 
   int GetCurrentBook() const { return book_; }
   int GetCurrentChapter() const { return chapter_; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation bar's history button: a small flat button drawn with a
 // down-pointing arrow (raised while the mouse is over it, sunken while
 // pressed or while its menu is open) that pops up the menu of a reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Word wrapping and justification of one verse. A verse is a list of words;
 // the layout breaks it into lines no wider than the text area and places every
 // word: broken lines are stretched so that their last word ends on the right

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "reading/navigation.h"
 
 #include <algorithm>
@@ -43,15 +44,14 @@ std::optional<VerseRef> StepPlace(const CTranslationIndex& index, StepCommand st
 
 std::optional<TypedPlace> ResolveTypedText(const CTranslationIndex* index, std::string_view text) {
   if (index == nullptr || text.empty()) return std::nullopt;
-  std::string key(text);
-  int chapter = -1;
-  int verse = -1;
-  const int book = index->ParseReference(key, chapter, verse);
-  if (book < 0 || book > LastBook(*index)) return std::nullopt;
+  const std::optional<TypedPlace> typed = index->AliasTable().Parse(text);
+  if (!typed || typed->book > LastBook(*index)) return std::nullopt;
+  const int book = typed->book;
   TypedPlace place{book, -1, -1};
-  if (chapter >= 0) {
-    place.chapter = std::min(chapter, std::max(index->GetChapterCount(book), 1) - 1);
-    if (verse >= 0) place.verse = std::min(verse, std::max(index->GetVerseCount(book, place.chapter), 1) - 1);
+  if (typed->chapter >= 0) {
+    place.chapter = std::min(typed->chapter, std::max(index->GetChapterCount(book), 1) - 1);
+    if (typed->verse >= 0)
+      place.verse = std::min(typed->verse, std::max(index->GetVerseCount(book, place.chapter), 1) - 1);
   }
   return place;
 }

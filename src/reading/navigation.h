@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation rules of the reading windows, independent of any window:
 // where the step commands lead from a place, how a typed place such as
 // "1 Kor 13:4" resolves in a translation, how the chapter and verse boxes are
@@ -25,19 +26,10 @@ std::optional<VerseRef> StepPlace(const CTranslationIndex& index, StepCommand st
 // The last book of a translation as its index holds it (65 for BG and BW, 72 for BT).
 int LastBook(const CTranslationIndex& index);
 
-// A place typed into the book box. chapter and verse are -1 when not typed;
-// a typed chapter or verse beyond the last is the last one. A verse counts
-// only after a typed chapter.
-struct TypedPlace {
-  int book = -1;
-  int chapter = -1;
-  int verse = -1;
-  friend bool operator==(const TypedPlace&, const TypedPlace&) = default;
-};
-
 // Resolves the book box's text (Windows-1250) with the translation's names
 // and aliases; nullopt when the text is empty, names no book, or there is no
-// translation.
+// translation. A typed chapter or verse beyond the last is the last one; a
+// verse counts only after a typed chapter.
 std::optional<TypedPlace> ResolveTypedText(const CTranslationIndex* index, std::string_view text);
 
 // Reads the text of a chapter or verse box as a number from 1 to count: an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation bar: the book box (the active reading window's book names;
 // it also takes a typed place such as "1 Kor 13:4"), the chapter and verse
 // boxes with their arrows, the "&Otwórz" button and the history button. It

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation bar against reading windows on a fixture data folder:
 // typed places, the book list, the boxes and arrows, the step commands and
 // their routing, the history menu and the keyboard way from a verse list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The navigation bar inside the main frame: it is the frame's first command
 // target, so the step accelerators reach it from a verse list and from its
 // own text fields; it follows the active window and is disabled without one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The places a reading window has shown, most recent first: at most six
 // entries, never two with the same book, chapter and verse; showing a place
 // that is already listed moves it to the head. Also the menu of earlier

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The arrows of the navigation bar. CPlaceSpinBox is a chapter or verse box:
 // digits only, right-aligned, wrapping between 1 and the count, reporting
 // each arrow step (not typing). Any number of digits may be typed; a number

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The title a reading window shows for its place: the book's abbreviation,
 // chapter and verse counted from 1, two blanks and the translation code,
 // e.g. "1 Moj. 1:1  (BG)" (Windows-1250).

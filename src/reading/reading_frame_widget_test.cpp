@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading windows inside the real main frame: the frame's new-window commands
 // and accelerators (Ctrl+W among them) work from a focused verse list, the
 // menu bar with the window menus is shown while a window is open, comparison

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Reading windows against a fixture data folder: opening, ShowPlace in and
 // across chapters, a missing book file, selection titles, command enabling,
 // comparison windows, the minimum width, keys and the verse list's layout.

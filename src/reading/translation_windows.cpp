@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "reading/translation_windows.h"
 
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QStringList>
 #include <QScreen>
 #include <algorithm>
 
@@ -13,7 +15,6 @@
 
 namespace skrybon {
 namespace {
-
 
 std::optional<TranslationId> NewWindowTranslation(int id) {
   switch (id) {
@@ -43,8 +44,9 @@ CVerseListLook CReadingWindows::Look() const {
 
 QIcon CReadingWindows::Icon(TranslationId id) const { return iconSource_ ? iconSource_(id) : QIcon(); }
 
-void CReadingWindows::ShowMessage(const std::string& cp1250) const {
-  const QString text = ToQString(cp1250);
+void CReadingWindows::ShowMessage(const std::string& cp1250) const { ShowMessage(ToQString(cp1250)); }
+
+void CReadingWindows::ShowMessage(const QString& text) const {
   if (messageSink_) {
     messageSink_(text);
   } else {
@@ -152,6 +154,38 @@ void CReadingWindows::RelayoutAll() {
   for (CChildFrame* window : Windows()) window->GetVerseList().Relayout();
 }
 
+void CReadingWindows::ReloadChanged() {
+  if (reloadHook_) reloadHook_();
+}
+
+void CReadingWindows::ShowReloadedTranslation(TranslationId id) {
+  QStringList closed;
+  bool cleared = false;
+  for (CChildFrame* window : Windows()) {
+    if (window->GetTranslation() != id) continue;
+    cleared = cleared || window->GetFoundVerseList().GetCount() > 0;
+    const QString title = window->windowTitle();
+    if (!window->ShowPlaceAgain()) {
+      closed << title;
+      window->close();
+    }
+  }
+  if (closed.isEmpty() && !cleared) return;
+  const QString translation = ToQString(TranslationTitle(id));
+  QString text;
+  if (!data_.IsInstalled(id)) {
+    text = QStringLiteral("Przekład %1 nie jest już dostępny w folderze %2.").arg(translation, ToQString(data_.Folder(id)));
+  } else {
+    text = QStringLiteral("Pliki przekładu %1 w folderze %2 zmieniły się; przekład wczytano ponownie.")
+               .arg(translation, ToQString(data_.Folder(id)));
+  }
+  if (!closed.isEmpty()) {
+    text += QStringLiteral("\nZamknięto okna, których miejsca już w nim nie ma: %1.").arg(closed.join(QStringLiteral(", ")));
+  }
+  if (cleared) text += QStringLiteral("\nListę znalezionych wersetów wyczyszczono: aby ją odtworzyć, szukaj ponownie.");
+  ShowMessage(text);
+}
+
 void CReadingWindows::SetFoundWords(std::optional<SearchRequest> search) {
   foundWords_ = std::move(search);
   for (CChildFrame* window : Windows()) window->MarkFoundWords();
@@ -167,8 +201,9 @@ std::vector<std::vector<CTextRange>> CReadingWindows::FoundRanges(TranslationId 
 }
 
 bool CReadingWindows::OnUpdateCommand(int id, CCmdUI& ui) {
-  if (!NewWindowTranslation(id)) return false;
-  ui.Enable(true);
+  const auto translation = NewWindowTranslation(id);
+  if (!translation) return false;
+  if (!data_.IsInstalled(*translation)) DisableNotInstalled(ui, *translation);
   return true;
 }
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Opening reading windows: a new window of a translation at the beginning of
-// the Bible (commands 32800-32802, handled here as a frame-level command
+// the Bible (commands ID_FILE_NEW_BG to _BT, handled here as a frame-level command
 // target) and comparison windows that show another window's place in a
 // chosen translation. Also the services every reading window takes from the
 // program around it: the loaded translations, the display look, messages,
@@ -46,12 +47,19 @@ class CReadingWindows : public QObject, public ICommandTarget {
   // How the windows' context menus run and enable commands; by default the
   // active reading window and then this object are asked.
   void SetCommandRouter(std::function<bool(int)> execute, std::function<bool(int, CCmdUI&)> update);
+  // What reads the changed translations again (the main frame's reload,
+  // which then calls ShowReloadedTranslation); by default nothing.
+  void SetReloadHook(std::function<void()> hook) { reloadHook_ = std::move(hook); }
 
   QMdiArea& Area() const { return area_; }
   const CScriptureData& Data() const { return data_; }
   CVerseListLook Look() const;
   QIcon Icon(TranslationId id) const;
   void ShowMessage(const std::string& cp1250) const;
+  void ShowMessage(const QString& text) const;
+  // Called before a book file is read when the translation's index changed:
+  // reads the changed translations again (see SetReloadHook).
+  void ReloadChanged();
   bool ExecuteCommand(int id);
   bool UpdateCommand(int id, CCmdUI& ui);
 
@@ -77,6 +85,10 @@ class CReadingWindows : public QObject, public ICommandTarget {
 
   // Re-measures and repaints every verse list (font or colours changed).
   void RelayoutAll();
+  // After a translation was read again: its windows show the new text at the
+  // same place, or close where that place is gone (or the translation with
+  // it); their found-verse lists are emptied. One message says what happened.
+  void ShowReloadedTranslation(TranslationId id);
 
   // The search whose words every window of its translation marks, until the
   // next call; nullopt marks none.
@@ -99,6 +111,7 @@ class CReadingWindows : public QObject, public ICommandTarget {
   std::function<QIcon(TranslationId)> iconSource_;
   std::function<bool(int)> execute_;
   std::function<bool(int, CCmdUI&)> update_;
+  std::function<void()> reloadHook_;
   std::optional<SearchRequest> foundWords_;
 };
 

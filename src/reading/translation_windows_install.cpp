@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wiring of the reading windows into the main frame.
 #include <QMdiArea>
 
@@ -25,7 +26,9 @@ CReadingWindows* CReadingWindows::Install(CMainFrame& frame) {
   windows->SetIconSource([](TranslationId id) { return TranslationIcon(id); });
   windows->SetCommandRouter([&frame](int id) { return frame.ExecuteCommand(id); },
                             [&frame](int id, CCmdUI& ui) { return frame.UpdateCommand(id, ui); });
+  windows->SetReloadHook([&frame] { frame.ReloadChangedTranslations(); });
   QObject::connect(&frame, &CMainFrame::displaySettingsChanged, windows, &CReadingWindows::RelayoutAll);
+  QObject::connect(&frame, &CMainFrame::translationReloaded, windows, &CReadingWindows::ShowReloadedTranslation);
   frame.AddCommandTarget(windows);
   return windows;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "reading/verse_list_box.h"
 
 #include <QAbstractListModel>

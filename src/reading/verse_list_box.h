@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The verse list of a reading window: one item per verse of the shown
 // chapter, the verse number right-aligned before x = 40 and the words laid out
 // from x = 45 to 10 pixels before the right edge by the verse line layout,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The words of a verse as the verse list keeps them: the text split at every
 // blank, so that a run of blanks leaves empty words and joining the words with
 // single blanks gives the text back without its leading and trailing blanks.

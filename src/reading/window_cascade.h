@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Where reading windows stand in a cascade: each one three quarters of the
 // window area in size, every next one a step further down and to the right.
 // New windows take the next place; "&Kaskada" lines all of them up again.

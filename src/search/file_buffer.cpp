@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/file_buffer.h"
+
+#include <fcntl.h>
 
 #include <algorithm>
 
@@ -23,10 +26,12 @@ std::uint8_t* CFileBuffer::Room(std::size_t size) {
   return data_.get();
 }
 
-FileReadResult CFileBuffer::Read(const std::string& path) {
+FileReadResult CFileBuffer::Read(const std::string& path) { return ReadAt(AT_FDCWD, path); }
+
+FileReadResult CFileBuffer::ReadAt(int folder, const std::string& path) {
   size_ = 0;
   std::size_t done = 0;
-  FileReadResult result = ReadWholeFileInto(path, [this](std::size_t size) { return Room(size); }, done);
+  FileReadResult result = ReadWholeFileAt(folder, path, [this](std::size_t size) { return Room(size); }, done);
   if (result) size_ = done;
   return result;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Whole files read one after another into one buffer that keeps its memory:
 // it grows to the largest file read and is never cleared or shrunk, so the
 // books of a search cost one allocation, and each file is one read into it.
@@ -23,6 +24,8 @@ class CFileBuffer {
   // on failure (missing, not a regular file, too large, unreadable) Bytes()
   // is empty and the result says why.
   FileReadResult Read(const std::string& path);
+  // The same for a path relative to an open folder, as ReadWholeFileAt.
+  FileReadResult ReadAt(int folder, const std::string& path);
 
   // The bytes of the file read last; valid until the next Read.
   std::span<const std::uint8_t> Bytes() const { return {data_.get(), size_}; }

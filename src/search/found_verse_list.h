@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The verses found by the last search delivered to one reading window: for
 // each found verse its book, its entry number in the book file and its label
 // ("1 Mojżeszowa 1:1"), in Bible order; the four words of that search; and

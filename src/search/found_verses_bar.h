@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The found-verses bar: a list of the labels of the active reading window's
 // found verses, arrows that step to the previous or next one (no wrap at the
 // ends) and a message with their number and the words searched. It keeps no
 // data of its own; Refresh rebuilds it from the active window's
 // CFoundVerseList. Choosing a label shows that verse in the active window.
-// As a command target it handles 32823 (put the focus into the list).
+// As a command target it handles ID_GOTO_FOUND_LIST (put the focus into the list).
 #pragma once
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The text of a found-verses file: a header naming the four search words, then
 // for each found verse in book order its label and its text in double quotes,
 // then the count of found verses. Windows-1250, lines ended by CR LF. Built

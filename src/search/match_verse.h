@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The test of one verse against a search: a non-empty word passes when any of
 // its occurrences passes the chosen word test, and the four
 // results are combined from the right, t1 op1 (t2 op2 (t3 op3 t4)), with no

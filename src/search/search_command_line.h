@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The arguments of the command-line search ("search" of the data tool):
 //   [--data DIR] --translation bg|bw|bt [--whole-words | --word-start]
 //   [--case-sensitive] [--encoding utf8|cp1250]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The search command against a fixture data folder: into a new window and
 // into the current one, a missing book file, "Przerwij", the progress steps,
 // the disabled frame, and the found-verses bar walking and following the

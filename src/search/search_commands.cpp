@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/search_commands.h"
 
 #include <QMdiArea>
@@ -49,7 +50,9 @@ void CSearchCommands::ShowMessage(const QString& text, QWidget* over) const {
 
 bool CSearchCommands::OnUpdateCommand(int id, CCmdUI& ui) {
   if (id != ID_SEARCH) return false;
-  ui.Enable(!running_);
+  const bool anyInstalled = windows_.Data().AnyInstalled();
+  ui.Enable(!running_ && anyInstalled);
+  if (!anyInstalled) ui.SetPrompt("Nie zainstalowano żadnego przekładu. Dodaj go: Zasoby › Dodaj przekład...");
   return true;
 }
 
@@ -70,9 +73,19 @@ void CSearchCommands::OnFind() {
   CChildFrame* active = ActiveWindow();
   const std::optional<TranslationId> activeTranslation =
       active != nullptr ? std::optional(active->GetTranslation()) : std::nullopt;
-  if (!dialog_->Run(activeTranslation)) return;
+  const CScriptureData& data = windows_.Data();
+  std::array<bool, 3> installed{};
+  for (const TranslationId t : kAllTranslations) installed[static_cast<std::size_t>(t) - 1] = data.IsInstalled(t);
+  if (!dialog_->Run(activeTranslation, installed)) return;
   const SearchRequest request = dialog_->Request();
   const TranslationId id = request.GetTranslationId();
+  // The books are read through the index as it is now; should the
+  // translation be read again meanwhile, the search stops (see below).
+  if (!data.IsCurrent(id)) windows_.ReloadChanged();
+  if (!data.IsInstalled(id)) return;
+  const int generation = data.Generation(id);
+  const auto unchanged = [&data, id, generation] { return data.Generation(id) == generation && data.IsCurrent(id); };
+  bool changed = false;
 
   // From here until the progress window is destroyed (also by its destructor
   // when something throws) the main frame is disabled.
@@ -87,8 +100,7 @@ void CSearchCommands::OnFind() {
   target->GetFoundVerseList().Clear();
   progress.SetRange(0, BookCount(id));
 
-  const CScriptureData& data = windows_.Data();
-  CTranslationSearch search(request, data.Get(target->GetTranslation()), data.MainFolder(), data.BookFolder());
+  CTranslationSearch search(request, data.Get(id), data.Folder(id), data.BookFolder());
   // The verses are collected apart and handed to the window at the end, so
   // that nothing is written into a window that went away meanwhile.
   CFoundVerseList found;
@@ -99,7 +111,9 @@ void CSearchCommands::OnFind() {
         progress.Advance();
         progress.ShowStatus(BookFullName(search.Translation(), book));
         if (progressObserver_) progressObserver_(progress, book);
-        return !progress.TakeCancelRequest() && target != nullptr;
+        // Last: the events let through above may have read the translation again.
+        changed = !unchanged();
+        return !progress.TakeCancelRequest() && target != nullptr && !changed;
       });
 
   if (target != nullptr) {
@@ -118,6 +132,13 @@ void CSearchCommands::OnFind() {
                                                                                  : std::nullopt);
   bar_.Refresh();
   progress.DestroyWindow();
+  if (changed) {
+    ShowMessage(QStringLiteral("Pliki przekładu %1 zmieniły się w czasie szukania; szukanie przerwano. Szukaj ponownie.")
+                    .arg(ToQString(TranslationTitle(id))),
+                progressOwner_);
+    windows_.ReloadChanged();
+    return;
+  }
   if (target == nullptr) return;
   // A window opened while the frame was disabled did not become the active
   // one; now that the frame is enabled it does, and the bars follow it.

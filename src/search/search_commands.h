@@ -1,4 +1,5 @@
-// The search command "Znajdź..." (32804) as a frame-level command target. It
+// SPDX-License-Identifier: GPL-2.0-or-later
+// The search command "Znajdź..." (ID_SEARCH) as a frame-level command target. It
 // owns the search dialog for the whole run (so the dialog keeps its values),
 // runs it, opens the progress window over the main frame, takes a new reading
 // window of the chosen translation or the active one, searches every book

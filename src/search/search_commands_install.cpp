@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Wiring of the search command and the found-verses bar into the main frame.
 #include "app/main_frame.h"
 #include "reading/child_frame.h"
@@ -15,6 +16,7 @@ CFoundVersesBar* CFoundVersesBar::Install(CMainFrame& frame) {
                         [owner](int id, CCmdUI& ui) { return owner->UpdateCommand(id, ui); });
   frame.SetFoundVersesBar(bar, bar);
   QObject::connect(&frame, &CMainFrame::activeReadingWindowChanged, bar, &CFoundVersesBar::Refresh);
+  QObject::connect(&frame, &CMainFrame::translationReloaded, bar, &CFoundVersesBar::Refresh);
   bar->Refresh();
   return bar;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/search_dialog.h"
 
 #include <QButtonGroup>
@@ -141,9 +142,9 @@ void CSearchDialog::OnClick(Rule rule) {
   FieldsToControls();
 }
 
-bool CSearchDialog::Run(std::optional<TranslationId> active) {
+bool CSearchDialog::Run(std::optional<TranslationId> active, std::array<bool, 3> installed) {
   active_ = active;
-  state_.Open(active);
+  state_.Open(active, installed);
   FieldsToControls();
   words_[0]->setFocus();
   return exec() == QDialog::Accepted;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The modal dialog "Szukanie wersetów": four word fields joined by three
 // operator boxes, the translation, the word test, the letter case rule and
 // the window that gets the found verses. Its values (CSearchDialogState) live
@@ -25,9 +26,10 @@ class CSearchDialog : public QDialog {
  public:
   explicit CSearchDialog(QWidget* parent = nullptr);
 
-  // Runs the dialog; active is the translation of the active reading window.
-  // Answers true after OK with at least one word typed.
-  bool Run(std::optional<TranslationId> active);
+  // Runs the dialog; active is the translation of the active reading window,
+  // installed the translations that can be chosen (BG, BW, BT). Answers true
+  // after OK with at least one word typed.
+  bool Run(std::optional<TranslationId> active, std::array<bool, 3> installed = {true, true, true});
 
   const CSearchDialogState& State() const { return state_; }
   SearchRequest Request() const { return state_.Request(); }

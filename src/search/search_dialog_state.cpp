@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/search_dialog_state.h"
 
 #include <algorithm>
@@ -9,7 +10,16 @@ void CSearchDialogState::LockToTranslation(TranslationId active) {
   for (int t = 0; t < 3; ++t) enabled.translations[static_cast<std::size_t>(t)] = t == fields.translation;
 }
 
-void CSearchDialogState::Open(std::optional<TranslationId> active) {
+void CSearchDialogState::KeepToInstalled() {
+  for (std::size_t t = 0; t < installed_.size(); ++t) enabled.translations[t] = enabled.translations[t] && installed_[t];
+  const auto chosen = static_cast<std::size_t>(std::clamp(fields.translation, 0, 2));
+  if (installed_[chosen]) return;
+  const auto first = std::find(installed_.begin(), installed_.end(), true);
+  if (first != installed_.end()) fields.translation = static_cast<int>(first - installed_.begin());
+}
+
+void CSearchDialogState::Open(std::optional<TranslationId> active, std::array<bool, 3> installed) {
+  installed_ = installed;
   // A freshly opened dialog has every control enabled until the rules say otherwise.
   enabled = SearchDialogEnabled{};
   if (active) {
@@ -25,6 +35,7 @@ void CSearchDialogState::Open(std::optional<TranslationId> active) {
   }
   ClickWholeWords();
   ClickWordStart();
+  KeepToInstalled();
 }
 
 void CSearchDialogState::ClickWholeWords() {
@@ -45,7 +56,7 @@ void CSearchDialogState::ClickWordStart() {
   }
 }
 
-void CSearchDialogState::ClickNewWindow() { enabled.translations = {true, true, true}; }
+void CSearchDialogState::ClickNewWindow() { enabled.translations = installed_; }
 
 void CSearchDialogState::ClickCurrentWindow(std::optional<TranslationId> active) {
   if (active) LockToTranslation(*active);
@@ -55,7 +66,8 @@ void CSearchDialogState::ClickClear() {
   fields = SearchDialogFields{};
   enabled.wholeWords = true;
   enabled.wordStart = true;
-  enabled.translations = {true, true, true};
+  enabled.translations = installed_;
+  KeepToInstalled();
 }
 
 bool CSearchDialogState::Accept() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The values of the search dialog and the rules that tie its controls
 // together, apart from any window: which method check box excludes the other,
 // which translations may be chosen for the current window, what "Wyczyść"
@@ -38,8 +39,10 @@ class CSearchDialogState {
   SearchDialogEnabled enabled;
 
   // Opening the dialog; active is the translation of the active reading
-  // window, if there is one.
-  void Open(std::optional<TranslationId> active);
+  // window, if there is one; installed tells which translations can be
+  // searched (BG, BW, BT): the others stay disabled until the next opening,
+  // and a chosen one that is not installed gives way to the first that is.
+  void Open(std::optional<TranslationId> active, std::array<bool, 3> installed = {true, true, true});
   // Clicks, after the controls were copied into the fields.
   void ClickWholeWords();
   void ClickWordStart();
@@ -58,6 +61,9 @@ class CSearchDialogState {
 
  private:
   void LockToTranslation(TranslationId active);
+  void KeepToInstalled();
+
+  std::array<bool, 3> installed_{true, true, true};
 };
 
 }  // namespace skrybon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/search_dialog_state.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,34 @@ TEST(SearchDialogState, ClearResetsEverything) {
   EXPECT_EQ(dialog.fields.translation, 0);
   EXPECT_TRUE(dialog.enabled.wholeWords && dialog.enabled.wordStart);
   EXPECT_EQ(dialog.enabled.translations, (Translations{true, true, true}));
+}
+
+// A translation that is not installed can never be chosen, whatever was chosen before.
+TEST(SearchDialogState, OnlyInstalledTranslationsCanBeChosen) {
+  struct Case {
+    const char* what;
+    int chosen;
+    Translations installed;
+    int expected;
+  };
+  const Case cases[] = {
+      {"chosen one installed stays", 1, {true, true, false}, 1},
+      {"BG missing: BW takes its place", 0, {false, true, true}, 1},
+      {"only BT", 0, {false, false, true}, 2},
+      {"BT missing: BG", 2, {true, false, false}, 0},
+  };
+  for (const Case& c : cases) {
+    CSearchDialogState dialog;
+    dialog.fields.translation = c.chosen;
+    dialog.Open(std::nullopt, c.installed);
+    EXPECT_EQ(dialog.fields.translation, c.expected) << c.what;
+    EXPECT_EQ(dialog.enabled.translations, c.installed) << c.what;
+    dialog.ClickNewWindow();
+    EXPECT_EQ(dialog.enabled.translations, c.installed) << c.what << ", new window";
+    dialog.ClickClear();
+    EXPECT_EQ(dialog.enabled.translations, c.installed) << c.what << ", cleared";
+    EXPECT_TRUE(c.installed[static_cast<std::size_t>(dialog.fields.translation)]) << c.what << ", cleared";
+  }
 }
 
 TEST(SearchDialogState, AcceptTestsEmptinessBeforeTrimming) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The search dialog's controls and rules as a user meets them, and the
 // progress window's percentages, cancel requests and owner handling.
 #include <QCheckBox>

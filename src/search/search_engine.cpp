@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/search_engine.h"
+
+#include <fcntl.h>
 
 #include <algorithm>
 #include <cstring>
@@ -42,6 +45,8 @@ CTranslationSearch::CTranslationSearch(const SearchRequest& request, const CTran
                                        std::string mainFolder, std::string bookFolder)
     : index_(index),
       mainFolder_(std::move(mainFolder)),
+      // Opened once, so that each book's path is looked up from here on.
+      mainFolderFd_(::open(mainFolder_.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)),
       bookFolder_(std::move(bookFolder)),
       words_(request.words),
       operators_(request.operators),
@@ -134,8 +139,9 @@ std::optional<std::string> CTranslationSearch::SearchBook(int book, CFoundVerseL
                                                           std::vector<std::string>* texts) {
   const TranslationId id = index_.Id();
   const std::string path = BookFilePath(bookFolder_, id, book);
-  const std::string fullPath = mainFolder_ + "/" + path;
-  if (const FileReadResult read = file_.Read(fullPath); !read) {
+  const FileReadResult read =
+      mainFolderFd_.Get() >= 0 ? file_.ReadAt(mainFolderFd_.Get(), path) : file_.Read(mainFolder_ + "/" + path);
+  if (!read) {
     return SkippedBookMessage(read, path, bookFolder_, id, book);
   }
   try {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The search of a whole translation, book by book. CTranslationSearch reads
 // one book file at a time, applies the letter case rule, tests every verse
 // and appends the found verses (book, entry number, label) to a
@@ -14,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/file_descriptor.h"
 #include "data/verse_index.h"
 #include "search/file_buffer.h"
 #include "search/found_verse_list.h"
@@ -67,6 +69,7 @@ class CTranslationSearch {
 
   const CTranslationIndex& index_;
   std::string mainFolder_;
+  CFileDescriptor mainFolderFd_;  // -1 when it cannot be opened: full paths then
   std::string bookFolder_;
   SearchWords words_;
   // The words under the letter case rule: the finders ignore letter case

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The small modeless progress window of a long operation on the user-interface
 // thread (the search, the export of found verses): a status line, a
 // percentage, a progress bar and "Przerwij". While it is open it keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the user asks a search for: up to four words or phrases joined by three
 // operators, the word test, the letter case rule, the translation and where
 // the found verses go. Words are Windows-1250 and already trimmed.

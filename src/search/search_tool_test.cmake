@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-2.0-or-later
 # skrybon-tool search end to end: builds a small BG folder with the tool's
 # own import, removes one book file and checks the printed found-verses text
 # byte for byte, the message for the missing book, and the exit codes.

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fast primitives of the whole-book search: the verses of a book file found
 // where they lie in its bytes, and a substring finder prepared once per word
 // that can ignore letter case while it scans, so that the text itself is
 // never lower-cased or copied. Both work on whole books at a time, the finder
-// 16 bytes per step where the processor allows.
+// 16 or 32 bytes per step where the processor allows.
 #pragma once
 
 #include <array>
@@ -39,6 +40,11 @@ class CSubstringFinder {
 
  private:
   bool MatchesAt(const char* at) const;
+  // The first occurrence at or after i among the candidates of whole blocks
+  // of 16 (FindInBlocks16) or 32 bytes; npos with i moved past the last
+  // block that fits when there is none there.
+  std::size_t FindInBlocks16(const char* data, std::size_t n, std::size_t& i) const;
+  std::size_t FindInBlocks32(const char* data, std::size_t n, std::size_t& i) const;
 
   std::string needle_;
   bool foldCase_ = false;
@@ -48,6 +54,8 @@ class CSubstringFinder {
   std::array<char, 2> firstBytes_{};
   std::array<char, 2> lastBytes_{};
   bool vectorised_ = true;
+  // Whether the processor takes 32 bytes per step.
+  bool wide_ = false;
 };
 
 }  // namespace skrybon

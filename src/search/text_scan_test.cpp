@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "search/text_scan.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ std::size_t Expected(std::string_view text, std::string_view needle, std::size_t
   return std::string_view(Cp1250Lower(text)).find(Cp1250Lower(needle), from);
 }
 
-// Random texts long enough for the 16-byte steps and their tails, over
+// Random texts long enough for the 16- and 32-byte steps and their tails, over
 // letters in both cases, line breaks and bytes of every kind; needles are
 // random or cut from the text with their letter case changed.
 TEST(SubstringFinder, AgreesWithFindOnTheTextAsIfLowerCased) {

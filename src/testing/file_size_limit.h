@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Simulates a full disk inside one test: while the object lives, no file of
 // this process can grow beyond `bytes` (writes past it fail with EFBIG instead
 // of raising SIGXFSZ), so a writer's handling of a failed write can be tested

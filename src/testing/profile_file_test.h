@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A GoogleTest fixture with a profile file of its own: path_ names
 // "skrybon.ini" in a new, empty folder dir_ that goes with the test.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A new, empty folder of its own under the temporary directory for one test
 // (so parallel runs never share files), removed with everything in it when the
 // object goes, even where a test took the folder's permissions away.

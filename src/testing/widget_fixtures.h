@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Set-ups shared by the window tests: reading windows in a plain main window
 // with an MDI area (messages collected instead of shown), the real main frame
 // over a data folder, a dialog's controls found by their ids, a command

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/about_dialog.h"
 
 #include <QApplication>
@@ -76,7 +77,7 @@ QLabel* NewLink(QWidget* parent, int id, const QString& text, const QString& tar
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent, const QString& translations) : QDialog(parent) {
   setWindowTitle(QStringLiteral("O programie"));
   setObjectName(QStringLiteral("dialog%1").arg(IDD_ABOUT));
 
@@ -116,6 +117,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   texts->addSpacing(4);
   texts->addWidget(home);
   texts->addWidget(catalogue);
+  if (!translations.isEmpty()) {
+    auto* folders = new QLabel(translations, this);
+    folders->setObjectName("translationFolders");
+    folders->setTextFormat(Qt::PlainText);
+    folders->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    texts->addSpacing(4);
+    texts->addWidget(folders);
+  }
   texts->addStretch(1);
 
   auto* top = new QHBoxLayout;

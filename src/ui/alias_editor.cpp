@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/alias_editor.h"
 
 #include <QDialogButtonBox>
@@ -38,11 +39,14 @@ CAliasEditor::CAliasEditor(TranslationId id, std::string path, QWidget* parent)
   setWindowTitle(QStringLiteral("Edycja aliasów – %1").arg(ToQString(TranslationTitle(id))));
   setModal(true);
   const QString fileName = QFileInfo(QString::fromStdString(path_)).fileName();
+  // Each translation has its own folder: every message names it.
+  const QString inFolder =
+      QStringLiteral("\nFolder przekładu: %1").arg(QFileInfo(QString::fromStdString(path_)).absolutePath());
 
   std::vector<std::uint8_t> bytes;
   // A missing file opens an empty editor whose save creates it.
   if (const FileReadResult read = ReadWholeFile(path_, bytes); !read && !read.Missing()) {
-    readError_ = QStringLiteral("Nie mogę odczytać pliku: '%1'!\n%2").arg(fileName, ReadFailureReason(read));
+    readError_ = QStringLiteral("Nie mogę odczytać pliku: '%1'!\n%2").arg(fileName, ReadFailureReason(read)) + inFolder;
   }
   const CEditableAliasText text =
       AliasFileToEditable(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
@@ -51,6 +55,7 @@ CAliasEditor::CAliasEditor(TranslationId id, std::string path, QWidget* parent)
   editor_ = new QPlainTextEdit(this);
   editor_->setObjectName(QStringLiteral("aliasText"));
   editor_->setAccessibleName(fileName);
+  editor_->setToolTip(QString::fromStdString(path_));
   editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   editor_->setPlainText(QString::fromStdString(text.utf8));
@@ -82,9 +87,9 @@ bool CAliasEditor::Save() {
   const FileWriteResult written = WriteFileAtomically(
       path_, std::span(reinterpret_cast<const std::uint8_t*>(data.data()), data.size()));
   if (!written) {
-    ShowMessage(QStringLiteral("Nie mogę zapisać pliku: '%1'!\n%2")
-                    .arg(QFileInfo(QString::fromStdString(path_)).fileName(),
-                         QString::fromStdString(written.error)));
+    const QFileInfo file(QString::fromStdString(path_));
+    ShowMessage(QStringLiteral("Nie mogę zapisać pliku: '%1'!\n%2\nFolder przekładu: %3")
+                    .arg(file.fileName(), QString::fromStdString(written.error), file.absolutePath()));
     return false;
   }
   accept();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The editor of one translation's alias file ("Edycja aliasów – Biblia
 // Gdańska"): a modal window with the file as plain text, "Zapisz" and
 // "Anuluj". Saving writes Windows-1250 with the file's own line ends through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A colour swatch: a push button filled with one colour whose caption is
 // drawn in another, with a one-pixel raised edge (sunken while pressed) and
 // a focus rectangle 4 pixels inside the edge.

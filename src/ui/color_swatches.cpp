@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/color_swatches.h"
 
 #include "ui/command_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the swatches of the colours dialog show and choose. Each swatch shows
 // its colour in the pairing a reading window uses it in (verse numbers and
 // verse text and found words on the window background, highlighted text on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "Kolory" dialog: five swatches that preview the display colours in the
 // pairings a reading window shows them in. A click on a swatch opens the
 // colour chooser for its colour; "Kolory Windows" returns to the desktop's

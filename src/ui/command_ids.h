@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Numbers of the program's commands, bars and status-bar indicators. Menu
 // items, accelerators and tool-bar buttons send these numbers; each bar's
 // number is also the command that shows and hides it.

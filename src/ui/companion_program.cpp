@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/companion_program.h"
 
 #include <sys/stat.h>

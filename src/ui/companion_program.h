@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The companion program Tarnel: an executable file named "tarnel" in the
 // program's main folder. Its command is enabled exactly while such a file is
 // there; nothing else about the program is known to us.

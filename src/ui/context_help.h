@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Context help of the controls of dialogs and bars: each control with a help
 // id in the help table (ui/help_topics.h) gets its pop-up text as Qt's
 // "What's This" text, which the What's This mode (Shift+F1, or the "?"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The credits text of the About box and the state of its endless upward
 // scroll. A line's last character chooses its look: a tab gives heading
 // style 1, character 10 style 2, character 13 style 3, '^' makes the rest of

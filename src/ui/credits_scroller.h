@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The About box's credits panel: the credits text scrolls upwards one pixel
 // per tick of its timer, endlessly, each line drawn centred in the style its
 // last character chooses (see ui/credits.h). Pictures come from a resolver.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/credits.h"
 
 #include <gtest/gtest.h>
@@ -17,9 +18,6 @@ TEST(Credits, LastCharacterChoosesTheStyleAndIsNotKept) {
     EXPECT_EQ(ParseCreditLine(line).style, style) << line;
     EXPECT_EQ(ParseCreditLine(line).text, text) << line;
   }
-  const std::pair<CCreditStyle, int> heights[] = {{CCreditStyle::Heading1, 21}, {CCreditStyle::Heading2, 19},
-                                                  {CCreditStyle::Heading3, 17}, {CCreditStyle::Normal, 14}};
-  for (const auto& [style, height] : heights) EXPECT_EQ(CreditFontHeight(style), height);
 }
 
 TEST(Credits, SplitKeepsEmptyLines) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The display settings in Qt's terms: colours, the desktop's colours the
 // defaults come from, and the verse font made from the stored font record.
 // The stored face name is kept as it is; when the face it names cannot show

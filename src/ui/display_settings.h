@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The verse font and the five colours every reading window draws with, as the
 // profile section "Skrybon" keeps them. The font is a Windows logical-font
 // record; only some of its fields are stored, the others last one run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A flat push button: it shows no edge until the mouse rests on it (hot: a
 // raised edge), sinks while pressed, greys its caption when disabled and
 // draws a focus rectangle when focused. At most one flat button in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The font face combo of the print settings: the installed faces that can
 // show Polish text (every one of ĄĆĘŁŃÓŚŹŻąćęłńóśźż) and whose names the
 // profile can hold (Windows-1250), sorted, each drawn in

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help commands as a frame-level command target: "&Tematy pomocy..."
-// (57666) opens the guide's contents, "&Pomoc na temat..." (57667) its index
-// with the search field, "&Jak korzystać z pomocy..." (57668) the page about
-// the help window. F1 (57670) shows the pop-up text of the focused control
+// (ID_HELP_FINDER) opens the guide's contents, "&Pomoc na temat..."
+// (ID_HELP_SEARCH) its index with the search field, "&Jak korzystać z
+// pomocy..." (ID_HELP_USING) the page about the help window. F1 (ID_HELP) shows the pop-up text of the focused control
 // when it has one and otherwise opens the contents; F1 on a highlighted menu
-// item opens that command's topic; Shift+F1 (57669) enters What's This mode.
+// item opens that command's topic; Shift+F1 (ID_CONTEXT_HELP) enters What's This mode.
 #pragma once
 
 #include <QObject>

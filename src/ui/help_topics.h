@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user guide's table: its pages (file, title, index words), the page that
 // describes each command, the pop-up text of every control that has a help id,
 // and the routing of a help request to a page. The guide's pages themselves

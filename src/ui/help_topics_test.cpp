@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/help_topics.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@ TEST(HelpTopics, EveryHelpIdOfTheControlsHasAPopUpText) {
   std::vector<std::uint32_t> ids;
   for (int control : {1017, 1018, 1019, 1020, 1021, 1022, 1023, 1025, 1026, 1027, 1029, 1030, 1031, 1032, 1033})
     ids.push_back(0x80000000u + 106u * 65536u + static_cast<std::uint32_t>(control));
-  EXPECT_EQ(ids.front(), 0x806A03F9u);
   ids.insert(ids.end(), {0x8073040Du, 0x8073040Eu, 0x806703EAu, 0x806703EFu, 0x806703F2u, 0x806703F4u, 0x80670413u});
   for (std::uint32_t id : ids) {
     SCOPED_TRACE(id);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The user guide and the help commands: every page of the help table is in
 // the resources and reachable from the contents, every link resolves, the
 // guide names only commands and keys that exist; the help menu, the index

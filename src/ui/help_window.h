@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The help window: the program's own Polish guide (HTML pages in the
 // resources, see ui/help_topics.h) in a browser with links, "Wstecz" and
 // "Dalej", a contents button and an index with a search field that finds

@@ -1,8 +1,15 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/icons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QStyleOption>
 #include <functional>
+#include <map>
+#include <tuple>
 
 #include "ui/command_ids.h"
 
@@ -37,10 +44,57 @@ QPixmap Render(const Draw& draw, QSize logical, qreal scale) {
   return pm;
 }
 
-QIcon MakeIcon(const Draw& draw, QSize logical) {
-  QIcon icon;
-  for (const qreal scale : {1.0, 1.5, 2.0, 3.0}) icon.addPixmap(Render(draw, logical, scale));
-  return icon;
+// An icon drawn when it is first shown, at the size it is shown at, and kept
+// for the next time: drawing every picture at every scale up front took more
+// than half of the program's start.
+class CDrawnIconEngine final : public QIconEngine {
+ public:
+  // draw paints in a logical.width() x logical.height() area; small says
+  // whether the icon is drawn at fewer pixels than that.
+  using SizedDraw = std::function<void(QPainter&, bool small)>;
+
+  CDrawnIconEngine(SizedDraw draw, QSize logical) : draw_(std::move(draw)), logical_(logical) {}
+
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return logical_.scaled(size, Qt::KeepAspectRatio);
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    const QSize pixels = actualSize(size, mode, state);
+    if (pixels.isEmpty()) return QPixmap();
+    const auto key = std::make_tuple(pixels.width(), pixels.height(), static_cast<int>(mode));
+    if (const auto it = drawn_.find(key); it != drawn_.end()) return it->second;
+    const qreal scale = static_cast<qreal>(pixels.width()) / logical_.width();
+    const bool small = pixels.width() < logical_.width();
+    QPixmap pm = Render([this, small](QPainter& p) { draw_(p, small); }, logical_, scale);
+    pm.setDevicePixelRatio(1.0);
+    if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+      // Greyed (or highlighted) by the style, as for any icon given as pictures.
+      QStyleOption option;
+      option.palette = QApplication::palette();
+      pm = QApplication::style()->generatedIconPixmap(mode, pm, &option);
+    }
+    return drawn_[key] = pm;
+  }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatioF() : 1.0;
+    QPixmap pm = pixmap(rect.size() * ratio, mode, state);
+    pm.setDevicePixelRatio(ratio);
+    painter->drawPixmap(rect.topLeft(), pm);
+  }
+
+  QIconEngine* clone() const override { return new CDrawnIconEngine(*this); }
+  QString key() const override { return QStringLiteral("skrybon-drawn"); }
+
+ private:
+  SizedDraw draw_;
+  QSize logical_;
+  std::map<std::tuple<int, int, int>, QPixmap> drawn_;
+};
+
+QIcon MakeIcon(CDrawnIconEngine::SizedDraw draw, QSize logical) {
+  return QIcon(new CDrawnIconEngine(std::move(draw), logical));
 }
 
 QPen Pen(const QColor& c, qreal w = 1.0) {
@@ -405,23 +459,14 @@ bool HasCommandIcon(int id) {
 
 QIcon CommandIcon(int id) {
   if (!HasCommandIcon(id)) return QIcon();
-  return MakeIcon([id](QPainter& p) { DrawCommand(id, p); }, QSize(16, 15));
-}
-
-QPixmap ProgramIconPixmap(int size) {
-  return Render(
-      [size](QPainter& p) {
-        p.scale(size / 64.0, size / 64.0);
-        DrawProgram(p);
-      },
-      QSize(size, size), 1.0);
+  return MakeIcon([id](QPainter& p, bool) { DrawCommand(id, p); }, QSize(16, 15));
 }
 
 QIcon ProgramIcon() {
-  QIcon icon;
-  for (const int size : kProgramIconSizes) icon.addPixmap(ProgramIconPixmap(size));
-  return icon;
+  return MakeIcon([](QPainter& p, bool) { DrawProgram(p); }, QSize(64, 64));
 }
+
+QPixmap ProgramIconPixmap(int size) { return ProgramIcon().pixmap(QSize(size, size), 1.0); }
 
 QIcon TranslationIcon(TranslationId id) {
   QColor cover = kRed, dark = kRedDark;
@@ -435,17 +480,13 @@ QIcon TranslationIcon(TranslationId id) {
     dark = kGreenDark;
     letter = QStringLiteral("BT");
   }
-  QIcon icon;
-  for (const int size : {16, 32, 48, 64}) {
-    icon.addPixmap(Render(
-        [&, size](QPainter& p) {
-          p.scale(size / 32.0, size / 32.0);
-          if (size < 32) Book(p, QRectF(5, 2, 22, 28), cover, dark);
-          else DrawTranslation(p, cover, dark, letter);
-        },
-        QSize(size, size), 1.0));
-  }
-  return icon;
+  // Below its full size the letters would not read: a plain book instead.
+  return MakeIcon(
+      [=](QPainter& p, bool small) {
+        if (small) Book(p, QRectF(5, 2, 22, 28), cover, dark);
+        else DrawTranslation(p, cover, dark, letter);
+      },
+      QSize(32, 32));
 }
 
 QPixmap AboutPicture(int size, qreal devicePixelRatio) {

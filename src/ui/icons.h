@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's pictures, drawn in code so they stay sharp at any scale and
 // read well on light and dark desktops: the 16 x 15 tool-bar images (also
 // shown beside the menu items), the program icon and the translation icons.

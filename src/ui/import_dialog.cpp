@@ -165,7 +165,7 @@ QWidget* CImportDialog::MakeChoicePage(const CScriptureData& data) {
   slots_ = new QButtonGroup(this);
   for (const TranslationId id : kAllTranslations) {
     if (!data.Get(id).Index().empty())
-      installedFolders_[static_cast<std::size_t>(id) - 1] = QString::fromStdString(data.MainFolder());
+      installedFolders_[static_cast<std::size_t>(id) - 1] = QString::fromStdString(data.Folder(id));
     auto* radio = new QRadioButton(Utf8(InstalledTranslationLabel(id, data.Get(id).Index())), slotBox);
     radio->setObjectName(QStringLiteral("slot") + QString::fromLatin1(TranslationCode(id).data(), 2));
     slots_->addButton(radio, static_cast<int>(id));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The application profile: one INI file of sections and "key=value" lines in
 // Windows-1250, readable and editable by a person. Names match without regard
 // to case and integers are decimal text, as in the Windows profile calls. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The profile file on the disk: reading it (telling a missing file from one
 // that exists but cannot be read), replacing it, and the lock that lets only
 // one copy of the program at a time read, merge and write it. The lock is an

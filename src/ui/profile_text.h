@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The profile's text: which lines are "[section]" headers and which are
 // "key=value" entries, how a value is found, and how changed keys are merged
 // into the text. A merge touches only the values it changes and the lines it

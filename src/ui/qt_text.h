@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Conversions between the core's Windows-1250 strings and Qt's Unicode strings.
 #pragma once
 

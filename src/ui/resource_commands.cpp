@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "ui/resource_commands.h"
 
 #include <QFileInfo>
@@ -38,11 +39,15 @@ std::optional<TranslationId> CResourceCommands::AliasCommandTranslation(int id) 
 
 bool CResourceCommands::OnUpdateCommand(int id, CCmdUI& ui) {
   if (id == ID_TARNEL) {
-    ui.Enable(CompanionProgramAvailable(data_.MainFolder()));
+    ui.Enable(CompanionFolder().has_value());
     return true;
   }
-  if (id == ID_ADD_TRANSLATION || id == ID_DOWNLOAD_TRANSLATION || AliasCommandTranslation(id)) {
+  if (id == ID_ADD_TRANSLATION || id == ID_DOWNLOAD_TRANSLATION) {
     ui.Enable(true);
+    return true;
+  }
+  if (const std::optional<TranslationId> translation = AliasCommandTranslation(id)) {
+    if (!data_.IsInstalled(*translation)) DisableNotInstalled(ui, *translation);
     return true;
   }
   return false;
@@ -70,7 +75,7 @@ bool CResourceCommands::OnCommand(int id) {
 
 void CResourceCommands::EditAliases(TranslationId id) {
   {
-    CAliasEditor editor(id, data_.MainFolder() + "/" + AliasFileName(id), owner_);
+    CAliasEditor editor(id, data_.Folder(id) + "/" + AliasFileName(id), owner_);
     if (!editor.IsReadable()) {
       ShowMessage(editor.ReadError());
       return;  // the table stays as it is: the file was not edited
@@ -82,12 +87,24 @@ void CResourceCommands::EditAliases(TranslationId id) {
   // Back to the frame, also where no window manager hands the activation back.
   if (owner_ != nullptr) owner_->activateWindow();
   // Whichever way the editor closed, the table follows the file.
-  if (const std::optional<std::string> message = data_.Get(id).LoadAliases(data_.MainFolder()))
-    ShowMessage(ToQString(*message));
+  if (const std::optional<std::string> message = data_.Get(id).LoadAliases(data_.Folder(id)))
+    ShowMessage(ToQString(data_.WithFolder(id, *message)));
+}
+
+std::optional<std::string> CResourceCommands::CompanionFolder() const {
+  std::vector<std::string> folders;
+  for (const TranslationId id : kAllTranslations)
+    if (data_.IsInstalled(id)) folders.push_back(data_.Folder(id));
+  folders.insert(folders.end(), data_.LookedIn().begin(), data_.LookedIn().end());
+  for (const std::string& folder : folders)
+    if (CompanionProgramAvailable(folder)) return folder;
+  return std::nullopt;
 }
 
 void CResourceCommands::StartCompanionProgram() {
-  const QString path = QFileInfo(QString::fromStdString(CompanionProgramPath(data_.MainFolder()))).absoluteFilePath();
+  const std::optional<std::string> folder = CompanionFolder();
+  if (!folder) return;
+  const QString path = QFileInfo(QString::fromStdString(CompanionProgramPath(*folder))).absoluteFilePath();
   QProcess process;
   process.setProgram(path);
   process.setWorkingDirectory(QFileInfo(path).absolutePath());

@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The "&Zasoby" commands as a frame-level command target: the alias editing
-// commands (32833-32835) open a translation's alias file in our own editor
-// (CAliasEditor), wait for it to close and then reload that translation's
-// alias table from the file, whichever way the editor was closed; the
-// companion command "&Tarnel" (32832) is enabled exactly while an executable
-// "tarnel" lies in the main folder and starts it there, detached, without
+// commands (ID_EDIT_ALIASES_BG to _BT, disabled while the translation is not
+// installed) open a translation's alias file (in the translation's folder) in
+// our own editor (CAliasEditor), wait for it to close and then reload that
+// translation's alias table from the file, whichever way the editor was
+// closed; the companion command "&Tarnel" (ID_TARNEL) is enabled exactly while
+// an executable "tarnel" lies in a translation's or data folder and starts it
+// there, detached, without
 // waiting. A start that fails is reported with the file and the reason.
-// "&Dodaj przekład..." (32840) runs the import dialog (CImportDialog) and,
+// "&Dodaj przekład..." (ID_ADD_TRANSLATION) runs the import dialog (CImportDialog) and,
 // when it wrote a translation, calls back so the program can load it.
 // "&Pobierz przekład..." (32841) runs the download dialog (CDownloadDialog)
 // and, once a module was installed, the import dialog with that module
@@ -17,6 +20,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "data/translation.h"
 #include "ui/command_target.h"
@@ -63,6 +67,9 @@ class CResourceCommands : public QObject, public ICommandTarget {
 
  private:
   static std::optional<TranslationId> AliasCommandTranslation(int id);
+  // Where "tarnel" lies: the folders of the installed translations, then
+  // the other data folders; nullopt when in none.
+  std::optional<std::string> CompanionFolder() const;
   void ShowMessage(const QString& text);
 
   CScriptureData& data_;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // A notice for screen readers only: an invisible label whose accessible role
 // is a notification. Announce shows it anew with the text, and screen readers
 // speak a notification when it appears, wherever the keyboard focus is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The status bar's three panes after the prompt: the active reading window's
 // title, today's date ("%d %B %Yr." in the user's locale) and the time
 // ("%H:%M  "). Each pane is exactly as wide as its text in the bar's font;
