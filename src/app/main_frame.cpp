@@ -146,7 +146,8 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   refreshTimer_->start();
 
   normalRect_ = QRect(pos(), size());
-  welcome_ = new CWelcomePanel(*CommandAction(ID_ADD_TRANSLATION), mdi_->viewport());
+  welcome_ = new CWelcomePanel(*CommandAction(ID_DOWNLOAD_TRANSLATION), *CommandAction(ID_ADD_TRANSLATION),
+                              mdi_->viewport());
   QStringList folders;
   for (const std::string& folder : data_.LookedIn()) folders << QString::fromStdString(folder);
   welcome_->SetFolders(folders);
@@ -694,7 +695,7 @@ void CMainFrame::UpdateWelcomePanel() {
   if (show == !welcome_->isHidden()) return;
   welcome_->setGeometry(mdi_->viewport()->rect());
   welcome_->setVisible(show);
-  if (show) welcome_->AddButton()->setFocus();
+  if (show) welcome_->DownloadButton()->setFocus();
 }
 
 QWidget* CMainFrame::WelcomePanel() const { return welcome_; }

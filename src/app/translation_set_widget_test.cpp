@@ -126,8 +126,9 @@ class TranslationSetTest : public QObject {
     QVERIFY(panel != nullptr && panel->isVisible());
     QPushButton* add = panel->AddButton();
     QCOMPARE(add->text(), QStringLiteral("Dodaj przekład z pliku..."));
+    QCOMPARE(panel->DownloadButton()->text(), QStringLiteral("Pobierz przekład..."));
     QVERIFY(add->focusPolicy() & Qt::TabFocus);
-    for (const QString& said : {panel->Text(), add->accessibleDescription()}) {
+    for (const QString& said : {panel->Text(), panel->DownloadButton()->accessibleDescription()}) {
       QVERIFY(said.contains(QStringLiteral("Nie zainstalowano jeszcze żadnego przekładu")));
       QVERIFY(said.contains(QString::fromStdString(program.folder.String())));
     }

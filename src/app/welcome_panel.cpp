@@ -19,9 +19,18 @@ QLabel* NewText(const QString& text, QWidget* parent) {
   return label;
 }
 
+// A button that triggers command and is enabled as the command is.
+QPushButton* NewCommandButton(const QString& text, QAction& command, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setEnabled(command.isEnabled());
+  QObject::connect(&command, &QAction::changed, button, [button, &command] { button->setEnabled(command.isEnabled()); });
+  QObject::connect(button, &QPushButton::clicked, &command, &QAction::trigger);
+  return button;
+}
+
 }  // namespace
 
-CWelcomePanel::CWelcomePanel(QAction& addCommand, QWidget* parent) : QWidget(parent) {
+CWelcomePanel::CWelcomePanel(QAction& downloadCommand, QAction& addCommand, QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("welcomePanel"));
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Window);
@@ -35,17 +44,20 @@ CWelcomePanel::CWelcomePanel(QAction& addCommand, QWidget* parent) : QWidget(par
   about_ = NewText(QStringLiteral("Skrybon służy do czytania Pisma Świętego w polskich przekładach: Biblii "
                                   "Gdańskiej, Biblii Warszawskiej i Biblii Tysiąclecia. Pozwala szukać w nich "
                                   "wyrazów, porównywać przekłady, kopiować, zapisywać i drukować wersety.\n\n"
-                                  "Nie zainstalowano jeszcze żadnego przekładu. Dodaj przekład z pliku (TSV, OSIS, "
-                                  "Zefania XML) albo z zainstalowanego modułu SWORD; Biblia Gdańska jest dostępna "
-                                  "bez ograniczeń praw autorskich."),
+                                  "Nie zainstalowano jeszcze żadnego przekładu. Pobierz przekład z repozytorium "
+                                  "SWORD albo dodaj go z pliku (TSV, OSIS, Zefania XML) lub z zainstalowanego "
+                                  "modułu SWORD; Biblia Gdańska jest dostępna bez ograniczeń praw autorskich."),
                        this);
   folders_ = NewText(QString(), this);
 
-  add_ = new QPushButton(QStringLiteral("Dodaj przekład z pliku..."), this);
+  download_ = NewCommandButton(QStringLiteral("Pobierz przekład..."), downloadCommand, this);
+  download_->setObjectName(QStringLiteral("downloadTranslation"));
+  add_ = NewCommandButton(QStringLiteral("Dodaj przekład z pliku..."), addCommand, this);
   add_->setObjectName(QStringLiteral("addTranslation"));
-  add_->setEnabled(addCommand.isEnabled());
-  connect(&addCommand, &QAction::changed, add_, [this, &addCommand] { add_->setEnabled(addCommand.isEnabled()); });
-  connect(add_, &QPushButton::clicked, &addCommand, &QAction::trigger);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(download_);
+  buttons->addWidget(add_);
+  buttons->addStretch(1);
 
   auto* column = new QVBoxLayout;
   column->addWidget(heading_);
@@ -54,7 +66,7 @@ CWelcomePanel::CWelcomePanel(QAction& addCommand, QWidget* parent) : QWidget(par
   column->addSpacing(8);
   column->addWidget(folders_);
   column->addSpacing(12);
-  column->addWidget(add_, 0, Qt::AlignLeft);
+  column->addLayout(buttons);
   column->addStretch(1);
   auto* outer = new QHBoxLayout(this);
   outer->addStretch(1);
@@ -62,6 +74,7 @@ CWelcomePanel::CWelcomePanel(QAction& addCommand, QWidget* parent) : QWidget(par
   outer->addStretch(1);
   outer->setContentsMargins(24, 32, 24, 24);
 
+  setTabOrder(download_, add_);
   setTabOrder(add_, heading_);
   setTabOrder(heading_, about_);
   setTabOrder(about_, folders_);
@@ -70,7 +83,7 @@ CWelcomePanel::CWelcomePanel(QAction& addCommand, QWidget* parent) : QWidget(par
 void CWelcomePanel::SetFolders(const QStringList& folders) {
   folders_->setText(QStringLiteral("Pliki przekładów (bg.idx, bw.idx, bt.idx) były szukane w folderach:\n") +
                     folders.join(QLatin1Char('\n')));
-  add_->setAccessibleDescription(Text());
+  download_->setAccessibleDescription(Text());
   setAccessibleDescription(Text());
 }
 
