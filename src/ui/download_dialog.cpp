@@ -54,14 +54,9 @@ CDownloadDialog::CDownloadDialog(CProfile& profile, QWidget* parent, QString too
   reportText_ = NewReportLabel(QStringLiteral("reportText"), pages_);
   pages_->addWidget(reportText_);
 
-  auto makeButton = [this](const QString& text, const QString& name) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    return button;
-  };
-  allow_ = makeButton(QStringLiteral("&Pozwalam"), QStringLiteral("allowButton"));
-  download_ = makeButton(QStringLiteral("&Pobierz"), QStringLiteral("downloadButton"));
-  close_ = makeButton(QStringLiteral("Anuluj"), QStringLiteral("closeButton"));
+  allow_ = NewNamedButton(QStringLiteral("&Pozwalam"), QStringLiteral("allowButton"), this);
+  download_ = NewNamedButton(QStringLiteral("&Pobierz"), QStringLiteral("downloadButton"), this);
+  close_ = NewNamedButton(QStringLiteral("Anuluj"), QStringLiteral("closeButton"), this);
   connect(allow_, &QPushButton::clicked, this, &CDownloadDialog::Consent);
   connect(download_, &QPushButton::clicked, this, &CDownloadDialog::Download);
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);

@@ -55,6 +55,12 @@ QLabel* NewReportLabel(const QString& name, QWidget* parent, const QString& text
   return label;
 }
 
+QPushButton* NewNamedButton(const QString& text, const QString& name, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(name);
+  return button;
+}
+
 QProgressDialog* NewToolProgress(QWidget* owner, const QString& name, const QString& label) {
   auto* progress = new QProgressDialog(owner);
   progress->setObjectName(name);
@@ -105,15 +111,10 @@ CImportDialog::CImportDialog(const CScriptureData& data, QWidget* parent, QStrin
   reportText_ = NewReportLabel(QStringLiteral("reportText"), pages_);
   pages_->addWidget(reportText_);
 
-  auto makeButton = [this](const QString& text, const QString& name) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    return button;
-  };
-  back_ = makeButton(QStringLiteral("< &Wstecz"), QStringLiteral("backButton"));
-  next_ = makeButton(QStringLiteral("&Dalej >"), QStringLiteral("nextButton"));
-  write_ = makeButton(QStringLiteral("&Zapisz"), QStringLiteral("writeButton"));
-  close_ = makeButton(QStringLiteral("Anuluj"), QStringLiteral("closeButton"));
+  back_ = NewNamedButton(QStringLiteral("< &Wstecz"), QStringLiteral("backButton"), this);
+  next_ = NewNamedButton(QStringLiteral("&Dalej >"), QStringLiteral("nextButton"), this);
+  write_ = NewNamedButton(QStringLiteral("&Zapisz"), QStringLiteral("writeButton"), this);
+  close_ = NewNamedButton(QStringLiteral("Anuluj"), QStringLiteral("closeButton"), this);
   connect(back_, &QPushButton::clicked, this, [this] { ShowPage(kChoicePage); });
   connect(next_, &QPushButton::clicked, this, [this] { Start(Run::Summary, ImportArguments(QStringLiteral("--summary"))); });
   connect(write_, &QPushButton::clicked, this, [this] { Start(Run::Write, ImportArguments(QStringLiteral("--progress"))); });

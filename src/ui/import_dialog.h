@@ -42,10 +42,11 @@ class CScriptureData;
 QString FindDataTool();
 
 // Shared by the windows that run skrybon-tool: a wrapping label whose text
-// can be selected; the window-modal progress window with "Anuluj", busy until
+// can be selected; a push button with an object name; the window-modal progress window with "Anuluj", busy until
 // told its range; the tool's messages as the tail of a report (empty when it
 // said nothing).
 QLabel* NewReportLabel(const QString& name, QWidget* parent, const QString& text = {});
+QPushButton* NewNamedButton(const QString& text, const QString& name, QWidget* parent);
 QProgressDialog* NewToolProgress(QWidget* owner, const QString& name, const QString& label);
 QString ToolMessagesText(const QStringList& messages);
 
