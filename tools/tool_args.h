@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Argument handling shared by the subcommands of skrybon-tool: options of the
-// form "--name value" or "--name=value", "--help"/"-h", and positional
-// arguments; a usage error is thrown as ToolUsageError and ends in exit code 2.
+// Argument handling shared by the subcommands of skrybon-tool: the arguments
+// as CommandLineReader reads them, with "--help"/"-h" as a flag of every
+// command; a usage error is thrown as ToolUsageError and ends in exit code 2.
 #pragma once
 
 #include <cstdio>
@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/command_line_reader.h"
 #include "data/translation.h"
 
 namespace skrybon::tool {
@@ -32,37 +33,23 @@ class ToolArgs {
   // valueOptions: the names (without "--") of the options that take a value;
   // flags: those that stand alone.
   ToolArgs(std::span<const std::string> args, std::set<std::string, std::less<>> valueOptions,
-           std::set<std::string, std::less<>> flags = {})
-      : valueOptions_(std::move(valueOptions)) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-      const std::string& arg = args[i];
-      if (arg == "--help" || arg == "-h") {
-        help_ = true;
-      } else if (arg == "--") {
-        positional_.insert(positional_.end(), args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end());
-        break;
-      } else if (arg.starts_with("--")) {
-        const auto eq = arg.find('=');
-        const std::string name = arg.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-        if (eq == std::string::npos && flags.contains(name)) {
-          flags_.insert(name);
-          continue;
-        }
-        if (!valueOptions_.contains(name)) throw ToolUsageError("unknown option --" + name);
-        if (eq != std::string::npos) {
-          options_[name] = arg.substr(eq + 1);
-        } else if (i + 1 < args.size()) {
-          options_[name] = args[++i];
-        } else {
-          throw ToolUsageError("option --" + name + " needs a value");
-        }
-      } else {
-        positional_.push_back(arg);
+           std::set<std::string, std::less<>> flags = {}) {
+    flags.insert("help");
+    CommandLineReader reader(args, {std::move(valueOptions), std::move(flags), {{"-h", "help"}}});
+    while (auto arg = reader.Next()) {
+      using Kind = CommandLineArgument::Kind;
+      switch (arg->kind) {
+        case Kind::Positional: positional_.push_back(std::move(arg->value)); break;
+        case Kind::Value: options_[arg->name] = std::move(arg->value); break;
+        case Kind::Flag: flags_.insert(std::move(arg->name)); break;
+        case Kind::MissingValue: throw ToolUsageError("option --" + arg->name + " needs a value");
+        case Kind::UnknownOption:
+        case Kind::UnwantedValue: throw ToolUsageError("unknown option --" + arg->name);
       }
     }
   }
 
-  bool Help() const { return help_; }
+  bool Help() const { return Has("help"); }
   bool Has(std::string_view flag) const { return flags_.contains(flag); }
   const std::vector<std::string>& Positional() const { return positional_; }
 
@@ -106,11 +93,9 @@ class ToolArgs {
   }
 
  private:
-  std::set<std::string, std::less<>> valueOptions_;
   std::set<std::string, std::less<>> flags_;
   std::map<std::string, std::string> options_;
   std::vector<std::string> positional_;
-  bool help_ = false;
 };
 
 // Every subcommand: its arguments after the subcommand's name; returns the exit code.

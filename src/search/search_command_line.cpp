@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/codepage.h"
+#include "data/command_line_reader.h"
 
 namespace skrybon {
 namespace {
@@ -30,44 +31,26 @@ std::optional<SearchCommandLine> ParseSearchCommandLine(std::span<const std::str
   bool haveTranslation = false;
   bool wholeWords = false;
   bool wordStart = false;
-  bool optionsEnded = false;
   std::vector<std::string> positional;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string arg = args[i];
-    if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      positional.push_back(arg);
-      continue;
+  CommandLineReader reader(args,
+                           {{"data", "translation", "encoding"}, {"whole-words", "word-start", "case-sensitive"}, {}});
+  while (auto arg = reader.Next()) {
+    using Kind = CommandLineArgument::Kind;
+    const std::string option = "--" + arg->name;
+    switch (arg->kind) {
+      case Kind::Positional: positional.push_back(std::move(arg->value)); continue;
+      case Kind::Value:
+      case Kind::Flag: break;
+      case Kind::MissingValue: error = option + " needs a value"; return std::nullopt;
+      case Kind::UnknownOption:  // "--bogus=x" is told it takes no value, as ever
+        error = arg->inlineValue ? option + " takes no value" : "unknown option: " + option;
+        return std::nullopt;
+      case Kind::UnwantedValue: error = option + " takes no value"; return std::nullopt;
     }
-    // "--name=value" is the same as "--name value".
-    std::optional<std::string> inlineValue;
-    if (const std::size_t eq = arg.find('='); eq != std::string::npos) {
-      inlineValue = arg.substr(eq + 1);
-      arg.resize(eq);
-    }
-    const auto value = [&](std::string& out) {
-      if (inlineValue) {
-        out = *inlineValue;
-        return true;
-      }
-      if (i + 1 >= args.size()) {
-        error = arg + " needs a value";
-        return false;
-      }
-      out = args[++i];
-      return true;
-    };
-    std::string text;
-    const bool takesValue = arg == "--data" || arg == "--translation" || arg == "--encoding";
-    if (inlineValue && !takesValue) {
-      error = arg + " takes no value";
-      return std::nullopt;
-    }
-    if (arg == "--") {
-      optionsEnded = true;
-    } else if (arg == "--data") {
-      if (!value(line.dataFolder.emplace())) return std::nullopt;
-    } else if (arg == "--translation") {
-      if (!value(text)) return std::nullopt;
+    const std::string& text = arg->value;
+    if (option == "--data") {
+      line.dataFolder = text;
+    } else if (option == "--translation") {
       const auto id = TranslationFromCode(text);
       if (!id) {
         error = "unknown translation: " + text;
@@ -75,24 +58,16 @@ std::optional<SearchCommandLine> ParseSearchCommandLine(std::span<const std::str
       }
       line.request.translation = static_cast<int>(*id) - 1;
       haveTranslation = true;
-    } else if (arg == "--whole-words") {
+    } else if (option == "--whole-words") {
       wholeWords = true;
-    } else if (arg == "--word-start") {
+    } else if (option == "--word-start") {
       wordStart = true;
-    } else if (arg == "--case-sensitive") {
+    } else if (option == "--case-sensitive") {
       line.request.caseSensitive = true;
-    } else if (arg == "--encoding") {
-      if (!value(text)) return std::nullopt;
-      if (text == "utf8") {
-        line.encoding = TextEncoding::Utf8;
-      } else if (text == "cp1250") {
-        line.encoding = TextEncoding::Cp1250;
-      } else {
-        error = "unknown encoding: " + text;
-        return std::nullopt;
-      }
+    } else if (text == "utf8" || text == "cp1250") {  // --encoding
+      line.encoding = text == "utf8" ? TextEncoding::Utf8 : TextEncoding::Cp1250;
     } else {
-      error = "unknown option: " + arg;
+      error = "unknown encoding: " + text;
       return std::nullopt;
     }
   }
