@@ -6,48 +6,24 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <random>
 #include <utility>
+
+#include "data/file_io.h"
 
 namespace skrybon {
 
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
-
-std::string FolderOf(const std::string& path) {
-  const std::string folder = std::filesystem::path(path).parent_path().string();
-  return folder.empty() ? "." : folder;
-}
-
 // Opens a new file named "<target>.<random>~" that did not exist before.
 int CreateUniqueTemporary(const std::string& target, std::string& name) {
-  std::random_device seed;
-  std::mt19937_64 random(seed() ^ (static_cast<std::uint64_t>(::getpid()) << 32));
-  constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   for (int attempt = 0; attempt < 100; ++attempt) {
-    std::string suffix;
-    for (int i = 0; i < 8; ++i) suffix += kDigits[random() % (sizeof kDigits - 1)];
-    name = target + "." + suffix + "~";
+    name = target + "." + RandomNamePart() + "~";
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0 || errno != EEXIST) return fd;
   }
   errno = EEXIST;
   return -1;
-}
-
-bool WriteAll(int fd, std::span<const std::uint8_t> data) {
-  while (!data.empty()) {
-    const ssize_t written = ::write(fd, data.data(), data.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data = data.subspan(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 }  // namespace
@@ -104,7 +80,7 @@ FileWriteResult CStagedFile::Write(std::span<const std::uint8_t> data) {
   struct stat old {};
   bool ok = true;
   if (::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) ok = ::fchmod(fd, old.st_mode & 07777) == 0;
-  ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
+  ok = ok && WriteAllAt(fd, data, 0) && ::fsync(fd) == 0;
   const int writeError = errno;
   // A failing close can report a delayed write error (NFS, a full disk).
   const bool closed = ::close(fd) == 0;

@@ -5,11 +5,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <random>
 #include <set>
 
+#include "data/file_io.h"
 #include "data/whole_file.h"
 
 namespace skrybon {
@@ -18,22 +17,11 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kKeptEnding = ".old~";
-constexpr std::string_view kNameLetters = "0123456789abcdefghijklmnopqrstuvwxyz";
-constexpr std::size_t kRandomLength = 8;
 // The journal's word for a target that had no file before.
 constexpr std::string_view kNoOldFile = "-";
 
 std::string KeptName(const std::string& target, std::string_view random) {
   return target + "." + std::string(random) + std::string(kKeptEnding);
-}
-
-bool IsRandomPart(std::string_view s) {
-  return s.size() == kRandomLength && s.find_first_not_of(kNameLetters) == std::string_view::npos;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::string folder = fs::path(path).parent_path().string();
-  return folder.empty() ? "." : folder;
 }
 
 // A set of renames cannot be one atomic step. Before the first rename every
@@ -52,11 +40,8 @@ class CKeptOldFile {
     const auto status = fs::symlink_status(target, ec);
     existed_ = fs::exists(status);
     if (!existed_ || fs::is_directory(status)) return {};
-    std::random_device seed;
-    std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-      std::string part;
-      for (std::size_t i = 0; i < kRandomLength; ++i) part += kNameLetters[random() % kNameLetters.size()];
+      const std::string part = RandomNamePart();
       const std::string name = KeptName(target, part);
       if (::link(target.c_str(), name.c_str()) != 0) {
         if (errno == EEXIST) continue;
@@ -70,7 +55,7 @@ class CKeptOldFile {
       random_ = part;
       return {};
     }
-    return {target + ": " + std::strerror(EEXIST)};
+    return {target + ": " + SystemReason(EEXIST)};
   }
 
   // Puts the old file back over target, or removes target when there was none.
@@ -78,7 +63,7 @@ class CKeptOldFile {
     bool ok = true;
     if (!kept_.empty()) ok = ::rename(kept_.c_str(), target.c_str()) == 0;
     else if (!existed_) ok = ::unlink(target.c_str()) == 0;
-    if (!ok) return {std::strerror(errno)};
+    if (!ok) return {SystemReason(errno)};
     kept_.clear();
     return {};
   }
@@ -117,7 +102,7 @@ std::vector<JournalLine> ParseJournal(std::string_view text, std::span<const std
     JournalLine entry{std::string(line.substr(0, tab)),
                       std::string(tab == std::string_view::npos ? "" : line.substr(tab + 1))};
     if (std::find(names.begin(), names.end(), entry.name) == names.end() ||
-        (entry.word != kNoOldFile && !IsRandomPart(entry.word))) {
+        (entry.word != kNoOldFile && !IsRandomNamePart(entry.word))) {
       error = "damaged journal (line " + std::to_string(lines.size() + 1) + ")";
       return {};
     }
@@ -162,7 +147,7 @@ FileWriteResult CFileSetWrite::Commit() {
   for (std::size_t i = 0; i <= files_.size(); ++i) {
     FileWriteResult renamed;
     if (i < files_.size()) renamed = files_[i].Commit();
-    else if (!journal_.empty() && ::unlink(journal_.c_str()) != 0) renamed = {std::strerror(errno)};
+    else if (!journal_.empty() && ::unlink(journal_.c_str()) != 0) renamed = {SystemReason(errno)};
     if (renamed) continue;
     std::string error = (i < files_.size() ? files_[i].Target() : journal_) + ": " + renamed.error;
     bool restored = true;
@@ -216,11 +201,11 @@ FileWriteResult UndoUnfinishedSet(const std::string& folder, const std::string& 
         failed = errno;
       }
     }  // no kept file: put back already, by an earlier undo cut short
-    if (failed != 0) return {target + ": " + std::strerror(failed)};
+    if (failed != 0) return {target + ": " + SystemReason(failed)};
     touched.insert(FolderOf(target));
   }
   for (const auto& f : touched) SyncFolder(f);
-  if (::unlink(journal.c_str()) != 0) return {journal + ": " + std::strerror(errno)};
+  if (::unlink(journal.c_str()) != 0) return {journal + ": " + SystemReason(errno)};
   SyncFolder(folder);
   return {};
 }
@@ -229,11 +214,11 @@ std::string_view LeftoverTarget(std::string_view fileName) {
   if (!fileName.ends_with('~')) return {};
   std::string_view rest = fileName.ends_with(kKeptEnding) ? fileName.substr(0, fileName.size() - kKeptEnding.size())
                                                           : fileName.substr(0, fileName.size() - 1);
-  if (rest.size() < kRandomLength + 2 || rest[rest.size() - kRandomLength - 1] != '.' ||
-      !IsRandomPart(rest.substr(rest.size() - kRandomLength))) {
+  if (rest.size() < kRandomNamePartLength + 2 || rest[rest.size() - kRandomNamePartLength - 1] != '.' ||
+      !IsRandomNamePart(rest.substr(rest.size() - kRandomNamePartLength))) {
     return {};
   }
-  return rest.substr(0, rest.size() - kRandomLength - 1);
+  return rest.substr(0, rest.size() - kRandomNamePartLength - 1);
 }
 
 }  // namespace skrybon

@@ -8,42 +8,26 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <span>
 #include <thread>
 #include <utility>
 
 #include "data/file_descriptor.h"
+#include "data/file_io.h"
 #include "data/whole_file.h"
 
 namespace skrybon {
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
-
-// Writes all of data at offset.
-bool WriteAllAt(int fd, std::string_view data, off_t offset) {
-  while (!data.empty()) {
-    const ssize_t written = ::pwrite(fd, data.data(), data.size(), offset);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    data.remove_prefix(static_cast<std::size_t>(written));
-    offset += written;
-  }
-  return true;
-}
-
 // Writes the new contents into the file itself: the file (and so every hard
 // link to it) keeps its inode, owner and mode.
-FileWriteResult WriteInPlace(const std::string& path, std::string_view text) {
+FileWriteResult WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
   CFileDescriptor file(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
   if (file.Get() < 0) return {SystemReason(errno)};
   struct stat st {};
   if (::fstat(file.Get(), &st) != 0) return {SystemReason(errno)};
-  const auto newSize = static_cast<off_t>(text.size());
+  const auto newSize = static_cast<off_t>(bytes.size());
   // Room for a longer file is taken before any byte is overwritten; a full
   // disk then fails here with the old contents whole.
   if (newSize > st.st_size) {
@@ -52,7 +36,7 @@ FileWriteResult WriteInPlace(const std::string& path, std::string_view text) {
       return {SystemReason(error)};
     }
   }
-  if (!WriteAllAt(file.Get(), text, 0) || ::ftruncate(file.Get(), newSize) != 0 || ::fsync(file.Get()) != 0)
+  if (!WriteAllAt(file.Get(), bytes, 0) || ::ftruncate(file.Get(), newSize) != 0 || ::fsync(file.Get()) != 0)
     return {SystemReason(errno)};
   if (!file.Close()) return {SystemReason(errno)};
   return {};
@@ -89,9 +73,10 @@ CProfileFile ReadProfileFile(const std::string& path) {
 }
 
 FileWriteResult WriteProfileFile(const std::string& path, std::string_view text) {
+  const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1) return WriteInPlace(path, text);
-  return WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink > 1) return WriteInPlace(path, bytes);
+  return WriteFileAtomically(path, bytes);
 }
 
 CProfileLock::CProfileLock(const std::string& profilePath, Mode mode, std::chrono::milliseconds wait) {
