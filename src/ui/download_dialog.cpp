@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -26,7 +25,6 @@ enum Column { kName, kLanguage, kSize, kLicence, kDescription };
 
 constexpr std::string_view kConsentSection = "SWORD";
 constexpr std::string_view kConsentKey = "Remote Access";
-constexpr int kStopGraceMs = 10000;  // a tool that does not end when asked is killed after this
 
 QString Bytes(qint64 bytes) {
   return QLocale(QLocale::Polish).formattedDataSize(bytes, 1, QLocale::DataSizeTraditionalFormat);
@@ -68,12 +66,8 @@ CDownloadDialog::CDownloadDialog(CProfile& profile, QWidget* parent, QString too
   layout->addWidget(pages_, 1);
   layout->addLayout(buttons);
 
-  connect(&process_, &QProcess::readyReadStandardOutput, this, [this] { output_ += process_.readAllStandardOutput(); });
-  connect(&process_, &QProcess::readyReadStandardError, this, &CDownloadDialog::ReadErrors);
-  connect(&process_, &QProcess::finished, this, &CDownloadDialog::Finished);
-  connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-    if (error == QProcess::FailedToStart) Finished(-1, QProcess::CrashExit);
-  });
+  connect(&tool_, &CToolRun::progressed, this, &CDownloadDialog::ShowProgress);
+  connect(&tool_, &CToolRun::finished, this, &CDownloadDialog::Finished);
 
   if (profile_.GetProfileInt(kConsentSection, kConsentKey, 0) == 1) {
     ShowPage(kListPage);
@@ -82,14 +76,6 @@ CDownloadDialog::CDownloadDialog(CProfile& profile, QWidget* parent, QString too
     ShowPage(kConsentPage);
   }
   resize(700, 480);
-}
-
-CDownloadDialog::~CDownloadDialog() {
-  process_.disconnect(this);
-  if (process_.state() == QProcess::NotRunning) return;
-  process_.terminate();
-  if (!process_.waitForFinished(kStopGraceMs)) process_.kill();
-  process_.waitForFinished(kStopGraceMs);
 }
 
 QWidget* CDownloadDialog::MakeListPage() {
@@ -168,10 +154,6 @@ void CDownloadDialog::Start(Run run, const QStringList& arguments) {
     return;
   }
   run_ = run;
-  output_.clear();
-  errors_.clear();
-  messages_.clear();
-  stopRequested_ = false;
   if (run == Run::Download) {
     // Busy until the size is known.
     progress_ = NewToolProgress(this, QStringLiteral("downloadProgress"), QStringLiteral("Pobieram moduł %1...").arg(arguments.last()));
@@ -181,40 +163,28 @@ void CDownloadDialog::Start(Run run, const QStringList& arguments) {
                                        : QStringLiteral("Pobieram listę przekładów ze źródła %1...").arg(arguments.last()));
   }
   ShowPage(kListPage);
-  process_.start(toolPath_, arguments);
+  tool_.Start(toolPath_, arguments);
 }
 
-void CDownloadDialog::ReadErrors() {
-  errors_ += process_.readAllStandardError();
-  for (qsizetype end; (end = errors_.indexOf('\n')) >= 0; errors_.remove(0, end + 1)) {
-    const QByteArray line = errors_.left(end);
-    if (!line.startsWith("progress\t")) {
-      messages_ << QString::fromUtf8(line);
-      continue;
-    }
-    const auto progress = ParseImportProgress(std::string_view(line.constData(), static_cast<std::size_t>(line.size())));
-    if (!progress || progress->total == 0 || progress_ == nullptr || stopRequested_) continue;
-    // Kilobytes, so that the largest module fits the progress bar's range.
-    progress_->setRange(0, static_cast<int>(progress->total / 1024 + 1));
-    progress_->setValue(static_cast<int>(progress->written / 1024));
-    progress_->setLabelText(QStringLiteral("Pobieram moduł %1: %2 z %3")
-                                .arg(SelectedModule(), Bytes(static_cast<qint64>(progress->written)),
-                                     Bytes(static_cast<qint64>(progress->total))));
-  }
+void CDownloadDialog::ShowProgress(ImportProgress progress) {
+  if (progress.total == 0 || progress_ == nullptr) return;
+  // Kilobytes, so that the largest module fits the progress bar's range.
+  progress_->setRange(0, static_cast<int>(progress.total / 1024 + 1));
+  progress_->setValue(static_cast<int>(progress.written / 1024));
+  progress_->setLabelText(QStringLiteral("Pobieram moduł %1: %2 z %3")
+                              .arg(SelectedModule(), Bytes(static_cast<qint64>(progress.written)),
+                                   Bytes(static_cast<qint64>(progress.total))));
 }
 
 void CDownloadDialog::Finished(int exitCode, QProcess::ExitStatus status) {
-  ReadErrors();
-  if (!errors_.isEmpty()) messages_ << QString::fromUtf8(errors_);
-  errors_.clear();
   const Run run = std::exchange(run_, Run::None);
   delete progress_;
   const bool ok = status == QProcess::NormalExit && exitCode == 0;
-  const QStringList lines = QString::fromUtf8(output_).split('\n', Qt::SkipEmptyParts);
-  QString failure = ToolMessagesText(messages_);
-  if (process_.error() == QProcess::FailedToStart)
-    failure = QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, process_.errorString());
-  else if (status != QProcess::NormalExit && !stopRequested_)
+  const QStringList lines = QString::fromUtf8(tool_.Output()).split('\n', Qt::SkipEmptyParts);
+  QString failure = ToolMessagesText(tool_.Messages());
+  if (tool_.FailedToStart())
+    failure = QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, tool_.ErrorString());
+  else if (status != QProcess::NormalExit && !tool_.StopRequested())
     failure = QStringLiteral("Program skrybon-tool przerwał pracę nieoczekiwanie.\n%1").arg(failure);
   if (run == Run::Sources) {
     if (ok) return SourcesListed(lines);
@@ -229,7 +199,7 @@ void CDownloadDialog::Finished(int exitCode, QProcess::ExitStatus status) {
       downloaded_ = module;
       return accept();
     }
-    if (stopRequested_) {
+    if (tool_.StopRequested()) {
       note_->setText(QStringLiteral("Przerwano pobieranie modułu %1.").arg(module));
     } else {
       reportText_->setText(QStringLiteral("Nie udało się pobrać modułu %1. W folderze „%2” nic nie zainstalowano.\n\n%3")
@@ -302,16 +272,12 @@ void CDownloadDialog::Download() {
 }
 
 void CDownloadDialog::StopRequested() {
-  if (run_ != Run::Download || stopRequested_) return;
-  stopRequested_ = true;
+  if (run_ != Run::Download || tool_.StopRequested()) return;
   if (progress_ != nullptr) {
     progress_->setLabelText(QStringLiteral("Przerywam..."));
     progress_->show();  // a cancelled progress window hides itself
   }
-  process_.terminate();
-  QTimer::singleShot(kStopGraceMs, &process_, [this] {
-    if (process_.state() != QProcess::NotRunning) process_.kill();
-  });
+  tool_.Stop();
 }
 
 }  // namespace skrybon

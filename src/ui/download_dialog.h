@@ -13,12 +13,12 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QProcess>
 #include <QProgressDialog>
 #include <QString>
 #include <QStringList>
 
 #include "ui/import_dialog.h"
+#include "ui/tool_run.h"
 
 class QComboBox;
 class QLabel;
@@ -36,7 +36,6 @@ class CDownloadDialog : public QDialog {
  public:
   // profile: where the consent to network access is remembered.
   explicit CDownloadDialog(CProfile& profile, QWidget* parent = nullptr, QString toolPath = FindDataTool());
-  ~CDownloadDialog() override;
 
   // The module installed, once the dialog ended accepted.
   const QString& DownloadedModule() const { return downloaded_; }
@@ -50,7 +49,7 @@ class CDownloadDialog : public QDialog {
   void Consent();
   void ShowPage(int page);
   void Start(Run run, const QStringList& arguments);
-  void ReadErrors();
+  void ShowProgress(ImportProgress progress);
   void Finished(int exitCode, QProcess::ExitStatus status);
   void SourcesListed(const QStringList& lines);
   void ModulesListed(const QStringList& lines);
@@ -72,12 +71,8 @@ class CDownloadDialog : public QDialog {
   QPushButton* close_ = nullptr;
   QPointer<QProgressDialog> progress_;
 
-  QProcess process_;
+  CToolRun tool_;  // a run left behind is stopped and waited for
   Run run_ = Run::None;
-  QByteArray output_;
-  QByteArray errors_;     // standard error not yet split into lines
-  QStringList messages_;  // the tool's lines other than progress
-  bool stopRequested_ = false;
   QString downloaded_;
 };
 

@@ -18,7 +18,6 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -32,9 +31,6 @@ enum Page { kChoicePage, kSummaryPage, kReportPage };
 
 // The formats in the order of the format box, as the tool names them.
 constexpr const char* kFormats[] = {"tsv", "osis", "zefania"};
-
-// A tool that does not end after being asked to stop is killed after this long.
-constexpr int kStopGraceMs = 10000;
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -127,35 +123,13 @@ CImportDialog::CImportDialog(const CScriptureData& data, QWidget* parent, QStrin
   layout->addWidget(pages_, 1);
   layout->addLayout(buttons);
 
-  connect(&process_, &QProcess::readyReadStandardOutput, this, [this] { output_ += process_.readAllStandardOutput(); });
-  connect(&process_, &QProcess::readyReadStandardError, this, &CImportDialog::ReadProgress);
-  connect(&process_, &QProcess::finished, this, &CImportDialog::Finished);
-  connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-    if (error != QProcess::FailedToStart) return;
-    if (stopRequested_) return Finished(-1, QProcess::CrashExit);  // stopped before it ran
-    run_ = Run::None;
-    delete progress_;
-    Report(QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, process_.errorString()));
-  });
-  connect(&modulesProcess_, &QProcess::finished, this, &CImportDialog::ModulesListed);
-  connect(&modulesProcess_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
-    if (error == QProcess::FailedToStart) modulesNote_->setText(QStringLiteral("Nie mogę odczytać listy modułów SWORD."));
-  });
+  connect(&tool_, &CToolRun::progressed, this, &CImportDialog::ShowProgress);
+  connect(&tool_, &CToolRun::finished, this, &CImportDialog::Finished);
+  connect(&modulesTool_, &CToolRun::finished, this, &CImportDialog::ModulesListed);
 
   ShowPage(kChoicePage);
   ListModules();
   resize(620, 520);
-}
-
-CImportDialog::~CImportDialog() {
-  // A run left behind is stopped the way "Anuluj" stops it, and waited for.
-  for (QProcess* process : {&process_, &modulesProcess_}) {
-    process->disconnect(this);
-    if (process->state() == QProcess::NotRunning) continue;
-    process->terminate();
-    if (!process->waitForFinished(kStopGraceMs)) process->kill();
-    process->waitForFinished(kStopGraceMs);
-  }
 }
 
 QWidget* CImportDialog::MakeChoicePage(const CScriptureData& data) {
@@ -256,11 +230,12 @@ void CImportDialog::ListModules() {
     return;
   }
   modulesNote_->setText(QStringLiteral("Szukam modułów SWORD..."));
-  modulesProcess_.start(toolPath_, {QStringLiteral("modules")});
+  modulesTool_.Start(toolPath_, {QStringLiteral("modules")});
 }
 
 void CImportDialog::ModulesListed() {
-  const QStringList lines = QString::fromUtf8(modulesProcess_.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  if (modulesTool_.FailedToStart()) return modulesNote_->setText(QStringLiteral("Nie mogę odczytać listy modułów SWORD."));
+  const QStringList lines = QString::fromUtf8(modulesTool_.Output()).split('\n', Qt::SkipEmptyParts);
   for (const QString& line : lines) {
     const QStringList fields = line.split('\t');
     if (fields.size() < 4) continue;
@@ -308,63 +283,46 @@ void CImportDialog::Start(Run run, const QStringList& arguments) {
     return;
   }
   run_ = run;
-  output_.clear();
-  errors_.clear();
-  messages_.clear();
-  stopRequested_ = false;
-  killed_ = false;
   // Busy until the writing counts its files.
   progress_ = NewToolProgress(this, QStringLiteral("importProgress"), QStringLiteral("Czytam tekst: %1").arg(arguments.last()));
   connect(progress_, &QProgressDialog::canceled, this, &CImportDialog::StopRequested);
-  process_.start(toolPath_, arguments);
+  tool_.Start(toolPath_, arguments);
 }
 
-void CImportDialog::ReadProgress() {
-  errors_ += process_.readAllStandardError();
-  for (qsizetype end; (end = errors_.indexOf('\n')) >= 0; errors_.remove(0, end + 1)) {
-    const QByteArray line = errors_.left(end);
-    if (const auto progress = ParseImportProgress(std::string_view(line.constData(), static_cast<std::size_t>(line.size())))) {
-      if (progress_ == nullptr || stopRequested_) continue;
-      progress_->setLabelText(QStringLiteral("Zapisuję pliki przekładu (%1 z %2)...").arg(progress->written).arg(progress->total));
-      progress_->setRange(0, static_cast<int>(progress->total));
-      progress_->setValue(static_cast<int>(progress->written));
-    } else {
-      messages_ << QString::fromUtf8(line);
-    }
-  }
+void CImportDialog::ShowProgress(ImportProgress progress) {
+  if (progress_ == nullptr) return;
+  progress_->setLabelText(QStringLiteral("Zapisuję pliki przekładu (%1 z %2)...").arg(progress.written).arg(progress.total));
+  progress_->setRange(0, static_cast<int>(progress.total));
+  progress_->setValue(static_cast<int>(progress.written));
 }
 
 void CImportDialog::StopRequested() {
-  if (run_ == Run::None || stopRequested_) return;
-  stopRequested_ = true;
+  if (run_ == Run::None || tool_.StopRequested()) return;
   if (progress_ != nullptr) {
     progress_->setLabelText(QStringLiteral("Przerywam..."));
     progress_->show();  // a cancelled progress window hides itself
   }
   // Before the writing starts the tool simply ends; while it writes it stops
   // before putting anything in place. Only a tool that hangs is killed.
-  process_.terminate();
-  QTimer::singleShot(kStopGraceMs, &process_, [this] {
-    if (process_.state() == QProcess::NotRunning) return;
-    killed_ = true;
-    process_.kill();
-  });
+  tool_.Stop();
 }
 
 void CImportDialog::Finished(int exitCode, QProcess::ExitStatus status) {
-  ReadProgress();
-  if (!errors_.isEmpty()) messages_ << QString::fromUtf8(errors_);
-  errors_.clear();
   const Run run = std::exchange(run_, Run::None);
   delete progress_;
+  // A tool stopped before it could start ends as any stopped one.
+  if (tool_.FailedToStart() && !tool_.StopRequested()) {
+    return Report(QStringLiteral("Nie mogę uruchomić programu: '%1'!\n%2").arg(toolPath_, tool_.ErrorString()));
+  }
+  const QStringList& messages = tool_.Messages();
   const bool ok = status == QProcess::NormalExit && exitCode == 0;
   const QString title = TitleAndCode(Slot());
   const QString folder = summary_ ? Utf8(summary_->folder) : QString();
   if (run == Run::Summary) {
-    if (stopRequested_) return ShowPage(kChoicePage);
-    summary_ = ok ? ParseImportSummary(output_.toStdString()) : std::nullopt;
+    if (tool_.StopRequested()) return ShowPage(kChoicePage);
+    summary_ = ok ? ParseImportSummary(tool_.Output().toStdString()) : std::nullopt;
     if (summary_) return ShowSummary();
-    return Report(QStringLiteral("Nie mogę odczytać tekstu do przekładu %1.\n\n%2").arg(title, ToolMessagesText(messages_)));
+    return Report(QStringLiteral("Nie mogę odczytać tekstu do przekładu %1.\n\n%2").arg(title, ToolMessagesText(messages)));
   }
   if (run != Run::Write) return;
   if (ok) {
@@ -375,13 +333,13 @@ void CImportDialog::Finished(int exitCode, QProcess::ExitStatus status) {
   }
   // Ended by the stop request: before writing, or while writing, the tool
   // stops with nothing replaced.
-  if (stopRequested_ && !killed_) return Report(Stopped());
+  if (tool_.StopRequested() && !tool_.Killed()) return Report(Stopped());
   if (status != QProcess::NormalExit) {
     return Report(QStringLiteral("Program skrybon-tool przerwał pracę nieoczekiwanie; w folderze „%1” mogły "
-                                 "zostać pliki tymczasowe.\n\n%2").arg(folder, ToolMessagesText(messages_)));
+                                 "zostać pliki tymczasowe.\n\n%2").arg(folder, ToolMessagesText(messages)));
   }
   Report(QStringLiteral("Nie udało się zapisać tekstu przekładu %1. W folderze „%2” nic się nie zmieniło.\n\n%3")
-             .arg(title, folder, ToolMessagesText(messages_)));
+             .arg(title, folder, ToolMessagesText(messages)));
 }
 
 QStringList CImportDialog::SummaryLines() const {

@@ -23,6 +23,7 @@
 
 #include "data/import_messages.h"
 #include "data/translation.h"
+#include "ui/tool_run.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -59,7 +60,6 @@ class CImportDialog : public QDialog {
 
   // data: the translations as the program has them now, for the slot labels.
   explicit CImportDialog(const CScriptureData& data, QWidget* parent = nullptr, QString toolPath = FindDataTool());
-  ~CImportDialog() override;
 
   void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
   // Chooses this installed SWORD module as the source once the list shows it
@@ -82,7 +82,7 @@ class CImportDialog : public QDialog {
   TranslationId Slot() const;
   QStringList ImportArguments(const QString& mode) const;
   void Start(Run run, const QStringList& arguments);
-  void ReadProgress();
+  void ShowProgress(ImportProgress progress);
   void Finished(int exitCode, QProcess::ExitStatus status);
   void StopRequested();
   QStringList SummaryLines() const;
@@ -110,14 +110,10 @@ class CImportDialog : public QDialog {
   QPushButton* close_ = nullptr;
   QPointer<QProgressDialog> progress_;
 
-  QProcess modulesProcess_;
-  QProcess process_;
+  // A run left behind is stopped the way "Anuluj" stops it, and waited for.
+  CToolRun modulesTool_;
+  CToolRun tool_;
   Run run_ = Run::None;
-  QByteArray output_;
-  QByteArray errors_;       // standard error not yet split into lines
-  QStringList messages_;    // the tool's lines other than progress
-  bool stopRequested_ = false;
-  bool killed_ = false;  // a stop that was not heeded
   std::optional<ImportSummary> summary_;
   bool imported_ = false;
 };
