@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "sword_remote.h"
 
+#include <signal.h>
 #include <stdlib.h>
 
 #include <installmgr.h>
@@ -10,6 +11,8 @@
 #include <swmodule.h>
 
 #include <algorithm>
+#include <array>
+#include <csignal>
 #include <cstdlib>
 #include <cctype>
 #include <filesystem>
@@ -89,6 +92,37 @@ class CFolderGuard {
   fs::path folder_;
 };
 
+// While a module is downloaded, SIGTERM (the reader's "Anuluj") and SIGINT
+// (Ctrl+C) only raise this flag: the transfer, asked from its progress
+// reports, ends, and the staging folder is removed on the way out instead of
+// staying behind in the SWORD folder.
+volatile std::sig_atomic_t gStopSignalled = 0;
+
+void NoteStopSignal(int) { gStopSignalled = 1; }
+
+class CStopSignals {
+ public:
+  CStopSignals() {
+    gStopSignalled = 0;
+    struct sigaction action {};
+    action.sa_handler = NoteStopSignal;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &saved_[i]);
+  }
+  ~CStopSignals() {
+    for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &saved_[i], nullptr);
+  }
+  CStopSignals(const CStopSignals&) = delete;
+  CStopSignals& operator=(const CStopSignals&) = delete;
+
+  bool Signalled() const { return gStopSignalled != 0; }
+
+ private:
+  static constexpr std::array kSignals = {SIGTERM, SIGINT};
+  std::array<struct sigaction, kSignals.size()> saved_{};
+};
+
 // Points HOME elsewhere for as long as it lives.
 class CHomeOverride {
  public:
@@ -122,6 +156,7 @@ class CSwordRemote::CInstaller : public sword::InstallMgr, public sword::StatusR
   }
   bool isUserDisclaimerConfirmed() const override { return true; }
   void update(unsigned long total, unsigned long done) override {
+    if (gStopSignalled != 0) terminate();
     if (progress_) progress_(done, total);
   }
   void preStatus(long total, long done, const char*) override { update(total, done); }
@@ -252,6 +287,7 @@ std::optional<std::string> CSwordRemote::Install(const std::string& sourceName, 
     return "module " + name + " names no usable DataPath ('" + Entry(*module, "DataPath") + "')";
   }
 
+  const CStopSignals stop;
   std::string pattern = (fs::path(swordFolder_) / ".skrybon-download-XXXXXX").string();
   std::error_code ec;
   fs::create_directories(fs::path(swordFolder_) / "mods.d", ec);
@@ -264,9 +300,9 @@ std::optional<std::string> CSwordRemote::Install(const std::string& sourceName, 
   // list names: the copy installed in ~/.sword. With HOME pointing into the
   // staging folder it sees only the source.
   const CHomeOverride home(staging.Folder().string());
-  if (const int rc = installer_->installModule(&destination, nullptr, name.c_str(), &source); rc != 0) {
-    return "the download of " + name + " from " + SourceUrl(source) + " failed" + installer_->Reason();
-  }
+  const int rc = installer_->installModule(&destination, nullptr, name.c_str(), &source);
+  if (stop.Signalled()) return "the download of " + name + " was stopped";
+  if (rc != 0) return "the download of " + name + " from " + SourceUrl(source) + " failed" + installer_->Reason();
   // The library copies the module's configuration under its own file name.
   fs::path conf;
   for (const auto& file : fs::directory_iterator(staging.Folder() / "mods.d", ec)) conf = file.path();
