@@ -12,9 +12,9 @@
 #include <memory>
 
 #include "reading/child_frame.h"
-#include "testing/fixture_data.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
+#include "testing/fixture_data.h"
 
 namespace {
 

@@ -31,8 +31,8 @@ inline constexpr int kMenuSeparator = 0;
 inline constexpr int kSubmenuBegin = -1;
 inline constexpr int kSubmenuEnd = -2;
 
-// The menu bars 140 and 141 (each top-level menu is a submenu entry) and the
-// context menu 145.
+// The menu bars IDR_MENU_NO_WINDOW and IDR_MENU_WITH_WINDOW (each top-level
+// menu is a submenu entry) and the context menu IDR_CONTEXT_MENU.
 std::span<const CMenuEntry> MenuLayout(int menuId);
 
 // Tool-bar buttons in order; 0 stands for a separator.

@@ -7,13 +7,7 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QFontDialog>
-#include <QGroupBox>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFontDatabase>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -30,27 +24,24 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "app/command_table.h"
 #include "app/welcome_panel.h"
+#include "app/window_arrangement.h"
 #include "app/window_placement.h"
 #include "export/export_commands.h"
 #include "print/print_commands.h"
-#include "reading/child_frame.h"
 #include "reading/navigation_bar.h"
-#include "reading/translation_windows.h"
-#include "reading/window_cascade.h"
+#include "reading/reading_windows.h"
 #include "search/search_commands.h"
 #include "ui/about_dialog.h"
-#include "ui/colors_dialog.h"
 #include "ui/command_ids.h"
 #include "ui/display_qt.h"
 #include "ui/help_commands.h"
 #include "ui/icons.h"
-#include "ui/resource_commands.h"
 #include "ui/qt_text.h"
+#include "ui/resource_commands.h"
 #include "ui/status_announcer.h"
 #include "ui/status_panes.h"
 
@@ -113,7 +104,10 @@ QDockWidget* NewDialogBar(QMainWindow* frame, int id, const QString& title, int 
 }  // namespace
 
 CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
-    : QMainWindow(parent), data_(data), profile_(profile) {
+    : IFrameHost(parent),
+      data_(data),
+      profile_(profile),
+      displayCommands_(*this, settings_, [this](const CDisplaySettings& changed) { SetDisplaySettings(changed); }) {
   setWindowTitle(Q(kProgramTitle));
   setWindowIcon(ProgramIcon());
   setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
@@ -166,11 +160,11 @@ CMainFrame::CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent)
   restoreSession_ = LoadSessionOption(profile_);
   readingWindows_ = CReadingWindows::Install(*this);
   CNavigationBar::Install(*this);
-  CSearchCommands::Install(*this);
+  CSearchCommands::Install(*this, *readingWindows_);
   CResourceCommands::Install(*this, [this] { ReloadChangedTranslations(); });
   CPrintCommands::Install(*this);
   CHelpCommands::Install(*this);
-  CExportCommands::Install(*this);
+  CExportCommands::Install(*this, *readingWindows_);
   RefreshCommandStates();
   UpdateWelcomePanel();
 }
@@ -391,9 +385,16 @@ void CMainFrame::RemoveCommandTarget(ICommandTarget* target) {
   RefreshCommandStates();
 }
 
-// The routing order: the navigation bar, the found-verses bar, the active
-// reading window, the frame-level targets in the order they were added, and
-// the frame itself.
+// The command chain. A command, and an update request for its state, goes to
+// each target in turn until one answers true:
+//   1. the navigation bar's router (SetNavigationBar),
+//   2. the found-verses bar's router (SetFoundVersesBar),
+//   3. the active reading window (ActiveTarget),
+//   4. the frame-level targets in the order added: the reading windows, the
+//      search, the "Zasoby" commands, printing, help and the clipboard and
+//      text-file commands (see the constructor),
+//   5. the frame itself (bars, display settings, windows, About, exit).
+// A target missing at the moment is skipped, and one met twice is asked once.
 std::vector<ICommandTarget*> CMainFrame::Chain() {
   std::vector<ICommandTarget*> chain;
   const auto add = [&chain](ICommandTarget* t) {
@@ -486,6 +487,7 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui) {
+  if (displayCommands_.OnUpdateCommand(id, ui)) return true;
   switch (id) {
     case ID_VIEW_TOOLBAR: ui.SetCheck(toolBar_->isVisible()); return true;
     case ID_VIEW_NAVIGATION_BAR: ui.SetCheck(navigationDock_->isVisible()); return true;
@@ -496,16 +498,8 @@ bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui) {
     case ID_WINDOW_TILE_HORZ:
     case ID_WINDOW_ARRANGE:
     case ID_WINDOW_CLOSE: ui.Enable(mdi_->currentSubWindow() != nullptr); return true;
-    case ID_VIEW_FOUND_WORDS: ui.SetCheck(settings_.highlightFoundWords); return true;
-    case ID_VIEW_ZOOM_IN:
-    case ID_VIEW_ZOOM_OUT:
-      ui.Enable(ZoomedFontHeight(settings_.font.height, id == ID_VIEW_ZOOM_IN ? 1 : -1) != settings_.font.height);
-      return true;
-    case ID_VIEW_ZOOM_RESET: ui.Enable(heightBeforeZoom_.has_value()); return true;
     case ID_VIEW_RESTORE_SESSION: ui.SetCheck(restoreSession_); return true;
     case ID_WINDOW_CLOSE_ALL:
-    case ID_VIEW_COLORS:
-    case ID_VIEW_FONT:
     case ID_APP_ABOUT:
     case ID_APP_EXIT: ui.Enable(true); return true;
     default: return false;
@@ -513,15 +507,16 @@ bool CMainFrame::OnUpdateCommand(int id, CCmdUI& ui) {
 }
 
 bool CMainFrame::OnCommand(int id) {
+  if (displayCommands_.OnCommand(id)) return true;
   switch (id) {
     case ID_VIEW_TOOLBAR: toolBar_->setVisible(!toolBar_->isVisible()); return true;
     case ID_VIEW_NAVIGATION_BAR: navigationDock_->setVisible(!navigationDock_->isVisible()); return true;
     case ID_VIEW_FOUND_VERSES_BAR: foundVersesDock_->setVisible(!foundVersesDock_->isVisible()); return true;
     case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); return true;
-    case ID_WINDOW_CASCADE: CascadeWindows(); return true;
-    case ID_WINDOW_TILE_VERT: TileWindows(true); return true;
-    case ID_WINDOW_TILE_HORZ: TileWindows(false); return true;
-    case ID_WINDOW_ARRANGE: ArrangeIcons(); return true;
+    case ID_WINDOW_CASCADE: CascadeSubWindows(*mdi_); return true;
+    case ID_WINDOW_TILE_VERT: TileSubWindows(*mdi_, true); return true;
+    case ID_WINDOW_TILE_HORZ: TileSubWindows(*mdi_, false); return true;
+    case ID_WINDOW_ARRANGE: ArrangeMinimizedSubWindows(*mdi_); return true;
     case ID_WINDOW_CLOSE: CloseActiveWindow(); return true;
     case ID_WINDOW_CLOSE_ALL: {
       // Each close activates the next window; stop when none is left.
@@ -530,17 +525,6 @@ bool CMainFrame::OnCommand(int id) {
         CloseActiveWindow();
       return true;
     }
-    case ID_VIEW_COLORS: ColorsCommand(); return true;
-    case ID_VIEW_FONT: FontCommand(); return true;
-    case ID_VIEW_FOUND_WORDS: {
-      CDisplaySettings changed = settings_;
-      changed.highlightFoundWords = !changed.highlightFoundWords;
-      SetDisplaySettings(changed);
-      return true;
-    }
-    case ID_VIEW_ZOOM_IN: ZoomCommand(1); return true;
-    case ID_VIEW_ZOOM_OUT: ZoomCommand(-1); return true;
-    case ID_VIEW_ZOOM_RESET: ZoomResetCommand(); return true;
     case ID_VIEW_RESTORE_SESSION: restoreSession_ = !restoreSession_; return true;
     case ID_APP_ABOUT: {
       CAboutDlg about(this, TranslationFolderLines());
@@ -573,64 +557,6 @@ void CMainFrame::CloseActiveWindow() {
   sub->deleteLater();
   if (next != nullptr) mdi_->setActiveSubWindow(next);
   OnSubWindowActivated();
-}
-
-// The platform's cascade shrinks every window to its smallest useful size, so
-// verses wrapped after a few words; the windows keep the size new ones get.
-void CMainFrame::CascadeWindows() {
-  QMdiSubWindow* active = mdi_->activeSubWindow();
-  int position = 0;
-  // Least recently active first: the active window ends on top, furthest along.
-  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::ActivationHistoryOrder)) {
-    if (sub->isMinimized() || !sub->isVisible()) continue;
-    if (sub->isMaximized()) sub->showNormal();
-    const QSize area = mdi_->viewport()->size();
-    const CascadeRect r = CascadePlace(position++, area.width(), area.height(), CChildFrame::kMinimumWidth,
-                                       CChildFrame::kMinimumHeight);
-    sub->setGeometry(r.x, r.y, r.width, r.height);
-    sub->raise();
-  }
-  if (active != nullptr) mdi_->setActiveSubWindow(active);
-}
-
-void CMainFrame::TileWindows(bool sideBySide) {
-  QList<QMdiSubWindow*> windows;
-  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::ActivationHistoryOrder))
-    if (!sub->isMinimized() && sub->isVisible()) windows.prepend(sub);  // active first
-  const int n = static_cast<int>(windows.size());
-  if (n == 0) return;
-  const QRect area = mdi_->viewport()->rect();
-  const int big = n <= 3 ? n : static_cast<int>(std::ceil(std::sqrt(static_cast<double>(n))));
-  const int small = (n + big - 1) / big;
-  const int cols = sideBySide ? big : small;
-  const int rows = sideBySide ? small : big;
-  for (int i = 0; i < n; ++i) {
-    const int col = sideBySide ? i % cols : i / rows;
-    const int row = sideBySide ? i / cols : i % rows;
-    const int x0 = area.left() + area.width() * col / cols;
-    const int x1 = area.left() + area.width() * (col + 1) / cols;
-    const int y0 = area.top() + area.height() * row / rows;
-    const int y1 = area.top() + area.height() * (row + 1) / rows;
-    QMdiSubWindow* sub = windows[i];
-    if (sub->isMaximized()) sub->showNormal();
-    sub->setGeometry(x0, y0, x1 - x0, y1 - y0);
-  }
-}
-
-void CMainFrame::ArrangeIcons() {
-  const QRect area = mdi_->viewport()->rect();
-  int x = area.left();
-  int y = area.bottom() + 1;
-  for (QMdiSubWindow* sub : mdi_->subWindowList(QMdiArea::CreationOrder)) {
-    if (!sub->isMinimized()) continue;
-    const QSize size = sub->size();
-    if (x > area.left() && x + size.width() > area.right()) {
-      x = area.left();
-      y -= size.height();
-    }
-    sub->move(x, y - size.height());
-    x += size.width();
-  }
 }
 
 void CMainFrame::OnSubWindowActivated() {
@@ -729,63 +655,6 @@ void CMainFrame::SetDisplaySettings(const CDisplaySettings& settings) {
   settings_ = settings;
   displayFont_ = ToQFont(settings_.font);
   emit displaySettingsChanged();
-}
-
-void CMainFrame::ColorsCommand() {
-  CColorsDialog dialog(settings_.colors, SystemColors(QApplication::palette()), this);
-  if (dialog.exec() != QDialog::Accepted) return;
-  CDisplaySettings changed = settings_;
-  changed.colors = dialog.Colors();
-  SetDisplaySettings(changed);
-}
-
-void CMainFrame::FontCommand() {
-  const int dpi = logicalDpiY();
-  QFontDialog dialog(ChooserFont(settings_.font, dpi), this);
-  dialog.setWindowTitle(QStringLiteral("Czcionka"));
-  dialog.setOption(QFontDialog::DontUseNativeDialog);
-  // The choice is of face, style and size: no effects.
-  for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
-    if (auto* group = qobject_cast<QGroupBox*>(box->parentWidget())) group->hide();
-  // Only faces that write Polish (the Latin script), and the script fixed.
-  const QString latin = QFontDatabase::writingSystemName(QFontDatabase::Latin);
-  for (QComboBox* combo : dialog.findChildren<QComboBox*>()) {
-    const int index = combo->findText(latin);
-    if (index < 0) continue;
-    combo->setCurrentIndex(index);
-    combo->setEnabled(false);
-  }
-  // The sample line shows Polish letters.
-  for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
-    if (auto* group = qobject_cast<QGroupBox*>(edit->parentWidget())) {
-      edit->setText(QStringLiteral("AaBbĄąĆćĘęŁłŻż"));
-      group->setMinimumHeight(90);
-    }
-  }
-  dialog.setCurrentFont(ChooserFont(settings_.font, dpi));
-  if (dialog.exec() != QDialog::Accepted) return;
-  CDisplaySettings changed = settings_;
-  changed.font = FromChosenFont(dialog.selectedFont(), settings_.font, dpi);
-  // A size chosen here is the one the size keys later return to.
-  heightBeforeZoom_.reset();
-  SetDisplaySettings(changed);
-}
-
-void CMainFrame::ZoomCommand(int direction) {
-  const int height = ZoomedFontHeight(settings_.font.height, direction);
-  if (height == settings_.font.height) return;
-  if (!heightBeforeZoom_) heightBeforeZoom_ = settings_.font.height;
-  CDisplaySettings changed = settings_;
-  changed.font.height = height;
-  SetDisplaySettings(changed);
-}
-
-void CMainFrame::ZoomResetCommand() {
-  if (!heightBeforeZoom_) return;
-  CDisplaySettings changed = settings_;
-  changed.font.height = *heightBeforeZoom_;
-  heightBeforeZoom_.reset();
-  SetDisplaySettings(changed);
 }
 
 // --- Placement -------------------------------------------------------------------

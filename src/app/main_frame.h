@@ -5,45 +5,26 @@
 // placement kept in the profile.
 //
 // Commands. Every command number of ui/command_ids.h has one QAction (see
-// CommandAction); menus, accelerators and tool-bar buttons trigger it. A
-// command goes to the first target that handles it, in this order:
-//   1. the navigation bar's router (SetNavigationBar), then the found-verses
-//      bar's router (SetFoundVersesBar),
-//   2. the active reading window (ActiveTarget: the current sub-window, when
-//      it implements ICommandTarget),
-//   3. the frame-level targets added with AddCommandTarget, in order,
-//   4. the frame itself (bars, display settings, windows, About, exit).
-// The same chain answers update requests. RefreshCommandStates recomputes the
-// enabled and checked state of every command; the frame runs it on focus
-// changes, sub-window activation, before a menu opens, before an accelerator
-// is matched, after every command and from a short timer, and ExecuteCommand
+// CommandAction); menus, accelerators and tool-bar buttons trigger it and
+// ExecuteCommand routes it along the chain that Chain() (main_frame.cpp)
+// builds and describes. RefreshCommandStates recomputes the enabled and
+// checked state of every command; the frame runs it on focus changes,
+// sub-window activation, before a menu opens, before an accelerator is
+// matched, after every command and from a short timer, and ExecuteCommand
 // asks the chain again before carrying a command out, so a disabled command is
 // never carried out. A command no target handles stays disabled.
 //
-// API for the other windows:
-//   Data()                   the loaded translations
-//   Profile()                the application profile (print settings use it)
-//   MdiArea()                the sub-window area (activation in history order)
+// The windows and commands below app/ see the frame as IFrameHost
+// (ui/frame_host.h), which also declares its signals. Beyond it:
 //   ActiveTarget()           the current reading window as ICommandTarget, or null
-//   AddCommandTarget(t)      frame-level handlers (opening windows, search...)
 //   RemoveCommandTarget(t)
-//   SetNavigationBar(bar, router)   puts bar into the navigation bar (32805)
-//   SetFoundVersesBar(bar, router)  puts bar into the found-verses bar (112)
-//   DisplaySettings(), DisplayFont(), DisplayColors()   verse font and colours
+//   NavigationBarDock(), FoundVersesBarDock(), ToolBar()   the bars
+//     (ID_VIEW_NAVIGATION_BAR, ID_VIEW_FOUND_VERSES_BAR, ID_VIEW_TOOLBAR)
 //   SetDisplaySettings(s)    replaces them and emits displaySettingsChanged()
-//   (the "Widok" commands also switch the found words' colour and step the
-//   verse font's size; Ctrl+0 returns to the size before the first step)
-//   ExecuteCommand(id)       routes a command as a menu item would
+//                            (the "Widok" commands of app/display_commands.h use it)
 //   CommandAction(id)        the QAction of a command
 //   RefreshCommandStates()
 //   ShowStatusMessage(text)  a message in the prompt pane ("" = idle "Gotowe.")
-//   ReloadChangedTranslations()  reads again every translation whose index
-//                            file changed, appeared or went (after an import)
-//   Announce(text)           a report in the prompt pane, also spoken by screen readers
-// Signals: displaySettingsChanged() once after OK in the colours or font
-// dialog (verse lists re-measure and repaint); activeReadingWindowChanged()
-// when the current sub-window changes (also to none); translationReloaded(id)
-// after a translation was read again (its windows and found lists follow).
 //
 // Changed translations. The frame watches the data folders and the index
 // files; a change there, the program's activation and the reading windows
@@ -52,19 +33,19 @@
 // reading window is open the window area shows the welcome panel.
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/display_commands.h"
 #include "data/scripture_data.h"
 #include "ui/command_target.h"
 #include "ui/display_settings.h"
+#include "ui/frame_host.h"
 #include "ui/profile.h"
 
 class QAction;
@@ -85,17 +66,7 @@ class CStatusAnnouncer;
 class CStatusPanes;
 class CWelcomePanel;
 
-// The display colours as Qt colours.
-struct CQtDisplayColors {
-  QColor background;
-  QColor text;
-  QColor numbers;
-  QColor highlightText;
-  QColor highlightBackground;
-  QColor foundWords;
-};
-
-class CMainFrame : public QMainWindow, private ICommandTarget {
+class CMainFrame : public IFrameHost, private ICommandTarget {
   Q_OBJECT
 
  public:
@@ -105,47 +76,38 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   CMainFrame(CScriptureData& data, CProfile& profile, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  CScriptureData& Data() { return data_; }
-  CProfile& Profile() { return profile_; }
-  QMdiArea* MdiArea() const { return mdi_; }
+  CScriptureData& Data() override { return data_; }
+  CProfile& Profile() override { return profile_; }
+  QMdiArea* MdiArea() const override { return mdi_; }
 
   // The current sub-window as a command target, or null.
   ICommandTarget* ActiveTarget() const;
-  QMdiSubWindow* ActiveReadingWindow() const;
+  QMdiSubWindow* ActiveReadingWindow() const override;
 
-  void AddCommandTarget(ICommandTarget* target);
+  void AddCommandTarget(ICommandTarget* target) override;
   void RemoveCommandTarget(ICommandTarget* target);
 
-  // Replace the empty placeholder bars; router (may be null) handles commands.
-  // The navigation bar's router also comes first in the routing.
-  void SetNavigationBar(QWidget* bar, ICommandTarget* router);
-  void SetFoundVersesBar(QWidget* bar, ICommandTarget* router);
+  void SetNavigationBar(QWidget* bar, ICommandTarget* router) override;
+  void SetFoundVersesBar(QWidget* bar, ICommandTarget* router) override;
   QDockWidget* NavigationBarDock() const { return navigationDock_; }
   QDockWidget* FoundVersesBarDock() const { return foundVersesDock_; }
   QToolBar* ToolBar() const { return toolBar_; }
 
-  const CDisplaySettings& DisplaySettings() const { return settings_; }
-  // The verse font as Qt uses it (face mapped to one that shows Polish text).
-  QFont DisplayFont() const;
-  CQtDisplayColors DisplayColors() const;
+  const CDisplaySettings& DisplaySettings() const override { return settings_; }
+  QFont DisplayFont() const override;
+  CQtDisplayColors DisplayColors() const override;
   void SetDisplaySettings(const CDisplaySettings& settings);
 
-  // Routes a command; false when it is disabled or nobody handles it.
-  bool ExecuteCommand(int id);
-  // Asks the chain for a command's state; false when nobody handles it.
-  bool UpdateCommand(int id, CCmdUI& ui);
+  bool ExecuteCommand(int id) override;
+  bool UpdateCommand(int id, CCmdUI& ui) override;
   QAction* CommandAction(int id) const;
   void RefreshCommandStates();
 
   void ShowStatusMessage(const QString& text);
-  // Shows what a command did in the prompt pane for a few seconds and has
-  // screen readers speak it.
-  void Announce(const QString& text);
+  void Announce(const QString& text) override;
 
-  // Reads again every translation whose index file is no longer the one read,
-  // then emits translationReloaded for each and brings the commands, the
-  // welcome panel and the watched folders up to date.
-  void ReloadChangedTranslations();
+  // Also brings the commands, the welcome panel and the watched folders up to date.
+  void ReloadChangedTranslations() override;
   // The welcome panel (visible while nothing is installed and no window is open).
   QWidget* WelcomePanel() const;
 
@@ -165,14 +127,9 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   // The normal-position rectangle kept for saving.
   QRect NormalRect() const { return normalRect_; }
 
-  // The menu bar layout in use: 140 (no reading window) or 141.
+  // The menu bar layout in use: IDR_MENU_NO_WINDOW or IDR_MENU_WITH_WINDOW.
   int MenuBarId() const { return menuBarId_; }
   QMenu* ContextMenu() const { return contextMenu_; }
-
- signals:
-  void displaySettingsChanged();
-  void activeReadingWindowChanged();
-  void translationReloaded(skrybon::TranslationId id);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -197,15 +154,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   void UpdateMenuBar();
   void OnSubWindowActivated();
   void ShowContextMenu(const QPoint& globalPos);
-  void ColorsCommand();
-  void FontCommand();
-  // One step larger (direction > 0) or smaller of the verse font, for all windows.
-  void ZoomCommand(int direction);
-  void ZoomResetCommand();
   void CloseActiveWindow();
-  void CascadeWindows();
-  void TileWindows(bool sideBySide);
-  void ArrangeIcons();
   std::vector<ICommandTarget*> Chain();
   static bool UpdateCommandIn(const std::vector<ICommandTarget*>& chain, int id, CCmdUI& ui);
   void SetBar(QDockWidget* dock, QWidget* bar, ICommandTarget*& routerSlot, ICommandTarget* router);
@@ -222,7 +171,7 @@ class CMainFrame : public QMainWindow, private ICommandTarget {
   CProfile& profile_;
   CDisplaySettings settings_;
   QFont displayFont_;  // made from settings_.font whenever it changes
-  std::optional<int> heightBeforeZoom_;  // the font height before the first size step
+  CDisplayCommands displayCommands_;
   bool restoreSession_ = false;          // "Otwieraj okna z poprzedniej sesji"
   CReadingWindows* readingWindows_ = nullptr;
   QRect normalRect_;

@@ -12,7 +12,7 @@
 #include "app/main_frame.h"
 #include "app/welcome_panel.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
 #include "ui/import_dialog.h"
 #include "ui/resource_commands.h"

@@ -6,9 +6,9 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include "app/frame_fixture_test.h"
 #include "reading/verse_list_box.h"
 #include "testing/fixture_data.h"
-#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 
 using namespace skrybon;

@@ -13,16 +13,16 @@
 #include <memory>
 #include <new>
 
-#include "app/main_frame.h"
 #include "data/atomic_file.h"
 #include "data/scripture_data.h"
 #include "export/citation.h"
 #include "export/found_verses_export.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "search/found_verses_text.h"
 #include "search/search_progress_dlg.h"
 #include "ui/command_ids.h"
+#include "ui/frame_host.h"
 #include "ui/qt_text.h"
 
 namespace skrybon {
@@ -38,10 +38,8 @@ const QString CExportCommands::kAllFilter = QStringLiteral("All Files (*)");
 
 CExportCommands::CExportCommands(CReadingWindows& windows, QObject* parent) : QObject(parent), windows_(windows) {}
 
-CExportCommands* CExportCommands::Install(CMainFrame& frame) {
-  auto* windows = frame.findChild<CReadingWindows*>();
-  if (windows == nullptr) return nullptr;
-  auto* commands = new CExportCommands(*windows, &frame);
+CExportCommands* CExportCommands::Install(IFrameHost& frame, CReadingWindows& windows) {
+  auto* commands = new CExportCommands(windows, &frame);
   commands->SetAnnouncer([&frame](const QString& text) { frame.Announce(text); });
   frame.AddCommandTarget(commands);
   return commands;

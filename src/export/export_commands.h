@@ -25,9 +25,9 @@ class QWidget;
 namespace skrybon {
 
 class CChildFrame;
-class CMainFrame;
 class CReadingWindows;
 class CSearchProgressDlg;
+class IFrameHost;
 
 // What the save dialog answered: the path as chosen and the file encoding.
 struct CChosenFile {
@@ -46,8 +46,8 @@ class CExportCommands : public QObject, public ICommandTarget {
 
   explicit CExportCommands(CReadingWindows& windows, QObject* parent = nullptr);
 
-  // Creates the commands for the frame and registers them with it.
-  static CExportCommands* Install(CMainFrame& frame);
+  // Creates the commands for the frame's reading windows and registers them with the frame.
+  static CExportCommands* Install(IFrameHost& frame, CReadingWindows& windows);
 
   const CKeptClipboard& Kept() const { return kept_; }
 

@@ -11,13 +11,14 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/frame_fixture_test.h"
 #include "data/codepage.h"
+#include "export/citation.h"
 #include "export/export_commands.h"
 #include "reading/verse_list_box.h"
 #include "search/search_progress_dlg.h"
 #include "testing/file_size_limit.h"
 #include "testing/fixture_data.h"
-#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
 

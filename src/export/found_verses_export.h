@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "data/translation.h"
-#include "search/found_verse_list.h"
+#include "reading/found_verse_list.h"
 
 namespace skrybon {
 

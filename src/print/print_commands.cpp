@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/print_commands.h"
 
-#include "app/main_frame.h"
 #include "export/citation.h"
 #include "print/verse_printer.h"
 #include "reading/child_frame.h"
 #include "ui/command_ids.h"
+#include "ui/frame_host.h"
 
 namespace skrybon {
 
-CPrintCommands::CPrintCommands(CMainFrame& frame) : QObject(&frame), frame_(frame) {}
+CPrintCommands::CPrintCommands(IFrameHost& frame) : QObject(&frame), frame_(frame) {}
 
-CPrintCommands* CPrintCommands::Install(CMainFrame& frame) {
+CPrintCommands* CPrintCommands::Install(IFrameHost& frame) {
   auto* commands = new CPrintCommands(frame);
   frame.AddCommandTarget(commands);
   return commands;

@@ -15,14 +15,14 @@
 
 namespace skrybon {
 
-class CMainFrame;
+class IFrameHost;
 
 class CPrintCommands : public QObject, public ICommandTarget {
   Q_OBJECT
 
  public:
-  explicit CPrintCommands(CMainFrame& frame);
-  static CPrintCommands* Install(CMainFrame& frame);
+  explicit CPrintCommands(IFrameHost& frame);
+  static CPrintCommands* Install(IFrameHost& frame);
 
   bool OnUpdateCommand(int id, CCmdUI& ui) override;
   bool OnCommand(int id) override;
@@ -30,7 +30,7 @@ class CPrintCommands : public QObject, public ICommandTarget {
  private:
   QPrinter& Printer();
 
-  CMainFrame& frame_;
+  IFrameHost& frame_;
   std::unique_ptr<QPrinter> printer_;
 };
 

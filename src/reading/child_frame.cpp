@@ -8,9 +8,10 @@
 #include <cstdlib>
 
 #include "data/codepage.h"
+#include "export/citation.h"
 #include "reading/book_mapping.h"
 #include "reading/place_title.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
@@ -147,6 +148,8 @@ bool CChildFrame::ShowPlaceAgain() {
 }
 
 std::vector<int> CChildFrame::GetSelectedVerses() const { return list_->GetSelectedItems(kMaxSelectedVerses); }
+
+CitationInput CSelectedVerses::Input() const { return {translation, book, chapter, verses, texts}; }
 
 CSelectedVerses CChildFrame::GetSelection() const {
   CSelectedVerses selection;

@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "data/translation.h"
-#include "export/citation.h"
+#include "reading/found_verse_list.h"
 #include "reading/place_history.h"
-#include "search/found_verse_list.h"
 #include "ui/command_target.h"
 
 namespace skrybon {
 
 class CReadingWindows;
 class CVerseListBox;
+struct CitationInput;
 
 // The selected verses of a window with everything the citation forms need.
 struct CSelectedVerses {
@@ -30,7 +30,7 @@ struct CSelectedVerses {
   int chapter = 0;
   std::vector<int> verses;         // ascending, at most kMaxSelectedVerses
   std::vector<std::string> texts;  // every verse of the chapter
-  CitationInput Input() const { return {translation, book, chapter, verses, texts}; }
+  CitationInput Input() const;  // export/citation.h
 };
 
 class CChildFrame : public QMdiSubWindow, public ICommandTarget {

@@ -8,14 +8,14 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/main_frame.h"
+#include "reading/book_combo.h"
 #include "reading/child_frame.h"
 #include "reading/history_button.h"
 #include "reading/place_spin_box.h"
-#include "reading/book_combo.h"
 #include "ui/command_ids.h"
 #include "ui/context_help.h"
 #include "ui/flat_button.h"
+#include "ui/frame_host.h"
 #include "ui/icons.h"
 #include "ui/qt_text.h"
 
@@ -135,12 +135,12 @@ CNavigationBar::CNavigationBar(const CScriptureData& data, ActiveWindowFn active
   historyButton_->setEnabled(false);
 }
 
-CNavigationBar* CNavigationBar::Install(CMainFrame& frame) {
-  CMainFrame* owner = &frame;
+CNavigationBar* CNavigationBar::Install(IFrameHost& frame) {
+  IFrameHost* owner = &frame;
   auto* bar = new CNavigationBar(frame.Data(),
                                  [owner] { return qobject_cast<CChildFrame*>(owner->ActiveReadingWindow()); });
   frame.SetNavigationBar(bar, bar);
-  connect(&frame, &CMainFrame::activeReadingWindowChanged, bar, &CNavigationBar::Refresh);
+  connect(&frame, &IFrameHost::activeReadingWindowChanged, bar, &CNavigationBar::Refresh);
   bar->Refresh();
   return bar;
 }

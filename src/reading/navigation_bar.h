@@ -28,8 +28,8 @@ class CBookSpin;
 class CChildFrame;
 class CFlatBtn;
 class CHistoryButton;
-class CMainFrame;
 class CPlaceSpinBox;
+class IFrameHost;
 
 class CNavigationBar : public QWidget, public ICommandTarget {
  public:
@@ -41,7 +41,7 @@ class CNavigationBar : public QWidget, public ICommandTarget {
   // Creates the bar for the frame: puts it into the frame's navigation bar,
   // makes it the first command target and keeps it in step with the frame's
   // active reading window.
-  static CNavigationBar* Install(CMainFrame& frame);
+  static CNavigationBar* Install(IFrameHost& frame);
 
   // Brings every control up to date from the active reading window.
   void Refresh();

@@ -18,7 +18,7 @@
 #include "reading/child_frame.h"
 #include "reading/history_button.h"
 #include "reading/navigation_bar.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
 #include "testing/fixture_data.h"
 #include "testing/widget_fixtures.h"

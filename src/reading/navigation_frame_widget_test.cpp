@@ -12,13 +12,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_frame.h"
+#include "app/frame_fixture_test.h"
 #include "reading/book_combo.h"
 #include "reading/child_frame.h"
 #include "reading/navigation_bar.h"
 #include "reading/verse_list_box.h"
 #include "testing/fixture_data.h"
-#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 
 using namespace skrybon;

@@ -9,12 +9,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/main_frame.h"
+#include "app/frame_fixture_test.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
 #include "testing/fixture_data.h"
-#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 
 using namespace skrybon;

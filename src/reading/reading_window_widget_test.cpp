@@ -15,7 +15,7 @@
 
 #include "data/codepage.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_words.h"
 #include "reading/verse_list_box.h"
 #include "testing/fixture_data.h"

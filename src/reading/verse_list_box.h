@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "reading/line_layout.h"
-#include "search/found_word_ranges.h"
+#include "reading/text_range.h"
 
 namespace skrybon {
 

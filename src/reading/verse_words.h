@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "search/found_word_ranges.h"
+#include "reading/text_range.h"
 
 namespace skrybon {
 

@@ -12,11 +12,12 @@
 #include <QVBoxLayout>
 
 #include "reading/child_frame.h"
+#include "reading/found_verse_list.h"
 #include "reading/verse_list_box.h"
-#include "search/found_verse_list.h"
 #include "search/found_verses_text.h"
 #include "ui/command_ids.h"
 #include "ui/context_help.h"
+#include "ui/frame_host.h"
 #include "ui/qt_text.h"
 #include "ui/screen_reader_notice.h"
 
@@ -26,6 +27,18 @@ namespace {
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 }  // namespace
+
+CFoundVersesBar* CFoundVersesBar::Install(IFrameHost& frame) {
+  IFrameHost* owner = &frame;
+  auto* bar = new CFoundVersesBar([owner] { return qobject_cast<CChildFrame*>(owner->ActiveReadingWindow()); });
+  bar->SetCommandRouter([owner](int id) { return owner->ExecuteCommand(id); },
+                        [owner](int id, CCmdUI& ui) { return owner->UpdateCommand(id, ui); });
+  frame.SetFoundVersesBar(bar, bar);
+  QObject::connect(&frame, &IFrameHost::activeReadingWindowChanged, bar, &CFoundVersesBar::Refresh);
+  QObject::connect(&frame, &IFrameHost::translationReloaded, bar, &CFoundVersesBar::Refresh);
+  bar->Refresh();
+  return bar;
+}
 
 CSpinArrows::CSpinArrows(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);

@@ -19,8 +19,8 @@ class QToolButton;
 namespace skrybon {
 
 class CChildFrame;
-class CMainFrame;
 class CScreenReaderNotice;
+class IFrameHost;
 
 // Two stacked arrow buttons, the bar's up-down control.
 class CSpinArrows : public QWidget {
@@ -53,7 +53,7 @@ class CFoundVersesBar : public QWidget, public ICommandTarget {
 
   // Creates the bar in the frame's found-verses bar, as the bar's command
   // target, and keeps it in step with the frame's active reading window.
-  static CFoundVersesBar* Install(CMainFrame& frame);
+  static CFoundVersesBar* Install(IFrameHost& frame);
 
   // How the context menu's commands run and are enabled (by default nowhere).
   void SetCommandRouter(std::function<bool(int)> execute, std::function<bool(int, CCmdUI&)> update);

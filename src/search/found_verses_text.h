@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "data/translation.h"
-#include "search/found_verse_list.h"
+#include "reading/found_verse_list.h"
 
 namespace skrybon {
 

@@ -6,20 +6,13 @@
 // not hold (or the exception to that), so they are never marked.
 #pragma once
 
-#include <cstddef>
 #include <string_view>
 #include <vector>
 
+#include "reading/text_range.h"
 #include "search/search_request.h"
 
 namespace skrybon {
-
-// Bytes [begin, end) of a verse.
-struct CTextRange {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-  friend bool operator==(const CTextRange&, const CTextRange&) = default;
-};
 
 // The ranges in verse (Windows-1250, as stored) of the passing occurrences of
 // the request's words before its first "NIE", in ascending order, with

@@ -23,7 +23,7 @@
 
 #include "data/codepage.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
 #include "search/found_verses_bar.h"
 #include "search/search_commands.h"

@@ -7,16 +7,17 @@
 
 #include "data/translation.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "reading/verse_list_box.h"
 #include "search/found_verses_bar.h"
 #include "search/found_verses_text.h"
+#include "search/found_word_ranges.h"
 #include "search/search_dialog.h"
 #include "search/search_engine.h"
 #include "search/search_progress_dlg.h"
-#include "ui/screen_reader_notice.h"
 #include "ui/command_ids.h"
 #include "ui/qt_text.h"
+#include "ui/screen_reader_notice.h"
 
 namespace skrybon {
 
@@ -128,8 +129,10 @@ void CSearchCommands::OnFind() {
     }
   }
   // The found words stand out in the translation's windows until the next search.
-  windows_.SetFoundWords(target != nullptr && outcome == SearchOutcome::Completed ? std::optional(request)
-                                                                                 : std::nullopt);
+  CReadingWindows::FoundWordMarker marker;
+  if (target != nullptr && outcome == SearchOutcome::Completed)
+    marker = [request](std::string_view verse) { return FoundWordRanges(verse, request); };
+  windows_.SetFoundWords(id, std::move(marker));
   bar_.Refresh();
   progress.DestroyWindow();
   if (changed) {

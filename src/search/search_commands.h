@@ -23,10 +23,10 @@ namespace skrybon {
 
 class CChildFrame;
 class CFoundVersesBar;
-class CMainFrame;
 class CReadingWindows;
 class CSearchDialog;
 class CSearchProgressDlg;
+class IFrameHost;
 
 class CSearchCommands : public QObject, public ICommandTarget {
   Q_OBJECT
@@ -41,7 +41,8 @@ class CSearchCommands : public QObject, public ICommandTarget {
 
   // Creates the found-verses bar and the search command for the frame and
   // registers both with it; keeps the bar in step with the active window.
-  static CSearchCommands* Install(CMainFrame& frame);
+  // The search opens its windows through windows.
+  static CSearchCommands* Install(IFrameHost& frame, CReadingWindows& windows);
 
   CSearchDialog& Dialog();
   CFoundVersesBar& Bar() { return bar_; }

@@ -17,8 +17,8 @@
 
 #include "data/file_descriptor.h"
 #include "data/verse_index.h"
+#include "reading/found_verse_list.h"
 #include "search/file_buffer.h"
-#include "search/found_verse_list.h"
 #include "search/search_request.h"
 #include "search/text_scan.h"
 

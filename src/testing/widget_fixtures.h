@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Set-ups shared by the window tests: reading windows in a plain main window
-// with an MDI area (messages collected instead of shown), the real main frame
-// over a data folder, a dialog's controls found by their ids, a command
-// target's answer to an update request, the next popup menu and the label a
-// screen reader names a control by.
+// with an MDI area (messages collected instead of shown), a dialog's controls
+// found by their ids, a command target's answer to an update request, the
+// next popup menu and the label a screen reader names a control by.
 #pragma once
 
 #include <QAccessible>
@@ -18,11 +17,9 @@
 #include <functional>
 #include <memory>
 
-#include "app/main_frame.h"
 #include "reading/child_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 #include "ui/command_target.h"
-#include "ui/profile.h"
 
 namespace skrybon::testing {
 
@@ -93,22 +90,6 @@ class CReadingWindowsTest : public QObject {
   QMdiArea* area_ = nullptr;
   std::unique_ptr<CReadingWindows> windows_;
   QStringList messages_;  // the texts the windows would have shown in message boxes
-};
-
-// The main frame over a fixture data folder, shown, active and with a profile
-// in the fixture's folder. Members go in reverse order: frame, profile, data.
-template <typename Data>
-struct CFrameFixture {
-  Data data;
-  CProfile profile{(data.Folder() / "skrybon.ini").string()};
-  CMainFrame frame{data.Data(), profile};
-
-  CFrameFixture() {
-    frame.resize(1000, 700);
-    frame.show();
-    QApplication::setActiveWindow(&frame);
-  }
-  CChildFrame* Active() const { return qobject_cast<CChildFrame*>(frame.ActiveReadingWindow()); }
 };
 
 }  // namespace skrybon::testing

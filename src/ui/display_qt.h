@@ -13,6 +13,16 @@
 
 namespace skrybon {
 
+// The display colours as Qt colours.
+struct CQtDisplayColors {
+  QColor background;
+  QColor text;
+  QColor numbers;
+  QColor highlightText;
+  QColor highlightBackground;
+  QColor foundWords;
+};
+
 inline QColor ToQColor(ColorRef c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 inline ColorRef FromQColor(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
 

@@ -7,9 +7,9 @@
 #include <QMenu>
 #include <QWhatsThis>
 
-#include "app/main_frame.h"
 #include "ui/command_ids.h"
 #include "ui/context_help.h"
+#include "ui/frame_host.h"
 #include "ui/help_topics.h"
 #include "ui/help_window.h"
 
@@ -19,7 +19,7 @@ CHelpCommands::CHelpCommands(QWidget* owner, QObject* parent) : QObject(parent),
   setObjectName(QStringLiteral("helpCommands"));
 }
 
-CHelpCommands* CHelpCommands::Install(CMainFrame& frame) {
+CHelpCommands* CHelpCommands::Install(IFrameHost& frame) {
   auto* commands = new CHelpCommands(&frame, &frame);
   frame.AddCommandTarget(commands);
   for (QMenu* menu : frame.findChildren<QMenu*>()) menu->installEventFilter(commands);

@@ -18,7 +18,7 @@ class QWidget;
 namespace skrybon {
 
 class CHelpWindow;
-class CMainFrame;
+class IFrameHost;
 
 class CHelpCommands : public QObject, public ICommandTarget {
   Q_OBJECT
@@ -27,7 +27,7 @@ class CHelpCommands : public QObject, public ICommandTarget {
   CHelpCommands(QWidget* owner, QObject* parent = nullptr);
 
   // Registers with the frame and watches its menus for F1.
-  static CHelpCommands* Install(CMainFrame& frame);
+  static CHelpCommands* Install(IFrameHost& frame);
 
   // The help window, created on first use.
   CHelpWindow& Window();

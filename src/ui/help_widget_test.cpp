@@ -18,11 +18,10 @@
 #include <memory>
 
 #include "app/command_table.h"
-#include "app/main_frame.h"
+#include "app/frame_fixture_test.h"
 #include "reading/navigation_bar.h"
 #include "search/search_dialog.h"
 #include "testing/fixture_data.h"
-#include "testing/widget_fixtures.h"
 #include "ui/command_ids.h"
 #include "ui/context_help.h"
 #include "ui/help_commands.h"

@@ -5,12 +5,12 @@
 #include <QMessageBox>
 #include <QProcess>
 
-#include "app/main_frame.h"
 #include "data/scripture_data.h"
 #include "ui/alias_editor.h"
 #include "ui/command_ids.h"
-#include "ui/download_dialog.h"
 #include "ui/companion_program.h"
+#include "ui/download_dialog.h"
+#include "ui/frame_host.h"
 #include "ui/import_dialog.h"
 #include "ui/qt_text.h"
 
@@ -22,7 +22,7 @@ CResourceCommands::CResourceCommands(CScriptureData& data, CProfile& profile, QW
   setObjectName(QStringLiteral("resourceCommands"));
 }
 
-CResourceCommands* CResourceCommands::Install(CMainFrame& frame, std::function<void()> afterImport) {
+CResourceCommands* CResourceCommands::Install(IFrameHost& frame, std::function<void()> afterImport) {
   auto* commands = new CResourceCommands(frame.Data(), frame.Profile(), &frame, &frame, std::move(afterImport));
   frame.AddCommandTarget(commands);
   return commands;

@@ -10,7 +10,7 @@
 // waiting. A start that fails is reported with the file and the reason.
 // "&Dodaj przekład..." (ID_ADD_TRANSLATION) runs the import dialog (CImportDialog) and,
 // when it wrote a translation, calls back so the program can load it.
-// "&Pobierz przekład..." (32841) runs the download dialog (CDownloadDialog)
+// "&Pobierz przekład..." (ID_DOWNLOAD_TRANSLATION) runs the download dialog (CDownloadDialog)
 // and, once a module was installed, the import dialog with that module
 // chosen, so the user picks the slot and imports it as above.
 #pragma once
@@ -32,9 +32,9 @@ namespace skrybon {
 class CAliasEditor;
 class CDownloadDialog;
 class CImportDialog;
-class CMainFrame;
 class CProfile;
 class CScriptureData;
+class IFrameHost;
 
 class CResourceCommands : public QObject, public ICommandTarget {
   Q_OBJECT
@@ -46,7 +46,7 @@ class CResourceCommands : public QObject, public ICommandTarget {
                     std::function<void()> afterImport = {});
 
   // afterImport: called once a translation has been imported.
-  static CResourceCommands* Install(CMainFrame& frame, std::function<void()> afterImport = {});
+  static CResourceCommands* Install(IFrameHost& frame, std::function<void()> afterImport = {});
 
   // Receives each message to show; by default a warning box over the owner.
   void SetMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }

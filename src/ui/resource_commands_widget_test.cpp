@@ -13,13 +13,11 @@
 #include <fstream>
 #include <memory>
 
-#include "app/main_frame.h"
+#include "app/frame_fixture_test.h"
 #include "data/codepage.h"
 #include "reading/book_combo.h"
-#include "reading/child_frame.h"
 #include "reading/navigation_bar.h"
 #include "testing/fixture_data.h"
-#include "testing/widget_fixtures.h"
 #include "ui/alias_editor.h"
 #include "ui/command_ids.h"
 #include "ui/resource_commands.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
 
 #include <QMdiArea>
 #include <QMessageBox>
@@ -186,17 +186,18 @@ void CReadingWindows::ShowReloadedTranslation(TranslationId id) {
   ShowMessage(text);
 }
 
-void CReadingWindows::SetFoundWords(std::optional<SearchRequest> search) {
-  foundWords_ = std::move(search);
+void CReadingWindows::SetFoundWords(TranslationId translation, FoundWordMarker marker) {
+  foundTranslation_ = translation;
+  foundWords_ = std::move(marker);
   for (CChildFrame* window : Windows()) window->MarkFoundWords();
 }
 
 std::vector<std::vector<CTextRange>> CReadingWindows::FoundRanges(TranslationId id,
                                                                   const std::vector<std::string>& verses) const {
   std::vector<std::vector<CTextRange>> ranges;
-  if (!foundWords_ || foundWords_->GetTranslationId() != id) return ranges;
+  if (!foundWords_ || foundTranslation_ != id) return ranges;
   ranges.reserve(verses.size());
-  for (const std::string& verse : verses) ranges.push_back(FoundWordRanges(verse, *foundWords_));
+  for (const std::string& verse : verses) ranges.push_back(foundWords_(verse));
   return ranges;
 }
 

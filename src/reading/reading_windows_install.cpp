@@ -2,13 +2,13 @@
 // Wiring of the reading windows into the main frame.
 #include <QMdiArea>
 
-#include "app/main_frame.h"
-#include "reading/translation_windows.h"
+#include "reading/reading_windows.h"
+#include "ui/frame_host.h"
 #include "ui/icons.h"
 
 namespace skrybon {
 
-CReadingWindows* CReadingWindows::Install(CMainFrame& frame) {
+CReadingWindows* CReadingWindows::Install(IFrameHost& frame) {
   auto* windows = new CReadingWindows(*frame.MdiArea(), frame.Data(), &frame);
   windows->SetLookSource([&frame] {
     const CQtDisplayColors colors = frame.DisplayColors();
@@ -27,8 +27,8 @@ CReadingWindows* CReadingWindows::Install(CMainFrame& frame) {
   windows->SetCommandRouter([&frame](int id) { return frame.ExecuteCommand(id); },
                             [&frame](int id, CCmdUI& ui) { return frame.UpdateCommand(id, ui); });
   windows->SetReloadHook([&frame] { frame.ReloadChangedTranslations(); });
-  QObject::connect(&frame, &CMainFrame::displaySettingsChanged, windows, &CReadingWindows::RelayoutAll);
-  QObject::connect(&frame, &CMainFrame::translationReloaded, windows, &CReadingWindows::ShowReloadedTranslation);
+  QObject::connect(&frame, &IFrameHost::displaySettingsChanged, windows, &CReadingWindows::RelayoutAll);
+  QObject::connect(&frame, &IFrameHost::translationReloaded, windows, &CReadingWindows::ShowReloadedTranslation);
   frame.AddCommandTarget(windows);
   return windows;
 }

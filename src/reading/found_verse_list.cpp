@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "search/found_verse_list.h"
+#include "reading/found_verse_list.h"
 
 #include <utility>
 

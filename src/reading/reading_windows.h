@@ -11,15 +11,15 @@
 #include <QObject>
 #include <QString>
 #include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "data/scripture_data.h"
 #include "data/translation.h"
 #include "reading/last_session.h"
+#include "reading/text_range.h"
 #include "reading/verse_list_box.h"
-#include "search/search_request.h"
 #include "ui/command_target.h"
 
 class QMdiArea;
@@ -27,7 +27,7 @@ class QMdiArea;
 namespace skrybon {
 
 class CChildFrame;
-class CMainFrame;
+class IFrameHost;
 
 class CReadingWindows : public QObject, public ICommandTarget {
   Q_OBJECT
@@ -38,7 +38,7 @@ class CReadingWindows : public QObject, public ICommandTarget {
   // Creates the reading windows' opener for the main frame, wires it to the
   // frame's display settings, messages, icons and command routing, and
   // registers it as a frame-level command target.
-  static CReadingWindows* Install(CMainFrame& frame);
+  static CReadingWindows* Install(IFrameHost& frame);
 
   void SetLookSource(std::function<CVerseListLook()> source) { lookSource_ = std::move(source); }
   // Receives each message to show (Unicode); by default a message box.
@@ -90,9 +90,11 @@ class CReadingWindows : public QObject, public ICommandTarget {
   // it); their found-verse lists are emptied. One message says what happened.
   void ShowReloadedTranslation(TranslationId id);
 
-  // The search whose words every window of its translation marks, until the
-  // next call; nullopt marks none.
-  void SetFoundWords(std::optional<SearchRequest> search);
+  // Where the words of a search stand in a verse (Windows-1250, as stored).
+  using FoundWordMarker = std::function<std::vector<CTextRange>(std::string_view verse)>;
+  // The words of the last search, which every window of its translation
+  // marks until the next call; an empty marker marks none.
+  void SetFoundWords(TranslationId translation, FoundWordMarker marker);
   // The found words in each of the verses for a window of `id`.
   std::vector<std::vector<CTextRange>> FoundRanges(TranslationId id, const std::vector<std::string>& verses) const;
 
@@ -112,7 +114,8 @@ class CReadingWindows : public QObject, public ICommandTarget {
   std::function<bool(int)> execute_;
   std::function<bool(int, CCmdUI&)> update_;
   std::function<void()> reloadHook_;
-  std::optional<SearchRequest> foundWords_;
+  TranslationId foundTranslation_ = TranslationId::BG;
+  FoundWordMarker foundWords_;
 };
 
 }  // namespace skrybon
