@@ -2,10 +2,8 @@
 // The navigation bar against reading windows on a fixture data folder:
 // typed places, the book list, the boxes and arrows, the step commands and
 // their routing, the history menu and the keyboard way from a verse list.
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMdiArea>
 #include <QMenu>
 #include <QSignalSpy>

@@ -3,7 +3,6 @@
 // progress window's percentages, cancel requests and owner handling.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMainWindow>
