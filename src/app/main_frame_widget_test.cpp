@@ -317,7 +317,7 @@ class MainFrameTest : public QObject {
     QCOMPARE(window->executed.back(), ID_SEARCH);
     QCOMPARE(added.executed, std::vector<int>{ID_GOTO_FOUND_LIST});
     FakeTarget router;
-    router.commands = {{ID_SEARCH, true}, {ID_FILE_NEW_BW, true}, {ID_WINDOW_CLOSE, false}};
+    router.commands = {{ID_SEARCH, true}, {ID_WINDOW_CLOSE, false}};
     frame->SetNavigationBar(nullptr, &router);
     QVERIFY(frame->ExecuteCommand(ID_SEARCH));
     QCOMPARE(router.executed, std::vector<int>{ID_SEARCH});
@@ -326,10 +326,6 @@ class MainFrameTest : public QObject {
     QVERIFY(!Enabled(*frame, ID_WINDOW_CLOSE));
     QVERIFY(!frame->ExecuteCommand(ID_WINDOW_CLOSE));
     QCOMPARE(frame->MdiArea()->subWindowList().size(), 1);
-    // Ctrl+W reaches the program's command while a reading window has the focus.
-    window->widget()->setFocus();
-    QTest::keyClick(window->widget(), Qt::Key_W, Qt::ControlModifier);
-    QCOMPARE(router.executed, (std::vector<int>{ID_SEARCH, ID_FILE_NEW_BW}));
     frame->SetNavigationBar(nullptr, nullptr);
     frame->RemoveCommandTarget(&added);
     QVERIFY(frame->ExecuteCommand(ID_GOTO_FOUND_LIST) == false);
