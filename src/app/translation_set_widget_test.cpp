@@ -3,7 +3,6 @@
 // missing or damaged translation disables, the welcome panel while nothing
 // is installed, and translations read again while the program runs.
 #include <QAction>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QtTest>
 #include <array>

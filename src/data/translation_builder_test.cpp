@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 
 #include "data/archive.h"
 #include "data/atomic_file.h"

@@ -25,12 +25,10 @@
 using namespace skrybon;
 using Encoding = TextFileEncoding;
 
-class ExportCommandsTest : public QObject {
+class ExportCommandsTest : public testing::CFrameTest<testing::CReadingTestData> {
   Q_OBJECT
 
-  std::unique_ptr<testing::CFrameFixture<testing::CReadingTestData>> fixture_;
   std::unique_ptr<testing::CTempFolder> out_;
-  CMainFrame* frame_ = nullptr;
   CExportCommands* commands_ = nullptr;
   QStringList messages_;
   QStringList offeredNames_;
@@ -39,14 +37,10 @@ class ExportCommandsTest : public QObject {
   // A new window of the translation with these verses selected.
   CChildFrame* Open(int command, std::initializer_list<int> rows) {
     frame_->ExecuteCommand(command);
-    CVerseListBox& list = fixture_->Active()->GetVerseList();
+    CVerseListBox& list = Active()->GetVerseList();
     list.clearSelection();
     for (int row : rows) list.selectionModel()->select(list.model()->index(row, 0), QItemSelectionModel::Select);
-    return fixture_->Active();
-  }
-  bool Enabled(int id) {
-    CCmdUI ui;
-    return frame_->UpdateCommand(id, ui) && ui.IsEnabled();
+    return Active();
   }
   // Runs a save command that the dialog answers with `name`; the file's bytes.
   std::string Save(int command, const std::string& name, Encoding encoding = Encoding::Cp1250CrLf) {
@@ -59,10 +53,8 @@ class ExportCommandsTest : public QObject {
 
  private slots:
   void init() {
-    fixture_ = std::make_unique<testing::CFrameFixture<testing::CReadingTestData>>();
     out_ = std::make_unique<testing::CTempFolder>("skrybon-saved");
-    frame_ = &fixture_->frame;
-    QVERIFY(QTest::qWaitForWindowActive(frame_));
+    QVERIFY(StartFrame());
     commands_ = frame_->findChild<CExportCommands*>();
     messages_.clear();
     offeredNames_.clear();
@@ -74,7 +66,7 @@ class ExportCommandsTest : public QObject {
   }
 
   void cleanup() {
-    fixture_.reset();
+    StopFrame();
     out_.reset();
   }
 

@@ -197,46 +197,35 @@ class CPrintWidgetTest : public QObject {
       return out;
     };
     const std::string longText(100000, 'x');
-    const std::string faces = "Header Font Name=" + longText + "\nPage Font Name=" + longText +
-                              "\nFooter Font Name=" + longText + "\n";
-    const std::string texts = "Header Text=" + repeat("%s%d%n\\n\\\\", 10000) +
-                              "\nPage Number Format=" + repeat("%d%99d%-0d%", 10000) + "\nFooter Text=" + longText + "\n";
-    const std::string breaks = "Header Text=" + repeat("\\n", 50000) + "\nFooter Text=" + repeat("a\\n", 50000) + "\n";
-    const std::string sizes = "Header Font Size=99999\nPage Font Size=2147483647\nFooter Font Size=-5\n"
-                              "Margin-Left=300\nMargin-Top=-300\nMargin-Right=300\nMargin-Bottom=99999\n";
-    const struct Row {
-      const char* name;
-      std::string keys;
-    } rows[] = {{"face names", faces}, {"texts", texts}, {"line breaks", breaks}, {"sizes and margins", sizes},
-                {"all together", faces + sizes + breaks + texts}};
-    const CPrintVerseList list = Verses();
-    for (const Row& row : rows) {
-      const QString path = dir_.filePath(QStringLiteral("damaged.ini"));
-      QFile file(path);
-      QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-      file.write(QByteArray::fromStdString("[Print Settings]\n" + row.keys));
-      file.close();
-      const CPrintSettings s = LoadPrintSettings(CProfile(path.toStdString()));
-      for (const CPrintFontSetting& font : {s.headerFont, s.bodyFont, s.footerFont})
-        QVERIFY2(font.face.size() <= kMaxFaceName && font.size <= kMaxFontSize, row.name);
-      for (const std::string& text : {s.headerText, s.footerText}) {
-        QVERIFY2(text.size() <= kMaxPrintText, row.name);
-        QVERIFY2(std::count(text.begin(), text.end(), '\n') < static_cast<long>(kMaxPrintLines), row.name);
-      }
-      QVERIFY2(s.pageNumberFormat.size() <= kMaxPrintText, row.name);
-
-      QPrinter printer(QPrinter::HighResolution);
-      printer.setPageSize(QPageSize(QPageSize::A6));
-      printer.setResolution(CVersePrinter::kResolution);
-      QPrintPreviewWidget preview(&printer);
-      connect(&preview, &QPrintPreviewWidget::paintRequested,
-              [&](QPrinter* p) { CVersePrinter::PaintAllPages(*p, s, list); });
-      QElapsedTimer clock;
-      clock.start();
-      preview.updatePreview();
-      QVERIFY2(preview.pageCount() >= 1 && preview.pageCount() <= static_cast<int>(list.Entries().size()), row.name);
-      QVERIFY2(clock.elapsed() < 30000, row.name);
+    const QString path = dir_.filePath(QStringLiteral("damaged.ini"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray::fromStdString(
+        "[Print Settings]\nHeader Font Name=" + longText + "\nPage Font Name=" + longText +
+        "\nFooter Font Name=" + longText + "\nHeader Font Size=99999\nPage Font Size=2147483647\n"
+        "Footer Font Size=-5\nMargin-Left=300\nMargin-Top=-300\nMargin-Right=300\nMargin-Bottom=99999\n"
+        "Header Text=" + repeat("\\n", 50000) + repeat("%s%d%n\\n\\\\", 10000) + "\nFooter Text=" +
+        repeat("a\\n", 50000) + longText + "\nPage Number Format=" + repeat("%d%99d%-0d%", 10000) + "\n"));
+    file.close();
+    const CPrintSettings s = LoadPrintSettings(CProfile(path.toStdString()));
+    for (const CPrintFontSetting& font : {s.headerFont, s.bodyFont, s.footerFont})
+      QVERIFY(font.face.size() <= kMaxFaceName && font.size <= kMaxFontSize);
+    for (const std::string& text : {s.headerText, s.footerText, s.pageNumberFormat}) {
+      QVERIFY(text.size() <= kMaxPrintText);
+      QVERIFY(std::count(text.begin(), text.end(), '\n') < static_cast<long>(kMaxPrintLines));
     }
+
+    const CPrintVerseList list = Verses();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A6));
+    printer.setResolution(CVersePrinter::kResolution);
+    QPrintPreviewWidget preview(&printer);
+    connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* p) { CVersePrinter::PaintAllPages(*p, s, list); });
+    QElapsedTimer clock;
+    clock.start();
+    preview.updatePreview();
+    QVERIFY(preview.pageCount() >= 1 && preview.pageCount() <= static_cast<int>(list.Entries().size()));
+    QVERIFY(clock.elapsed() < 30000);
   }
 
   void settingsDialogShowsAndTakesValues() {
@@ -244,10 +233,9 @@ class CPrintWidgetTest : public QObject {
     CPrintSettingsDlg dialog(LoadPrintSettings(*profile_), qprinter);
     QStringList messages;
     dialog.SetMessageSink([&](const QString& m) { messages << m; });
+    // The controls show the settings.
     QCOMPARE(Control<QComboBox>(dialog, 1073)->currentText(), QStringLiteral("11"));
-    QCOMPARE(Control<QComboBox>(dialog, 1077)->count(), 11);
     QCOMPARE(Control<QPlainTextEdit>(dialog, 1078)->toPlainText(), QStringLiteral("Wersety %s"));
-    QCOMPARE(Control<QLineEdit>(dialog, 1079)->text(), QStringLiteral("Strona %d z %d"));
     QCOMPARE(Control<QSpinBox>(dialog, 1053)->value(), 10);
     // The default face shows what really prints in its place.
     QCOMPARE(Control<CFontNameCombo>(dialog, 1072)->Face(), QFontInfo(QFont(QStringLiteral("Arial"))).family());

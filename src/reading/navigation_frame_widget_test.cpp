@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QDockWidget>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QSpinBox>
 #include <QtTest>
 #include <memory>
@@ -22,31 +20,16 @@
 
 using namespace skrybon;
 
-class NavigationFrameTest : public QObject {
+class NavigationFrameTest : public testing::CFrameTest<testing::NavigationData> {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::CFrameFixture<testing::NavigationData>> fixture_;
-  CMainFrame* frame_ = nullptr;
 
   CNavigationBar* Bar() const { return dynamic_cast<CNavigationBar*>(frame_->NavigationBarDock()->widget()); }
-  CChildFrame* Active() const { return fixture_->Active(); }
-  bool Enabled(int id) const {
-    CCmdUI ui;
-    return frame_->UpdateCommand(id, ui) && ui.IsEnabled();
-  }
 
  private slots:
-  void init() {
-    fixture_ = std::make_unique<testing::CFrameFixture<testing::NavigationData>>();
-    frame_ = &fixture_->frame;
-    QVERIFY(QTest::qWaitForWindowActive(frame_));
-  }
-
-  void cleanup() {
-    frame_ = nullptr;
-    fixture_.reset();
-  }
+  void init() { QVERIFY(StartFrame()); }
+  void cleanup() { StopFrame(); }
 
   void theBarIsInstalledAndFollowsTheActiveWindow() {
     QVERIFY(Bar() != nullptr);

@@ -5,7 +5,6 @@
 // accelerators follow their enabling, and new display settings re-measure
 // every open list.
 #include <QApplication>
-#include <QMdiArea>
 #include <QtTest>
 #include <memory>
 
@@ -18,14 +17,10 @@
 
 using namespace skrybon;
 
-class ReadingFrameTest : public QObject {
+class ReadingFrameTest : public testing::CFrameTest<testing::CReadingTestData> {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::CFrameFixture<testing::CReadingTestData>> fixture_;
-  CMainFrame* frame_ = nullptr;
-
-  CChildFrame* Active() const { return fixture_->Active(); }
   std::size_t WindowCount() const { return frame_->findChild<CReadingWindows*>()->Windows().size(); }
   void Keys(QKeyCombination keys) {
     QWidget* target = QApplication::focusWidget();
@@ -36,16 +31,11 @@ class ReadingFrameTest : public QObject {
 
  private slots:
   void init() {
-    fixture_ = std::make_unique<testing::CFrameFixture<testing::CReadingTestData>>();
-    frame_ = &fixture_->frame;
+    QVERIFY(StartFrame());
     frame_->findChild<CReadingWindows*>()->SetMessageSink([](const QString&) {});
-    QVERIFY(QTest::qWaitForWindowActive(frame_));
   }
 
-  void cleanup() {
-    frame_ = nullptr;
-    fixture_.reset();
-  }
+  void cleanup() { StopFrame(); }
 
   void theFramesAcceleratorsWorkFromAFocusedVerseList() {
     QCOMPARE(frame_->MenuBarId(), IDR_MENU_NO_WINDOW);

@@ -4,18 +4,15 @@
 // guide names only commands and keys that exist; the help menu, the index
 // search and F1 / What's This on the controls that have help ids.
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBrowser>
 #include <QtTest>
-#include <memory>
 
 #include "app/command_table.h"
 #include "app/frame_fixture_test.h"

@@ -4,8 +4,6 @@
 // cancelled, or meets a full disk; only success changes the folder.
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>

@@ -131,18 +131,6 @@ TEST_F(ProfileTest, DamagedFilesNeverFailAndStayReadable) {
   EXPECT_EQ(ReadFile(), "[S]\na=1\n[S]\nb=3\n");
 }
 
-TEST_F(ProfileTest, TwoCopiesOfTheProgramKeepEachOthersKeys) {
-  WriteFile("[Print Settings]\nHeader=1\n");
-  CProfile first(path_);
-  CProfile second(path_);
-  EXPECT_TRUE(first.WriteProfileInt("Print Settings", "Header", 0));
-  EXPECT_TRUE(first.WriteProfileInt("Print Settings", "Footer", 1));
-  // The second copy writes later from what it read at its start.
-  EXPECT_TRUE(second.WriteProfileInt("Skrybon", "Font height", -12));
-  EXPECT_EQ(ReadFile(), "[Print Settings]\nHeader=0\nFooter=1\n[Skrybon]\nFont height=-12\n");
-  EXPECT_EQ(second.GetProfileInt("Print Settings", "Footer", 7), 1);
-}
-
 TEST_F(ProfileTest, LineBreaksInValuesCannotInventKeys) {
   CProfile profile(path_);
   EXPECT_TRUE(profile.WriteProfileString("S", "name", "a\n[Evil]\nx=1"));

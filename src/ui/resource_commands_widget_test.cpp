@@ -33,21 +33,15 @@ std::string ReadBytes(const std::filesystem::path& path) {
 
 }  // namespace
 
-class ResourceCommandsTest : public QObject {
+class ResourceCommandsTest : public testing::CFrameTest<testing::NavigationData> {
   Q_OBJECT
 
  private:
-  std::unique_ptr<testing::CFrameFixture<testing::NavigationData>> fixture_;
-  CMainFrame* frame_ = nullptr;
   CResourceCommands* commands_ = nullptr;
   QStringList messages_;
 
   std::filesystem::path Folder() const { return fixture_->data.Folder(); }
   CNavigationBar* Bar() const { return dynamic_cast<CNavigationBar*>(frame_->NavigationBarDock()->widget()); }
-  bool Enabled(int id) const {
-    CCmdUI ui;
-    return frame_->UpdateCommand(id, ui) && ui.IsEnabled();
-  }
   // Runs an alias command; `edit` acts on the open editor and must close it.
   void EditAliases(int command, std::function<void(CAliasEditor&)> edit) {
     commands_->SetEditorObserver([edit](CAliasEditor& editor) {
@@ -69,24 +63,19 @@ class ResourceCommandsTest : public QObject {
     Bar()->BookBox()->lineEdit()->clear();
     QTest::keyClicks(Bar()->BookBox()->lineEdit(), text);
     QTest::keyClick(Bar()->BookBox()->lineEdit(), Qt::Key_Return);
-    return fixture_->Active()->GetCurrentPlace().book;
+    return Active()->GetCurrentPlace().book;
   }
 
  private slots:
   void init() {
-    fixture_ = std::make_unique<testing::CFrameFixture<testing::NavigationData>>();
-    frame_ = &fixture_->frame;
-    QVERIFY(QTest::qWaitForWindowActive(frame_));
+    QVERIFY(StartFrame());
     commands_ = frame_->findChild<CResourceCommands*>();
     QVERIFY(commands_ != nullptr);
     messages_.clear();
     commands_->SetMessageSink([this](const QString& text) { messages_ << text; });
   }
 
-  void cleanup() {
-    frame_ = nullptr;
-    fixture_.reset();
-  }
+  void cleanup() { StopFrame(); }
 
   void aNewAliasResolvesAtOnceAndTheLineEndsAreKept() {
     QVERIFY(frame_->ExecuteCommand(ID_FILE_NEW_BG));
@@ -113,7 +102,7 @@ class ResourceCommandsTest : public QObject {
     // The frame is active again after the editor, so the typed place takes Enter.
     QVERIFY(QTest::qWaitForWindowActive(frame_));
     QCOMPARE(OpenTyped(QStringLiteral("abcd 2")), 3);
-    QCOMPARE(fixture_->Active()->GetCurrentPlace().chapter, 1);
+    QCOMPARE(Active()->GetCurrentPlace().chapter, 1);
     QCOMPARE(BookOf(TranslationId::BG, "żółw 1"), 3);
   }
 
