@@ -7,7 +7,7 @@
 #include "data/book_file.h"
 #include "data/codepage.h"
 #include "data/verse_index.h"
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "reading/navigation.h"
 #include "tool_args.h"
 #include "tool_output.h"

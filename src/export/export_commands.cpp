@@ -15,7 +15,7 @@
 
 #include "data/atomic_file.h"
 #include "data/scripture_data.h"
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "export/found_verses_export.h"
 #include "reading/child_frame.h"
 #include "reading/reading_windows.h"

@@ -13,7 +13,7 @@
 
 #include "app/frame_fixture_test.h"
 #include "data/codepage.h"
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "export/export_commands.h"
 #include "reading/verse_list_box.h"
 #include "search/search_progress_dlg.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "print/print_commands.h"
 
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "print/verse_printer.h"
 #include "reading/child_frame.h"
 #include "ui/command_ids.h"

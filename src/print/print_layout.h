@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "print/print_settings.h"
 
 namespace skrybon {

@@ -10,7 +10,7 @@
 #include <QString>
 #include <functional>
 
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "print/print_job.h"
 #include "print/print_settings.h"
 

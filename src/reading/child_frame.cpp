@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "data/codepage.h"
-#include "export/citation.h"
+#include "reading/citation.h"
 #include "reading/book_mapping.h"
 #include "reading/place_title.h"
 #include "reading/reading_windows.h"

@@ -30,7 +30,7 @@ struct CSelectedVerses {
   int chapter = 0;
   std::vector<int> verses;         // ascending, at most kMaxSelectedVerses
   std::vector<std::string> texts;  // every verse of the chapter
-  CitationInput Input() const;  // export/citation.h
+  CitationInput Input() const;  // reading/citation.h
 };
 
 class CChildFrame : public QMdiSubWindow, public ICommandTarget {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "export/citation.h"
+#include "reading/citation.h"
 
 #include <algorithm>
 
