@@ -142,6 +142,35 @@ TEST_F(SmallTranslation, CancelDiscardsWhatWasFound) {
   EXPECT_EQ(list.GetCurrent(), 7);
 }
 
+// The scan finds a word wherever any occurrence passes the word test, also
+// when a failing one comes first or overlaps it, at either end of a verse.
+TEST_F(SmallTranslation, EveryOccurrenceOfAWordIsTried) {
+  WriteBook(folder, TranslationId::BG, 0,
+            {"Do pana mego rzekł Pan", "pan, panie", "spana pan:", "(pan) i -pan", "-pan i panowie", "anana",
+             "banana ana", "ba a a", "nic"});
+  VerseIndex books = index.Index();
+  books[0] = {{0, 1, 2, 3, 4, 5, 6, 7, 8}};
+  index.SetIndex(books);
+  struct Case {
+    const char* word;
+    SearchMethod method;
+    std::vector<std::uint32_t> entries;
+  };
+  const Case cases[] = {
+      {"pan", SearchMethod::WordStart, {0, 1, 2, 4}}, {"pan", SearchMethod::WholeWord, {0, 1, 2}},
+      {"ana", SearchMethod::WordStart, {5, 6}},       {"ana", SearchMethod::WholeWord, {6}},
+      {"a a", SearchMethod::WordStart, {7}},          {"a a", SearchMethod::WholeWord, {7}},
+  };
+  for (const Case& c : cases) {
+    SearchRequest request = Words({c.word});
+    request.method = c.method;
+    Search(request);
+    std::vector<std::uint32_t> entries;
+    for (int i = 0; i < list.GetCount() && list.GetBook(i) == 0; ++i) entries.push_back(list.GetEntry(i));
+    EXPECT_EQ(entries, c.entries) << c.word << " " << static_cast<int>(c.method);
+  }
+}
+
 // A BG translation whose book 0 is the given file, one chapter listing its
 // first verses entries; the other books are empty.
 CTranslationIndex OneBook(const std::string& folder, const std::vector<std::uint8_t>& file, int verses) {
