@@ -57,18 +57,10 @@ TEST_F(CitationTest, RunsAndGaps) {
                                                 {"", "(BG)"}}));
 }
 
-TEST_F(CitationTest, TwoNeighboursFormARangeTwoApartAGap) {
-  EXPECT_EQ(FormatSelectionText(Input({3, 4})), Cp("1 Moj. 3:4-5\r\n4. T4\r\n5. T5\r\n(BG)\r\n"));
-  EXPECT_EQ(FormatSelectionTitle(Input({3, 4})), Cp("1 Moj. 3:4-5 (BG)"));
-  EXPECT_EQ(FormatSelectionText(Input({1, 6})), Cp("1 Moj. 3:2,7\r\n2. T2\r\n    ...\r\n7. T7\r\n(BG)\r\n"));
-}
-
 TEST_F(CitationTest, OtherTranslationsUseTheirAbbreviationAndCode) {
   const auto bt = Input({0, 1, 2, 4, 7, 8}, TranslationId::BT);
   EXPECT_EQ(FormatSelectionTitle(bt), "Rdz 3:1-3,5,8-9 (BT)");
-  const std::string text = FormatSelectionText(bt);
-  EXPECT_EQ(text.rfind("Rdz 3:", 0), 0u);
-  EXPECT_TRUE(text.ends_with("\r\n(BT)\r\n"));
+  EXPECT_TRUE(FormatSelectionText(bt).ends_with("\r\n(BT)\r\n"));
   CitationInput bw = Input({0}, TranslationId::BW);
   bw.book = 41;
   EXPECT_EQ(FormatSelectionTitle(bw), Cp("Łuk. 3:1  (BW)"));

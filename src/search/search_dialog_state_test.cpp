@@ -8,20 +8,15 @@ namespace {
 
 using Translations = std::array<bool, 3>;
 
-TEST(SearchDialogState, OpeningWithoutAWindowForcesANewWindow) {
-  CSearchDialogState dialog;
-  dialog.fields.target = 1;
-  dialog.fields.translation = 2;
-  dialog.Open(std::nullopt);
-  EXPECT_EQ(dialog.fields.target, 0);
-  EXPECT_FALSE(dialog.enabled.currentWindow);
-  EXPECT_EQ(dialog.enabled.translations, (Translations{true, true, true}));
-  EXPECT_EQ(dialog.fields.translation, 2);
-}
-
-// The clicks between the two targets are pinned by the search dialog's widget test.
+// Without a window every translation may be chosen (the widget test pins the
+// forced "Nowym oknie"); the clicks between the targets are pinned there too.
 TEST(SearchDialogState, OnlyTheCurrentWindowLocksTheTranslation) {
   CSearchDialogState dialog;
+  dialog.fields.target = 1;
+  dialog.fields.translation = 1;
+  dialog.Open(std::nullopt);
+  EXPECT_EQ(dialog.enabled.translations, (Translations{true, true, true}));
+  EXPECT_EQ(dialog.fields.translation, 1);
   dialog.fields.target = 1;
   dialog.Open(TranslationId::BT);
   EXPECT_EQ(dialog.fields.translation, 2);
@@ -34,21 +29,18 @@ TEST(SearchDialogState, OnlyTheCurrentWindowLocksTheTranslation) {
   EXPECT_EQ(dialog.fields.translation, 2);
 }
 
+// The words, whole words and the translation are pinned by the widget test.
 TEST(SearchDialogState, ClearResetsEverything) {
   CSearchDialogState dialog;
   dialog.fields.operators = {1, 2, 1};
-  dialog.fields.words = {"a", "b", "c", "d"};
   dialog.fields.wordStart = dialog.fields.caseSensitive = true;
   dialog.fields.target = 1;
-  dialog.fields.translation = 2;
   dialog.Open(TranslationId::BT);
   dialog.ClickClear();
   EXPECT_EQ(dialog.fields.operators, (std::array<int, 3>{0, 0, 0}));
-  EXPECT_EQ(dialog.fields.words, (SearchWords{"", "", "", ""}));
-  EXPECT_FALSE(dialog.fields.wordStart || dialog.fields.caseSensitive || dialog.fields.wholeWords);
+  EXPECT_FALSE(dialog.fields.wordStart || dialog.fields.caseSensitive);
+  EXPECT_TRUE(dialog.enabled.wholeWords);
   EXPECT_EQ(dialog.fields.target, 0);
-  EXPECT_EQ(dialog.fields.translation, 0);
-  EXPECT_TRUE(dialog.enabled.wholeWords && dialog.enabled.wordStart);
   EXPECT_EQ(dialog.enabled.translations, (Translations{true, true, true}));
 }
 

