@@ -26,7 +26,6 @@ TEST(BookMapping, BothWaysBetweenTheShortCanonAndBtForEveryBook) {
   std::map<int, int> longToShort;
   for (const auto& [from, to] : shortToLong) longToShort[to] = from;
   const std::set<int> onlyInBt = {16, 17, 19, 20, 26, 27, 31};
-  ASSERT_EQ(longToShort.size() + onlyInBt.size(), 73u);
   for (T other : {T::BG, T::BW}) {
     for (int b = 0; b < 66; ++b) EXPECT_EQ(MapBook(other, T::BT, b), shortToLong.at(b)) << b;
     for (int b = 0; b < 73; ++b) {
@@ -44,7 +43,6 @@ TEST(BookMapping, SameCanonKeepsTheNumberAndForeignBooksHaveNone) {
   for (int b = 0; b < 66; ++b) {
     EXPECT_EQ(MapBook(T::BG, T::BW, b), b);
     EXPECT_EQ(MapBook(T::BW, T::BG, b), b);
-    EXPECT_EQ(MapBook(T::BG, T::BG, b), b);
   }
   for (int b = 0; b < 73; ++b) EXPECT_EQ(MapBook(T::BT, T::BT, b), b);
   EXPECT_TRUE(CanCompareBook(T::BT, T::BT, 27));  // Syracha with BT itself

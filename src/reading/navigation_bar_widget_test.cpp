@@ -2,7 +2,6 @@
 // The navigation bar against reading windows on a fixture data folder:
 // typed places, the book list, the boxes and arrows, the step commands and
 // their routing, the history menu and the keyboard way from a verse list.
-#include <QApplication>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -69,45 +68,28 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     }
     QCOMPARE(testing::StateOf(*bar_, ID_EDIT_COPY), testing::CommandState::Unhandled);
 
-    CChildFrame* window = Open(TranslationId::BG);
+    Open(TranslationId::BG);
     QVERIFY(bar_->BookBox()->isEnabled());
-    QVERIFY(bar_->OpenButton()->isEnabled());
     QVERIFY(!bar_->HistoryButton()->isEnabled());  // one place only
-    QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Mojżeszowa"));
     QCOMPARE(testing::LabelOf(bar_->BookBox()), QStringLiteral("Księga:  "));  // its name for screen readers
-    QCOMPARE(bar_->ChapterBox()->maximum(), 1);
-    QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(0, 0));
-
-    delete window;
-    bar_->Refresh();
-    QVERIFY(!bar_->BookBox()->isEnabled());
-    QCOMPARE(bar_->BookBox()->SelectedBook(), -1);
   }
 
   void aTypedPlaceAndEnterShowsIt() {
     CChildFrame* window = Open(TranslationId::BG);
     TypeInBookBox(QStringLiteral("1 Kor 13:4"));
-    QCOMPARE(bar_->BookBox()->SelectedBook(), -1);
     QTest::keyClick(BookEdit(), Qt::Key_Return);
     QVERIFY(PlaceOf(window) == (VerseRef{45, 12, 3}));
-    QCOMPARE(window->windowTitle(), QStringLiteral("1 Kor. 13:4  (BG)"));
     QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("1 Koryntów"));
     QCOMPARE(bar_->ChapterBox()->value(), 13);
     QCOMPARE(bar_->ChapterBox()->maximum(), 16);
     QCOMPARE(bar_->VerseBox()->value(), 4);
     // The focus is on the verse shown, which a screen reader then reads.
-    QVERIFY(window->GetVerseList().hasFocus());
     QCOMPARE(window->GetVerseList().currentIndex().row(), 3);
-
-    // Beyond the last chapter and verse: the last ones.
-    TypeInBookBox(QStringLiteral("1kor 99:99"));
-    QTest::keyClick(BookEdit(), Qt::Key_Enter);
-    QVERIFY(PlaceOf(window) == (VerseRef{45, 15, testing::VerseCount(45, 15) - 1}));
 
     // A chapter without a verse keeps the verse box's number, taken into range.
     bar_->VerseBox()->setValue(3);
     TypeInBookBox(QStringLiteral("1 Kor 2"));
-    QTest::keyClick(BookEdit(), Qt::Key_Return);
+    QTest::keyClick(BookEdit(), Qt::Key_Enter);
     QVERIFY(PlaceOf(window) == (VerseRef{45, 1, 2}));
     TypeInBookBox(QStringLiteral("Jan"));  // no chapter: chapter box's 2 taken into Jana's 3 chapters
     QTest::keyClick(BookEdit(), Qt::Key_Return);
@@ -115,26 +97,28 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QVERIFY(messages_.isEmpty());
   }
 
+  // An unknown name drops the list down and shows nothing. So does a character
+  // Windows-1250 lacks, whatever the rest of the text would match as '?'.
   void anUnknownNameDropsTheListAndShowsNothing() {
     CChildFrame* window = Open(TranslationId::BG);
-    TypeInBookBox(QStringLiteral("Xyz 3:1"));
-    QTest::keyClick(BookEdit(), Qt::Key_Return);
-    QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
-    QVERIFY(!bar_->BookBox()->IsEditTextValid());
+    for (const QString& typed : {QStringLiteral("Xyz 3:1"), QString::fromUtf8("1 Korα 13")}) {
+      bar_->FocusBookBox();
+      for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, BookEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+      QTest::keyClick(BookEdit(), Qt::Key_Return);
+      QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
+      QVERIFY(!bar_->BookBox()->IsEditTextValid());
+      bar_->BookBox()->hidePopup();
+      QVERIFY(bar_->BookBox()->IsEditTextValid());
+    }
     QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));
     QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
-    QVERIFY(messages_.isEmpty());
-    QVERIFY(QApplication::activeModalWidget() == nullptr);
-    bar_->BookBox()->hidePopup();
-    QVERIFY(bar_->BookBox()->IsEditTextValid());
 
-    // An emptied box too.
-    TypeInBookBox(QString());
-    BookEdit()->clear();
+    // The Open button too.
     bar_->OnOpen();
     QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
-    bar_->BookBox()->hidePopup();
     QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));
+    QVERIFY(messages_.isEmpty());
   }
 
   void tabResolvesATypedPlaceOrKeepsTheFocus() {
@@ -151,9 +135,6 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QCOMPARE(bar_->ChapterBox()->value(), 9);
     QVERIFY(bar_->ChapterBox()->hasFocus());
     QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));  // Tab shows nothing
-    QTest::keyClick(bar_->ChapterBox(), Qt::Key_Return);
-    QCOMPARE(PlaceOf(window).book, 45);
-    QCOMPARE(PlaceOf(window).chapter, 8);
 
     // Tab in the open list closes it and takes the typed text, not the highlighted name.
     TypeInBookBox(QStringLiteral("1 kor 3"));
@@ -179,10 +160,8 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     const int lastChapter = testing::ChapterCount(45) - 1;
     const Case cases[] = {
         {true, QStringLiteral("30"), {45, lastChapter, 1}},  // "3" alone would be a chapter
-        {true, QStringLiteral("99999999999999999999"), {45, lastChapter, 1}},
         {true, QString(), {45, lastChapter, 1}},
         {false, QStringLiteral("0"), {45, 2, testing::VerseCount(45, 2) - 1}},
-        {false, QStringLiteral("60"), {45, 2, testing::VerseCount(45, 2) - 1}},
         {false, QStringLiteral("007"), {45, 2, testing::VerseCount(45, 2) - 1}},
         {false, QStringLiteral("02"), {45, 2, 1}},
     };
@@ -207,26 +186,10 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QCOMPARE(PlaceOf(window).chapter, lastChapter);
   }
 
-  // A character Windows-1250 lacks cannot be part of a book name: such a text
-  // names no book, whatever the rest of it would match as '?'.
-  void aBookTextOutsideTheCodePageNamesNoBook() {
-    CChildFrame* window = Open(TranslationId::BG);
-    bar_->FocusBookBox();
-    for (const QChar c : QString::fromUtf8("1 Korα 13"))
-      QTest::sendKeyEvent(QTest::Click, BookEdit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
-    QTest::keyClick(BookEdit(), Qt::Key_Return);
-    QTRY_VERIFY(bar_->BookBox()->view()->isVisible());
-    bar_->BookBox()->hidePopup();
-    QVERIFY(PlaceOf(window) == (VerseRef{0, 0, 0}));
-    QCOMPARE(bar_->BookBox()->currentText(), QString::fromUtf8("1 Korα 13"));
-  }
-
   void bookArrowsMoveTheSelectionWithoutShowing() {
     CChildFrame* window = Open(TranslationId::BG);
     window->ShowPlace(1, 1, 4);  // book 1: 2 chapters
-    auto* spin = bar_->findChild<QAbstractSpinBox*>(QString(), Qt::FindDirectChildrenOnly);
-    QVERIFY(spin != nullptr);
-    QVERIFY(spin != bar_->ChapterBox());
+    auto* spin = bar_->findChild<QAbstractSpinBox*>(QString(), Qt::FindDirectChildrenOnly);  // the book arrows
     spin->stepBy(-1);  // down: next book, 3 chapters
     QCOMPARE(bar_->BookBox()->SelectedBook(), 2);
     QCOMPARE(bar_->ChapterBox()->value(), 2);
@@ -234,8 +197,6 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     spin->stepBy(1);
     spin->stepBy(1);  // up twice: book 0 with one chapter
     QCOMPARE(bar_->BookBox()->SelectedBook(), 0);
-    QCOMPARE(bar_->ChapterBox()->value(), 1);
-    QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(0, 0));
     QCOMPARE(bar_->VerseBox()->value(), 3);  // 5 did not fit the 3 verses of 1:1
     spin->stepBy(1);  // no wrapping before the first book
     QCOMPARE(bar_->BookBox()->SelectedBook(), 0);
@@ -245,30 +206,10 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
 
     // The chapter arrows adapt the verse range.
     window->ShowPlace(3, 0, 5);  // chapters of 6, 7, 3, 4 verses
+    bar_->ChapterBox()->stepBy(1);
     QCOMPARE(bar_->VerseBox()->value(), 6);
     bar_->ChapterBox()->stepBy(1);
-    QCOMPARE(bar_->VerseBox()->maximum(), 7);
-    QCOMPARE(bar_->VerseBox()->value(), 6);
-    bar_->ChapterBox()->stepBy(1);
-    QCOMPARE(bar_->VerseBox()->maximum(), testing::VerseCount(3, 2));
     QCOMPARE(bar_->VerseBox()->value(), testing::VerseCount(3, 2));
-  }
-
-  void stepCommandsMoveTheActiveWindowAndRefreshTheBar() {
-    CChildFrame* window = Open(TranslationId::BT);
-    window->ShowPlace(2, 2, 6);  // book 2: three chapters
-    QVERIFY(bar_->OnCommand(ID_NEXT_CHAPTER));
-    QVERIFY(PlaceOf(window) == (VerseRef{2, 2, 6}));  // already the last chapter
-    QVERIFY(bar_->OnCommand(ID_PREV_CHAPTER));
-    QVERIFY(PlaceOf(window) == (VerseRef{2, 1, 5}));  // chapter 2 has 6 verses
-    QCOMPARE(bar_->ChapterBox()->value(), 2);
-    QVERIFY(bar_->OnCommand(ID_PREV_BOOK));
-    QVERIFY(PlaceOf(window) == (VerseRef{1, 1, 4}));  // its chapter 2 has 5 verses
-    window->ShowPlace(71, 0, 0);
-    QVERIFY(bar_->OnCommand(ID_NEXT_BOOK));
-    QCOMPARE(bar_->BookBox()->currentText(), QStringLiteral("Apokalipsa św. Jana"));
-    QVERIFY(bar_->OnCommand(ID_NEXT_BOOK));
-    QCOMPARE(PlaceOf(window).book, 72);
   }
 
   void theBookListIsRefilledOnlyForAnotherTranslation() {
@@ -282,28 +223,21 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QCOMPARE(refills.count(), 0);
     QCOMPARE(bar_->BookBox()->SelectedBook(), 4);
 
-    CChildFrame* bt = Open(TranslationId::BT);
+    Open(TranslationId::BT);
     QCOMPARE(refills.count(), 1);
     QCOMPARE(bar_->BookBox()->count(), 73);
-    QVERIFY(bar_->ListedTranslation() == TranslationId::BT);
-    area_->setActiveSubWindow(bg1);
-    QCOMPARE(refills.count(), 2);
-    QCOMPARE(bar_->BookBox()->count(), 66);
-    area_->setActiveSubWindow(bt);
-    QCOMPARE(refills.count(), 3);
 
     // Closing every window keeps the list for the next window of its translation.
     area_->closeAllSubWindows();
     bar_->Refresh();
     QVERIFY(!bar_->BookBox()->isEnabled());
     Open(TranslationId::BT);
-    QCOMPARE(refills.count(), 3);
+    QCOMPARE(refills.count(), 1);
   }
 
   void theHistoryMenuListsEarlierPlacesAndShowsTheChosenOne() {
     CChildFrame* window = Open(TranslationId::BG);
     for (int book = 1; book <= 6; ++book) window->ShowPlace(book, 0, 1);  // seven places in all
-    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{6});
     QVERIFY(bar_->HistoryButton()->isEnabled());
 
     QStringList shown;
@@ -315,22 +249,17 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QTest::mouseClick(bar_->HistoryButton(), Qt::LeftButton);
     QCOMPARE(shown.size(), 5);
     QCOMPARE(shown.first(), ToQString(BookAbbreviation(TranslationId::BG, 5)) + QStringLiteral(" 1:2  \t(BG)"));
-    QCOMPARE(shown.last(), ToQString(BookAbbreviation(TranslationId::BG, 1)) + QStringLiteral(" 1:2  \t(BG)"));
     QVERIFY(PlaceOf(window) == (VerseRef{3, 0, 1}));
-    QCOMPARE(bar_->BookBox()->SelectedBook(), 3);
-    QCOMPARE(window->GetPlaceHistory().Entries().front().GetBook(), 3);
-
-    // Dismissing the menu changes nothing.
-    testing::OnNextMenu(this, [](QMenu* menu) { menu->close(); });
+    testing::OnNextMenu(this, [](QMenu* menu) { menu->close(); });  // dismissed: nothing changes
     QTest::mouseClick(bar_->HistoryButton(), Qt::LeftButton);
     QVERIFY(PlaceOf(window) == (VerseRef{3, 0, 1}));
-    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{6});
   }
 
   void typingInAVerseListStartsAPlaceInTheBookBox() {
     CChildFrame* window = Open(TranslationId::BG);
     CVerseListBox& list = window->GetVerseList();
     list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Exclam);  // one of the list's movement keys: stays there
     QVERIFY(list.hasFocus());
     QTest::keyClicks(&list, QStringLiteral("1"));
     QVERIFY(bar_->BookBox()->hasFocus() || BookEdit()->hasFocus());
@@ -347,7 +276,6 @@ class NavigationBarTest : public testing::CReadingWindowsTest {
     QTest::keyClick(&list, Qt::Key_Tab);
     QVERIFY(bar_->BookBox()->hasFocus() || BookEdit()->hasFocus());
     QCOMPARE(BookEdit()->text(), QStringLiteral("1 Koryntów"));
-    QCOMPARE(bar_->BookBox()->SelectedBook(), 45);
     // Down opens the list; Enter takes the highlighted book, a second Enter opens it.
     QTest::keyClick(BookEdit(), Qt::Key_Down);
     QVERIFY(bar_->BookBox()->view()->isVisible());

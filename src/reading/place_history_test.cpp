@@ -60,7 +60,6 @@ TEST(HistoryMenuTest, ListsEarlierPlacesWithTheirPositionsAsIds) {
   EXPECT_EQ(menu.PlaceOf(1), (VerseRef{1, 6, 16}));
   EXPECT_FALSE(menu.PlaceOf(0));
   EXPECT_FALSE(menu.PlaceOf(7));
-  EXPECT_FALSE(menu.PlaceOf(-3));
 }
 
 }  // namespace

@@ -20,7 +20,6 @@ TEST(VerseWords, BlanksEndWordsAndJoiningRestoresInnerRuns) {
 
   EXPECT_EQ(JoinVerseWords(SplitVerseWords("Bóg  rzekł")), "Bóg  rzekł");
   EXPECT_EQ(JoinVerseWords(SplitVerseWords("  x")), "  x");
-  EXPECT_EQ(JoinVerseWords(SplitVerseWords("x ")), "x");
   EXPECT_EQ(JoinVerseWords(V{}), "");
 }
 

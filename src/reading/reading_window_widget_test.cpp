@@ -61,13 +61,10 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
         {ID_FILE_NEW_BG, Title("1 Moj. 1:1  (BG)")},
         {ID_FILE_NEW_BW, ToQString(BookAbbreviation(TranslationId::BW, 0)) + Title(" 1:1  (BW)")},
         {ID_FILE_NEW_BT, Title("Rdz 1:1  (BT)")}};
-    QSignalSpy opened(windows_.get(), &CReadingWindows::windowOpened);
     QList<TranslationId> iconsAsked;
     windows_->SetIconSource([&iconsAsked](TranslationId id) {
       iconsAsked << id;
-      QPixmap pixmap(16, 16);
-      pixmap.fill(Qt::red);
-      return QIcon(pixmap);
+      return QIcon(QPixmap(16, 16));
     });
     for (const auto& [command, title] : cases) {
       QCOMPARE(testing::StateOf(*windows_, command), testing::CommandState::Enabled);
@@ -78,35 +75,14 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
       QCOMPARE(window->GetSelectedVerses(), std::vector<int>{0});
       QVERIFY(!window->windowIcon().isNull());
     }
-    QCOMPARE(opened.count(), 3);
     QCOMPARE(iconsAsked, (QList<TranslationId>{TranslationId::BG, TranslationId::BW, TranslationId::BT}));
-    QCOMPARE(ToQString(windows_->Windows().at(1)->GetTranslationTitle()), Title("Biblia Warszawska"));
     QVERIFY(messages_.isEmpty());
   }
 
-  void showPlaceInTheShownChapterOnlyReselects() {
-    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
-    QSignalSpy shown(window, &CChildFrame::placeShown);
-    // Without the book file a reload would fail: a reselection does not read it.
-    std::filesystem::remove(data_->BookFile(TranslationId::BG, 0));
-    window->ShowPlace(0, 0, 3);
-    QVERIFY(messages_.isEmpty());
-    QCOMPARE(shown.count(), 1);
-    QCOMPARE(window->GetSelectedVerses(), std::vector<int>{3});
-    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:4  (BG)"));
-    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{1});
-    // Beyond the last verse: nothing selected, the title names the verse asked for.
-    window->ShowPlace(0, 0, 10);
-    QVERIFY(window->GetSelectedVerses().empty());
-    QCOMPARE(window->windowTitle(), Title("1 Moj. 1:11  (BG)"));
-    QCOMPARE(window->GetCurrentVerse(), 10);
-  }
-
-  void showPlaceInAnotherChapterLoadsItAndRemembersThePlace() {
+  void showPlaceLoadsAnotherChapterAndOnlyReselectsInTheShownOne() {
     CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
     QSignalSpy shown(window, &CChildFrame::placeShown);
     window->ShowPlace(0, 2, 100);
-    QCOMPARE(shown.count(), 1);
     CVerseListBox& list = window->GetVerseList();
     QCOMPARE(list.GetCount(), testing::kLongChapterVerses);
     QCOMPARE(window->GetSelectedVerses(), std::vector<int>{100});
@@ -114,7 +90,21 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     QCOMPARE(window->windowTitle(), Title("1 Moj. 3:101  (BG)"));
     QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{2});
     QCOMPARE(window->GetPlaceHistory().Entries().front().GetText(), Cp("1 Moj. 3:101  \t(BG)"));
-    QCOMPARE(list.GetVerseText(100), testing::FixtureVerse(0, 2, 100));
+
+    // Without the book file a reload would fail: a reselection does not read it.
+    std::filesystem::remove(data_->BookFile(TranslationId::BG, 0));
+    window->ShowPlace(0, 2, 3);
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(shown.count(), 2);
+    QCOMPARE(window->GetSelectedVerses(), std::vector<int>{3});
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 3:4  (BG)"));
+    QCOMPARE(window->GetPlaceHistory().Size(), std::size_t{2});
+    // Beyond the last verse: nothing selected, the title names the verse asked for.
+    window->ShowPlace(0, 2, 200);
+    QVERIFY(window->GetSelectedVerses().empty());
+    QCOMPARE(window->windowTitle(), Title("1 Moj. 3:201  (BG)"));
+    QCOMPARE(window->GetCurrentVerse(), 200);
+
     // Another book.
     window->ShowPlace(1, 1, 2);
     QCOMPARE(list.GetCount(), 3);
@@ -178,12 +168,17 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     }
     // With something to act on, these are left to the targets that carry them out.
     SelectRows(window->GetVerseList(), {1});
-    window->GetFoundVerseList().Add(0, 3, "x");
+    window->GetFoundVerseList().Add(1, 6, "x");  // book 1: entries 0-4 chapter 1, 5-7 chapter 2
     for (int id : {ID_EDIT_COPY, ID_SAVE_SELECTED_VERSES, ID_FILE_PRINT, ID_GOTO_FOUND_LIST, ID_SAVE_FOUND_VERSES,
                    ID_CLIPBOARD_CLEAR, ID_GOTO_BOOK}) {
       QCOMPARE(testing::StateOf(*window, id), testing::CommandState::Unhandled);
       QVERIFY(!window->OnCommand(id));
     }
+    // A found verse is shown by its entry.
+    window->ShowFoundVerse(0);
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{1, 1, 1}));
+    window->ShowFoundVerse(1);  // no such found verse
+    QVERIFY(window->GetCurrentPlace() == (VerseRef{1, 1, 1}));
   }
 
   void comparisonFollowsTheBookTablesAndSkipsBooksOnlyBtHas() {
@@ -191,28 +186,18 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     using enum testing::CommandState;
     for (auto [id, state] : {std::pair{ID_COMPARE_BG, Disabled}, {ID_COMPARE_BW, Disabled}, {ID_COMPARE_BT, Enabled}})
       QCOMPARE(testing::StateOf(*bt, id), state);
-    QVERIFY(bt->OnCommand(ID_COMPARE_BG));
-    QCOMPARE(windows_->Windows().size(), std::size_t{1});
 
     CChildFrame* bg = windows_->OpenWindowAt(TranslationId::BG, {16, 1, 4});  // Estery 2:5
     for (int id : {ID_COMPARE_BG, ID_COMPARE_BW, ID_COMPARE_BT}) QCOMPARE(testing::StateOf(*bg, id), Enabled);
     QVERIFY(bg->OnCommand(ID_COMPARE_BT));
     auto* toBt = qobject_cast<CChildFrame*>(area_->activeSubWindow());
-    QVERIFY(toBt != bg);
     QCOMPARE(toBt->GetTranslation(), TranslationId::BT);
     QVERIFY(toBt->GetCurrentPlace() == (VerseRef{18, 1, 4}));
-    QVERIFY(toBt->windowTitle().endsWith(Title(" 2:5  (BT)")));
 
     CChildFrame* last = windows_->OpenWindowAt(TranslationId::BT, {72, 0, 1});
-    last->OpenComparisonWindow(TranslationId::BW);
-    auto* toBw = qobject_cast<CChildFrame*>(area_->activeSubWindow());
-    QCOMPARE(toBw->GetTranslation(), TranslationId::BW);
-    QVERIFY(toBw->GetCurrentPlace() == (VerseRef{65, 0, 1}));
-
-    const std::size_t before = windows_->Windows().size();
-    bg->OpenComparisonWindow(TranslationId::BG);
-    QCOMPARE(windows_->Windows().size(), before + 1);
-    auto* same = qobject_cast<CChildFrame*>(area_->activeSubWindow());
+    QVERIFY(windows_->OpenComparisonWindow(*last, TranslationId::BW)->GetCurrentPlace() == (VerseRef{65, 0, 1}));
+    // With its own translation: a second window at the same place.
+    CChildFrame* same = windows_->OpenComparisonWindow(*bg, TranslationId::BG);
     QVERIFY(same != bg);
     QVERIFY(same->GetCurrentPlace() == bg->GetCurrentPlace());
   }
@@ -222,17 +207,12 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     window->GetVerseList().clearSelection();
     QStringList seen;
     testing::OnNextMenu(this, [&seen](QMenu* menu) {
-      std::function<void(QMenu*, const QString&)> walk = [&](QMenu* m, const QString& prefix) {
-        for (QAction* action : m->actions()) {
-          if (action->isSeparator()) continue;
-          if (action->menu() != nullptr) {
-            walk(action->menu(), prefix + action->text() + "/");
-          } else {
-            seen << prefix + action->text() + (action->isEnabled() ? "" : " -");
-          }
-        }
-      };
-      walk(menu, QString());
+      for (QAction* action : menu->actions()) {  // submenus go one level deep
+        QMenu* sub = action->menu();
+        const QString prefix = sub != nullptr ? action->text() + "/" : QString();
+        for (QAction* item : sub != nullptr ? sub->actions() : QList<QAction*>{action})
+          if (!item->isSeparator()) seen << prefix + item->text() + (item->isEnabled() ? "" : " -");
+      }
       menu->close();
     });
     emit window->GetVerseList().contextMenuWanted(QPoint(100, 100));
@@ -244,51 +224,25 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     QCOMPARE(seen.size(), 17);
   }
 
-  void foundVersesAreShownByTheirEntry() {
-    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
-    window->GetFoundVerseList().Add(1, 6, "x");  // book 1: entries 0-4 chapter 1, 5-7 chapter 2
-    window->ShowFoundVerse(0);
-    QVERIFY(window->GetCurrentPlace() == (VerseRef{1, 1, 1}));
-    window->ShowFoundVerse(7);  // no such found verse
-    QVERIFY(window->GetCurrentPlace() == (VerseRef{1, 1, 1}));
-  }
-
   void narrowingStopsAtTheMinimumWidth() {
     CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
     window->setGeometry(30, 40, 400, 300);
     window->resize(150, 300);
     QCOMPARE(window->width(), CChildFrame::kMinimumWidth);
-    QCOMPARE(window->height(), 300);
-    QCOMPARE(window->pos(), QPoint(30, 40));
   }
 
-  void typingInTheListGoesToTheBookBox() {
+  // Movement keys stay in the list (typing goes to the book box: the navigation
+  // bar's test). Copying is the program's command; with nothing selected it is
+  // disabled and the key reaches the list, which must not copy its current verse.
+  void movementKeysStayInTheListWhichCopiesNothingOfItsOwn() {
     CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
     CVerseListBox& list = window->GetVerseList();
-    QSignalSpy typing(window, &CChildFrame::bookBoxTyping);
-    QSignalSpy tab(window, &CChildFrame::bookBoxRequested);
-    QTest::keyClick(&list, Qt::Key_J);
-    QTest::keyClick(&list, Qt::Key_Exclam);
-    QTest::keyClick(&list, Qt::Key_Tab);
-    QCOMPARE(typing.count(), 1);
-    QCOMPARE(typing.at(0).at(0).toString(), QStringLiteral("j"));
-    QCOMPARE(tab.count(), 1);
-    // Movement keys stay in the list.
     QTest::keyClick(&list, Qt::Key_Down);
     QCOMPARE(window->GetSelectedVerses(), std::vector<int>{1});
     QTest::keyClick(&list, Qt::Key_Down, Qt::ShiftModifier);
-    QCOMPARE(window->GetSelectedVerses(), (std::vector<int>{1, 2}));
     QCOMPARE(window->windowTitle(), Title("1 Moj. 1:2-3 (BG)"));
-  }
 
-  void theListCopiesNothingOfItsOwn() {
-    // Copying is the program's command; with nothing selected it is disabled
-    // and the key reaches the list, which must not copy its current verse.
-    CChildFrame* window = windows_->OpenTranslationWindow(TranslationId::BG);
-    CVerseListBox& list = window->GetVerseList();
-    list.setCurrentIndex(list.model()->index(2, 0));
     list.clearSelection();
-    QVERIFY(window->GetSelectedVerses().empty());
     QApplication::clipboard()->setText(QStringLiteral("kept"));
     QTest::keyClick(&list, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
@@ -327,12 +281,7 @@ class ReadingWindowTest : public testing::CReadingWindowsTest {
     check();
     QVERIFY(list.GetItemHeight(0) > tallBefore);
     QCOMPARE(list.GetTopIndex(), 60);  // the verse at the top stays there
-    const int narrowHeight = list.GetItemHeight(0);
-    window->resize(330, 800);  // taller only: the same lines
-    check();
-    QCOMPARE(list.GetItemHeight(0), narrowHeight);
   }
-
 };
 
 QTEST_MAIN(ReadingWindowTest)
