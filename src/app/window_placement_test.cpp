@@ -101,7 +101,6 @@ TEST_F(PlacementTest, SavedStyleChoosesTheShowCommand) {
   EXPECT_EQ(ReadFile(),
             "[Main Window State]\nLeft=10\nTop=20\nWidth=700\nHeight=500\nStyle=16777216\n");
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Maximized);
-  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{10, 20, 700, 500}));
   StorePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Minimized);
   EXPECT_EQ(profile.GetProfileInt("Main Window State", "Style", 0), 536870912);
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Minimized);

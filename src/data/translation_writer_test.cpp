@@ -61,12 +61,6 @@ TEST_F(WrittenFolder, WrittenFilesReadBackAsTheProgramReadsThem) {
   TranslationWriteNotes notes;
   ASSERT_FALSE(WriteTranslation(folder, built, &notes));
   EXPECT_TRUE(notes.aliasWritten);
-  const auto aliases = Snapshot(folder).at("bt_alias.txt");
-  ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", WriteStringArray({"own"})));
-  ASSERT_FALSE(WriteTranslation(folder, built, &notes));
-  EXPECT_FALSE(notes.aliasWritten);  // an existing alias file is the user's and stays
-  EXPECT_EQ(Snapshot(folder).at("bt_alias.txt"), WriteStringArray({"own"}));
-  ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", aliases));
 
   CTranslationIndex bt(TranslationId::BT);
   ASSERT_FALSE(bt.LoadIndex(folder));
@@ -79,6 +73,11 @@ TEST_F(WrittenFolder, WrittenFilesReadBackAsTheProgramReadsThem) {
   int chapter = 0, verse = 0;
   EXPECT_EQ(bt.ParseReference(typed, chapter, verse), 22);
   EXPECT_TRUE(CheckTranslationFolder(folder, TranslationId::BT).problems.empty());
+
+  ASSERT_TRUE(WriteFileAtomically(folder + "/bt_alias.txt", WriteStringArray({"own"})));
+  ASSERT_FALSE(WriteTranslation(folder, built, &notes));
+  EXPECT_FALSE(notes.aliasWritten);  // an existing alias file is the user's and stays
+  EXPECT_EQ(Snapshot(folder).at("bt_alias.txt"), WriteStringArray({"own"}));
 }
 
 TEST_F(WrittenFolder, CheckNamesEachDamagedOrMissingFile) {
