@@ -48,11 +48,14 @@ CPrintVerseList Verses() {
   return list;
 }
 
-void ToPdf(QPrinter& printer, const QString& path) {
-  printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(path);
-  printer.setPageSize(QPageSize(QPageSize::A6));
-}
+// A printer that prints A6 pages to the PDF file at path.
+struct CPdfPrinter : QPrinter {
+  explicit CPdfPrinter(const QString& path) : QPrinter(QPrinter::HighResolution) {
+    setOutputFormat(QPrinter::PdfFormat);
+    setOutputFileName(path);
+    setPageSize(QPageSize(QPageSize::A6));
+  }
+};
 
 QString PdfText(const QString& path) {
   QProcess process;
@@ -81,9 +84,8 @@ class CPrintWidgetTest : public QObject {
       percents << progress.PercentText() + QStringLiteral("@%1").arg(progress.Position());
       QVERIFY(!owner_.isEnabled());
     });
-    QPrinter qprinter(QPrinter::HighResolution);
     const QString path = dir_.filePath(QStringLiteral("range.pdf"));
-    ToPdf(qprinter, path);
+    CPdfPrinter qprinter(path);
     qprinter.setPrintRange(QPrinter::PageRange);
     qprinter.setFromTo(2, 3);
     owner_.show();
@@ -106,14 +108,12 @@ class CPrintWidgetTest : public QObject {
     CPrintSettings settings = LoadPrintSettings(*profile_);
     settings.headerText = "A&&B %s";
     settings.footerText = Cp("Stopka\ndruga linia");
-    QPrinter job(QPrinter::HighResolution);
-    ToPdf(job, dir_.filePath(QStringLiteral("job.pdf")));
+    CPdfPrinter job(dir_.filePath(QStringLiteral("job.pdf")));
     CVersePrinter printer(*profile_);
     printer.Settings() = settings;
     printer.SetVerseList(&list);
     QCOMPARE(printer.PrintJob(job, &owner_), CVersePrinter::Result::Printed);
-    QPrinter preview(QPrinter::HighResolution);
-    ToPdf(preview, dir_.filePath(QStringLiteral("preview.pdf")));
+    CPdfPrinter preview(dir_.filePath(QStringLiteral("preview.pdf")));
     preview.setResolution(CVersePrinter::kResolution);
     CVersePrinter::PaintAllPages(preview, settings, list);
     const QString jobText = PdfText(job.outputFileName());
@@ -152,8 +152,7 @@ class CPrintWidgetTest : public QObject {
         QVERIFY(progress.Animation().IsPlaying());
         if (++pagesShown == 1 && row.cancel) QTest::mouseClick(Control<QAbstractButton>(progress, 2), Qt::LeftButton);
       });
-      QPrinter qprinter(QPrinter::HighResolution);
-      ToPdf(qprinter, path);
+      CPdfPrinter qprinter(path);
       owner_.show();
       {
         std::optional<testing::CFileSizeLimit> fullDisk;

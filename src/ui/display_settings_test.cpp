@@ -161,8 +161,6 @@ TEST(ColorSwatches, EachSwatchShowsItsColourInItsReadingPairing) {
     SetChosenColor(copy, s, ChosenColor(c, s));  // only that colour was changed
     EXPECT_EQ(copy, c);
   }
-  EXPECT_EQ(SwatchControlId(CSwatch::Numbers), 1041);
-  EXPECT_EQ(SwatchControlId(CSwatch::HighlightBackground), 1044);
 }
 
 }  // namespace

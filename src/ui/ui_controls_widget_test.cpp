@@ -195,7 +195,6 @@ class UiControlsTest : public QObject {
     other.quality = 3;
     other.pitchAndFamily = 0x31;  // fixed pitch, modern
     const QFont f = ToQFont(other);
-    QCOMPARE(f.pixelSize(), 16);
     QVERIFY(f.bold() && f.italic() && f.fixedPitch());
     QCOMPARE(f.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
   }
