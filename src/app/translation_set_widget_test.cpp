@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The main frame over any set of installed translations: which commands a
-// missing or damaged translation disables, the welcome panel while nothing
-// is installed, and translations read again while the program runs.
+// The main frame over any set of installed translations: what a missing or damaged one
+// disables, the welcome panel, and translations read again while the program runs.
 #include <QAction>
 #include <QPushButton>
 #include <QtTest>

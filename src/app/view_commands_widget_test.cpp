@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// The "Widok" commands that act on the reading windows: the text size keys
-// and wheel, the found words' switch, and the windows of the last session
-// opened again at the next start.
+// The "Widok" commands that act on the reading windows: text size, the found words'
+// switch, and the windows of the last session opened again at the next start.
 #include <QMdiArea>
 #include <QWheelEvent>
 #include <QtTest>
