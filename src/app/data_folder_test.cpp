@@ -25,20 +25,7 @@ TEST(DataFolderTest, CandidatesFollowTheEnvironment) {
     DataFolderSources sources;
     std::vector<std::string> expected;
   };
-  DataFolderSources all = Base();
-  all.skrybonData = "dane/../biblia/";
-  all.xdgDataHome = "/xdg/home";
-  all.xdgDataDirs = "/opt/share::relative/share:/usr/share/";
-  DataFolderSources emptyVariables = Base();
-  emptyVariables.skrybonData = "";
-  emptyVariables.xdgDataHome = "";
-  emptyVariables.xdgDataDirs = "";
-  DataFolderSources relativeHome = Base();
-  relativeHome.xdgDataHome = "share";
-  DataFolderSources noHome = Base();
-  noHome.home.reset();
-  DataFolderSources inUserFolder = Base();
-  inUserFolder.currentFolder = "/home/ala/.local/share/skrybon";
+  const std::string here = "/work/here", home = "/home/ala", user = "/home/ala/.local/share/skrybon";
   DataFolderSources atRoot = Base();
   atRoot.currentFolder = std::string("/");  // a move: g++ 12 at -O3 misreads assigning a short literal
   const std::vector<std::string> defaults = {"/usr/local/share/skrybon", "/usr/share/skrybon"};
@@ -47,14 +34,20 @@ TEST(DataFolderTest, CandidatesFollowTheEnvironment) {
     return first;
   };
   const Case cases[] = {
-      {"defaults", Base(), with({"/work/here", "/home/ala/.local/share/skrybon"})},
-      {"every variable set", all,
+      {"defaults", Base(), with({here, user})},
+      {"every variable set",
+       {.skrybonData = "dane/../biblia/", .currentFolder = here, .xdgDataHome = "/xdg/home", .home = home,
+        .xdgDataDirs = "/opt/share::relative/share:/usr/share/"},
        {"/work/here/biblia", "/work/here", "/xdg/home/skrybon", "/opt/share/skrybon", "/usr/share/skrybon"}},
-      {"empty variables count as unset", emptyVariables, with({"/work/here", "/home/ala/.local/share/skrybon"})},
-      {"a relative XDG_DATA_HOME is ignored", relativeHome, with({"/work/here", "/home/ala/.local/share/skrybon"})},
-      {"no home, no user folder", noHome, with({"/work/here"})},
-      {"a folder is tried once", inUserFolder, with({"/home/ala/.local/share/skrybon"})},
-      {"started at the root", atRoot, with({"/", "/home/ala/.local/share/skrybon"})},
+      {"empty variables count as unset",
+       {.skrybonData = std::string(), .currentFolder = here, .xdgDataHome = std::string(), .home = home,
+        .xdgDataDirs = std::string()},
+       with({here, user})},
+      {"a relative XDG_DATA_HOME is ignored", {.currentFolder = here, .xdgDataHome = "share", .home = home},
+       with({here, user})},
+      {"no home, no user folder", {.currentFolder = here}, with({here})},
+      {"a folder is tried once", {.currentFolder = user, .home = home}, with({user})},
+      {"started at the root", atRoot, with({"/", user})},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DataFolderCandidates(c.sources), c.expected) << c.what;
@@ -92,16 +85,6 @@ TEST(DataFolderTest, EachTranslationFromTheFirstFolderHoldingItsIndex) {
       EXPECT_EQ(found.folder, c.expected[static_cast<std::size_t>(id) - 1]) << c.what << " " << TranslationCode(id);
     }
   }
-}
-
-TEST(DataFolderTest, UserFolderPrefersXdgDataHome) {
-  DataFolderSources sources = Base();
-  EXPECT_EQ(UserDataFolder(sources), "/home/ala/.local/share/skrybon");
-  sources.xdgDataHome = "/x/";
-  EXPECT_EQ(UserDataFolder(sources), "/x/skrybon");
-  sources.xdgDataHome.reset();
-  sources.home.reset();
-  EXPECT_EQ(UserDataFolder(sources), std::nullopt);
 }
 
 TEST(DataFolderTest, TheProcessFoldersAreFoundOnDisk) {

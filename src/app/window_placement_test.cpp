@@ -37,11 +37,17 @@ TEST_F(PlacementTest, FirstRunDoesNotWaitForAHeldProfile) {
 }
 
 TEST_F(PlacementTest, OffScreenFallsBackToTheDefaults) {
-  WriteFile("[Main Window State]\nLeft=5000\nTop=10\nWidth=400\nHeight=300\n");
-  CProfile profile(path_);
-  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{50, 50, 631, 462}));
-  // Nothing was missing, so nothing is written back.
-  EXPECT_EQ(ReadFile(), "[Main Window State]\nLeft=5000\nTop=10\nWidth=400\nHeight=300\n");
+  // The edge: a window must overlap (0, 0, width - 10, height - 10); sums must
+  // not overflow. Nothing was missing, so nothing is written back.
+  for (const auto& [stored, left] : {std::pair{"Left=1013\nTop=0\nWidth=100\nHeight=100\n", 1013},
+                                     std::pair{"Left=1014\nTop=0\nWidth=100\nHeight=100\n", 50},
+                                     std::pair{"Left=-700\nTop=-500\nWidth=700\nHeight=600\n", 50},
+                                     std::pair{"Left=2147483000\nTop=0\nWidth=2147483000\nHeight=10\n", 50}}) {
+    WriteFile(std::string("[Main Window State]\n") + stored);
+    CProfile profile(path_);
+    EXPECT_EQ(LoadPlacement(profile, 1024, 768).left, left) << stored;
+    EXPECT_EQ(ReadFile(), std::string("[Main Window State]\n") + stored);
+  }
 
   // A missing key takes its default and is written, and the window still
   // never opens off the screen.
@@ -52,16 +58,6 @@ TEST_F(PlacementTest, OffScreenFallsBackToTheDefaults) {
   WriteFile("[Main Window State]\nLeft=300\nWidth=400\n");
   CProfile onScreen(path_);
   EXPECT_EQ(LoadPlacement(onScreen, 1024, 768), (CPlacementRect{300, 50, 400, 462}));
-
-  // The edge: a window must overlap (0, 0, width - 10, height - 10); sums must not overflow.
-  for (const auto& [stored, left] : {std::pair{"Left=1013\nTop=0\nWidth=100\nHeight=100\n", 1013},
-                                     std::pair{"Left=1014\nTop=0\nWidth=100\nHeight=100\n", 50},
-                                     std::pair{"Left=-700\nTop=-500\nWidth=700\nHeight=600\n", 50},
-                                     std::pair{"Left=2147483000\nTop=0\nWidth=2147483000\nHeight=10\n", 50}}) {
-    WriteFile(std::string("[Main Window State]\n") + stored);
-    CProfile profile(path_);
-    EXPECT_EQ(LoadPlacement(profile, 1024, 768).left, left) << stored;
-  }
 }
 
 TEST(HoldToScreen, SizesBeyondTheScreenAreHeldToTheScreenItLandsOn) {
@@ -101,7 +97,6 @@ TEST_F(PlacementTest, SavedStyleChoosesTheShowCommand) {
   EXPECT_EQ(ReadFile(),
             "[Main Window State]\nLeft=10\nTop=20\nWidth=700\nHeight=500\nStyle=16777216\n");
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Maximized);
-  EXPECT_EQ(LoadPlacement(profile, 1024, 768), (CPlacementRect{10, 20, 700, 500}));
   StorePlacement(profile, CPlacementRect{10, 20, 700, 500}, CStoredShow::Minimized);
   EXPECT_EQ(profile.GetProfileInt("Main Window State", "Style", 0), 536870912);
   EXPECT_EQ(LoadShowCommand(profile), CShowCommand::Minimized);

@@ -11,14 +11,11 @@ namespace {
 
 using CPrintSettingsTest = testing::CProfileFileTest;
 
-TEST_F(CPrintSettingsTest, FreshProfileGivesTheDefaults) {
-  const CPrintSettings s = LoadPrintSettings(CProfile(path_));
-  EXPECT_EQ(s, CPrintSettings{});  // the default values are pinned by the saved file below
-}
-
+// A fresh profile gives the defaults, which the saved file pins.
 TEST_F(CPrintSettingsTest, SaveWritesAllKeysInOrderAndReadsBack) {
   CProfile profile(path_);
-  CPrintSettings s;
+  CPrintSettings s = LoadPrintSettings(profile);
+  EXPECT_EQ(s, CPrintSettings{});
   s.marginLeft = 0;
   s.marginBottom = 300;
   s.headerText = Cp("Zażółć\\n\nlinia");

@@ -33,14 +33,10 @@ TEST(Credits, EachLineTakesItsHeightInTicksAndTheListLoopsForever) {
   const auto height = [](const CCreditLine& line) {
     return line.style == CCreditStyle::Picture ? 5 : CreditFontHeight(line.style);
   };
-  std::vector<int> rows;
-  int ticks = 0;
-  while (scroll.CurrentIndex() == 0) {
-    rows.push_back(scroll.Tick(height));
-    ++ticks;
-  }
+  std::vector<int> rows;  // the row each tick drew
+  while (scroll.CurrentIndex() == 0) rows.push_back(scroll.Tick(height));
   // The counter starts at 1: the heading is done after 20 ticks.
-  EXPECT_EQ(ticks, 20);
+  ASSERT_EQ(rows.size(), 20u);
   EXPECT_EQ(rows.front(), 1);
   EXPECT_EQ(rows[18], 19);
   EXPECT_EQ(rows.back(), 0);  // first row of the next line
