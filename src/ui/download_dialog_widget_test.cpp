@@ -4,11 +4,8 @@
 // remembered, the list filtered by language, a download imported into the
 // chosen slot with the program told to reload, and a server gone before the
 // download, which says why and leaves ~/.sword as it was.
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QLabel>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QTreeWidget>
 #include <QtTest>
 #include <csignal>
@@ -16,28 +13,17 @@
 #include <map>
 
 #include "data/scripture_data.h"
-#include "data/whole_file.h"
+#include "testing/dialog_driving.h"
 #include "ui/download_dialog.h"
 #include "ui/import_dialog.h"
 #include "ui/profile.h"
 #include "ui/resource_commands.h"
 
 using namespace skrybon;
+using namespace skrybon::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kToolTimeoutMs = 60000;  // the tool runs under the sanitizers
-
-QString PageOf(QDialog& dialog) {
-  return dialog.findChild<QStackedWidget*>(QStringLiteral("pages"))->currentWidget()->objectName();
-}
-
-QString Text(QDialog& dialog, const char* label) { return dialog.findChild<QLabel*>(QString::fromLatin1(label))->text(); }
-
-void Click(QDialog& dialog, const char* button) {
-  dialog.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
-}
 
 QStringList ShownModules(CDownloadDialog& dialog) {
   QStringList names;
@@ -56,14 +42,7 @@ void SelectModule(CDownloadDialog& dialog, const QString& name) {
 fs::path SwordFolder() { return fs::path(qEnvironmentVariable("HOME").toStdString()) / ".sword"; }
 
 // Every file of ~/.sword but the installer's own records, with its bytes.
-std::map<std::string, std::vector<std::uint8_t>> InstalledModules() {
-  std::map<std::string, std::vector<std::uint8_t>> files;
-  for (const auto& entry : fs::recursive_directory_iterator(SwordFolder())) {
-    const std::string name = fs::relative(entry.path(), SwordFolder()).string();
-    if (entry.is_regular_file() && !name.starts_with("InstallMgr")) ReadWholeFile(entry.path().string(), files[name]);
-  }
-  return files;
-}
+std::map<std::string, std::vector<std::uint8_t>> InstalledModules() { return Snapshot(SwordFolder(), "InstallMgr"); }
 
 // Runs a step of a modal dialog once it is open; a failed step closes it.
 template <typename Dialog>

@@ -3,49 +3,24 @@
 // a small TSV file into a temporary user data folder that succeeds, is
 // cancelled, or meets a full disk; only success changes the folder.
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStackedWidget>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
-#include <map>
 
 #include "data/scripture_data.h"
 #include "data/translation_writer.h"
-#include "data/whole_file.h"
+#include "testing/dialog_driving.h"
 #include "testing/file_size_limit.h"
 #include "testing/temp_folder.h"
 #include "ui/import_dialog.h"
 
 using namespace skrybon;
+using namespace skrybon::testing;
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kToolTimeoutMs = 60000;  // the tool runs under the sanitizers
-
-// Every file under folder with its bytes: the folder's whole state.
-std::map<std::string, std::vector<std::uint8_t>> Snapshot(const fs::path& folder) {
-  std::map<std::string, std::vector<std::uint8_t>> files;
-  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    if (entry.is_regular_file()) ReadWholeFile(entry.path().string(), files[fs::relative(entry.path(), folder).string()]);
-  }
-  return files;
-}
-
-QString PageOf(CImportDialog& dialog) {
-  return dialog.findChild<QStackedWidget*>(QStringLiteral("pages"))->currentWidget()->objectName();
-}
-
-QString Text(CImportDialog& dialog, const char* label) {
-  return dialog.findChild<QLabel*>(QString::fromLatin1(label))->text();
-}
-
-void Click(CImportDialog& dialog, const char* button) {
-  dialog.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
-}
 
 enum class Ending { Written, Cancelled, DiskFull };
 
